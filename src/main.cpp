@@ -1,0 +1,2 @@
+// Plimb Zappets: the process entry point.
+int main() { return 0; }
