@@ -1,0 +1,57 @@
+#pragma once
+// A bonus item tumbling down the play field after a pop; the player catches it
+// with the launcher. One class for the physics, drawing and record; the kinds
+// (Bonus_Coin ... Bonus_Aim) differ only in construction.
+
+#include <cstdint>
+
+#include "core/Object.h"
+#include "track/Vec2.h"
+
+class EffectHost;
+class IOBuffer;
+class Sprite;
+class SpriteStrip;
+
+enum class BonusKind : int32_t { Coin = 0, Fire = 1, Bomb = 2, Slow = 3, Back = 4, Aim = 5 };
+
+class Bonus : public Object {
+public:
+    static constexpr int32_t kKindCount = 6;
+    // Catch effects.
+    static constexpr int32_t kCoinPoints = 250;
+    static constexpr int32_t kFireGrant = 1000;
+    static constexpr int32_t kBombGrant = 100;
+    static constexpr int32_t kSlowTicks = 900;
+    static constexpr int32_t kBackTicks = 250;
+    static constexpr int32_t kAimTicks = 1500;
+
+    Bonus();
+
+    void Update() override;
+
+    // What catching this item does on the board (the board adds its own
+    // common catch step: sound and tally).
+    void ApplyCatch(EffectHost& host) const;
+
+    void Save(IOBuffer& out) const;
+    // False on a short or damaged record; the item is then unchanged.
+    bool Load(IOBuffer& in);
+
+    // The collision radius at the current scale.
+    float Radius() const;
+
+    const SpriteStrip* strip = nullptr;  // coin animation (coin only)
+    // Still image: the kind's frame of the bonus strip, the halo for a coin.
+    const Sprite* image = nullptr;
+    int32_t frame = 0;
+    float angle = 0;         // degrees
+    float spin = 1.0f;       // degrees per tick
+    float scale = 1.0f;
+    float growth = 0.001f;   // scale per tick
+    Vec2 velocity;           // pixels per tick
+    Vec2 acceleration{0, 0.025f};  // pixels per tick per tick
+    Vec2 position{400, 300};
+    float radius = 10;       // pixels before scaling
+    BonusKind kind = BonusKind::Coin;
+};

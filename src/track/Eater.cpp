@@ -1,0 +1,76 @@
+#include "track/Eater.h"
+
+#include <utility>
+
+#include "core/IOBuffer.h"
+#include "core/Random.h"
+#include "track/EffectHost.h"
+#include "track/Wick.h"
+
+namespace {
+constexpr float kKnockDegrees = 25;       // least turn when a fuse reaches its bomb
+constexpr float kKnockExtraDegrees = 25;  // plus up to this much at random
+}  // namespace
+
+Eater::Eater(EffectHost* host, const EffectImages* images, bool secondEater)
+    : host(host), images(images), secondEater(secondEater) {
+    mName = "eater";
+}
+
+Eater::~Eater() = default;
+
+void Eater::SetTile(const Sprite* image, const Rect& place, bool mirror) {
+    tile = image;
+    tilePlace = place;
+    mirrored = mirror;
+}
+
+void Eater::StartHandOver() {
+    wicks.clear();
+    handedOver = true;
+    gone = false;
+}
+
+void Eater::AddWick(Wick* wick) {
+    if (wick) wicks.emplace_back(wick);
+}
+
+void Eater::Update() {
+    bool allBurnt = true;
+    for (auto& wick : wicks) {
+        wick->Update();
+        if (wick->Burn() <= 0 && !wick->IsMarkedBurnt()) {
+            wick->MarkBurnt();
+            if (host && !wick->Points().empty()) {
+                Vec2 end = wick->Points().front();
+                host->FireworkBurst(end.x, end.y);
+            }
+            float turn = kKnockDegrees + kKnockExtraDegrees * GetRandom().NextFloat();
+            angle += GetRandom().Next(2) == 0 ? turn : -turn;
+        }
+        if (!wick->IsMarkedBurnt()) allBurnt = false;
+    }
+    if (handedOver && allBurnt) gone = true;
+}
+
+void Eater::Save(IOBuffer& out) const {
+    out.WriteInt(static_cast<int32_t>(wicks.size()));
+    for (const auto& wick : wicks) wick->Save(out);
+    out.WriteBool(handedOver);
+}
+
+bool Eater::Load(IOBuffer& in) {
+    int32_t count = in.ReadInt();
+    if (in.HasError() || count < 0 || count > kMaxWicks) return false;
+    std::vector<std::unique_ptr<Wick>> readWicks;
+    for (int32_t i = 0; i < count; ++i) {
+        auto wick = std::make_unique<Wick>(host, images, std::vector<Vec2>{}, secondEater);
+        if (!wick->Load(in)) return false;
+        readWicks.push_back(std::move(wick));
+    }
+    bool readHandedOver = in.ReadBool();
+    if (in.HasError()) return false;
+    wicks = std::move(readWicks);
+    handedOver = readHandedOver;
+    return true;
+}

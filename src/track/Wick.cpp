@@ -1,0 +1,145 @@
+#include "track/Wick.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "core/IOBuffer.h"
+#include "track/EffectHost.h"
+#include "track/ScoreRule.h"
+
+namespace {
+// Drop-in: the fuse falls from above the screen and lights where it lands.
+constexpr float kDropHeight = 600;       // pixels above the resting place
+constexpr float kFallGravity = 0.85f;    // pixels per tick per tick while falling
+constexpr float kBounceLift = 0.085f;    // pixels per tick per tick while bouncing
+constexpr float kBurnPerTick = 2;        // fuse points per lit tick
+constexpr int32_t kPayEvery = 15;        // ticks between payments, minus one
+constexpr int32_t kSmokeEvery = 4;       // ticks between smoke puffs
+}  // namespace
+
+Wick::Wick(EffectHost* host, const EffectImages* images, std::vector<Vec2> fusePoints, bool secondEater)
+    : host(host), images(images), points(std::move(fusePoints)), secondEater(secondEater) {
+    mName = "wick";
+    lastIndex = static_cast<int32_t>(points.size()) - 1;
+    burn = static_cast<float>(lastIndex);
+    height = kDropHeight;
+}
+
+Wick::~Wick() { effects.Clear(); }
+
+std::vector<Vec2> Wick::PointsFromSamples(const std::vector<Vec2>& samples, float lastRobotDistance) {
+    std::vector<Vec2> result;
+    if (samples.empty()) return result;
+    int32_t length = static_cast<int32_t>(samples.size()) - 1;
+    float reach = std::max(0.0f, std::min(static_cast<float>(length) - kReachBeforeEnd, lastRobotDistance));
+    int32_t lowest = static_cast<int32_t>(reach);
+    for (int32_t i = length; i >= lowest; i -= kSampleStep) result.push_back(samples[i]);
+    return result;
+}
+
+Vec2 Wick::WickPointAt(float index) const {
+    if (points.empty() || lastIndex < 0) return {};
+    float whole = std::floor(index);
+    int32_t i = static_cast<int32_t>(std::clamp(whole, 0.0f, static_cast<float>(lastIndex)));
+    int32_t j = std::min(i + 1, lastIndex);
+    float t = index - whole;
+    const Vec2& a = points[i];
+    const Vec2& b = points[j];
+    return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
+}
+
+void Wick::Update() {
+    if (!lit) {
+        height += fallSpeed;
+        if (!bouncing) {
+            fallSpeed -= kFallGravity;
+            if (height <= 0) {
+                lit = true;
+                height = 0;
+            }
+        } else {
+            fallSpeed += kBounceLift;
+            if (height > 0) bouncing = false;
+        }
+    } else {
+        if (burn > 0) {
+            if (payTicks == 0) {
+                Pay();
+                payTicks = kPayEvery;
+            } else {
+                --payTicks;
+            }
+        }
+        burn -= kBurnPerTick;
+    }
+
+    if (smokeTicks > 0) --smokeTicks;
+    if (smokeTicks == 0 && lit && !points.empty() && burn > 0) {
+        smokeTicks = kSmokeEvery;
+    }
+    effects.Update();
+}
+
+void Wick::Pay() {
+    if (!host) return;
+    int32_t points = ScaledPoints(kPaymentPoints, host->WorldIndex(), host->CurrentPlayStyle());
+    Vec2 at = WickPointAt(burn);
+    host->ShowPoints(points, at.x, at.y);
+    host->AddScore(points);
+}
+
+void Wick::Save(IOBuffer& out) const {
+    out.WriteInt(static_cast<int32_t>(points.size()));
+    for (const Vec2& point : points) {
+        out.WriteFloat(point.x);
+        out.WriteFloat(point.y);
+    }
+    out.WriteFloat(burn);
+    out.WriteFloat(height);
+    out.WriteFloat(fallSpeed);
+    out.WriteInt(lastIndex);
+    out.WriteInt(smokeTicks);
+    out.WriteInt(payTicks);
+    out.WriteBool(lit);
+    out.WriteBool(bouncing);
+    out.WriteBool(burnt);
+}
+
+bool Wick::Load(IOBuffer& in) {
+    constexpr int32_t kPointBytes = 8;
+    int32_t count = in.ReadInt();
+    if (in.HasError() || count < 0 || count > kMaxPoints || count > in.Remaining() / kPointBytes) return false;
+    std::vector<Vec2> readPoints(static_cast<size_t>(count));
+    for (Vec2& point : readPoints) {
+        point.x = in.ReadFloat();
+        point.y = in.ReadFloat();
+        if (!std::isfinite(point.x) || !std::isfinite(point.y)) return false;
+    }
+    float readBurn = in.ReadFloat();
+    float readHeight = in.ReadFloat();
+    float readFallSpeed = in.ReadFloat();
+    int32_t readLastIndex = in.ReadInt();
+    int32_t readSmokeTicks = in.ReadInt();
+    int32_t readPayTicks = in.ReadInt();
+    bool readLit = in.ReadBool();
+    bool readBouncing = in.ReadBool();
+    bool readBurnt = in.ReadBool();
+    if (in.HasError()) return false;
+    if (!std::isfinite(readBurn) || !std::isfinite(readHeight) || !std::isfinite(readFallSpeed)) return false;
+    if (readLastIndex < -1 || readLastIndex >= count) return false;
+    if (readSmokeTicks < 0 || readSmokeTicks > kSmokeEvery || readPayTicks < 0 || readPayTicks > kPayEvery)
+        return false;
+
+    points = std::move(readPoints);
+    burn = readBurn;
+    height = readHeight;
+    fallSpeed = readFallSpeed;
+    lastIndex = readLastIndex;
+    smokeTicks = readSmokeTicks;
+    payTicks = readPayTicks;
+    lit = readLit;
+    bouncing = readBouncing;
+    burnt = readBurnt;
+    return true;
+}
