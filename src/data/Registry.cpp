@@ -8,8 +8,13 @@
 Registry::~Registry() { Close(); }
 
 void Registry::Load(const String& path) {
-    if (!mEntries.empty()) Close();
+    LoadReadOnly(path);
     mPath = path;
+}
+
+void Registry::LoadReadOnly(const String& path) {
+    if (!mEntries.empty()) Close();
+    mPath = String();
     IOBuffer file;
     file.LoadFile(path);
     ReadText(std::string_view(reinterpret_cast<const char*>(file.Data()), static_cast<size_t>(file.Size())));

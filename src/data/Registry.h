@@ -21,6 +21,9 @@ public:
     // Closes the entries already held (saving them to their file), then reads
     // `path`. A missing file gives an empty store.
     void Load(const String& path);
+    // Reads `path` like Load but never writes it back (Save and Close leave
+    // the file alone): for stores that others own.
+    void LoadReadOnly(const String& path);
     // Writes every entry to the loaded path through a temporary file renamed
     // over it; answers false when the file cannot be written.
     bool Save() const;

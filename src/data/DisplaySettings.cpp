@@ -1,0 +1,84 @@
+#include "data/DisplaySettings.h"
+
+#include "data/Registry.h"
+#include "data/SettingsKeys.h"
+#include "platform/MessageBox.h"
+
+DisplaySettings DisplaySettings::Read(const Environment& environment) {
+    DisplaySettings settings;
+    DisplayDefaults defaults;
+    HardwareVerdict verdict = environment.verdict;
+    Registry config;
+    config.Load(environment.configPath);
+
+    if (!config.Has(SettingsKey::kColorDepth) || verdict.cardChanged || verdict.dxVersionChanged) {
+        defaults.ApplyDeviceTable(environment.devicesPath, environment.deviceDescription, environment.supportsMode,
+                                  verdict);
+    }
+    if (!config.Has(SettingsKey::kScreenWidth)) config.SetInt(SettingsKey::kScreenWidth, defaults.width);
+    if (!config.Has(SettingsKey::kScreenHeight)) config.SetInt(SettingsKey::kScreenHeight, defaults.height);
+    if (!config.Has(SettingsKey::kColorDepth)) config.SetInt(SettingsKey::kColorDepth, defaults.colorDepth);
+    if (!config.Has(SettingsKey::kFullscreen)) config.SetBool(SettingsKey::kFullscreen, defaults.fullscreen);
+    if (!config.Has(SettingsKey::kUseCustomCursors)) config.SetBool(SettingsKey::kUseCustomCursors, false);
+    if (!config.Has(SettingsKey::kVSync)) config.SetBool(SettingsKey::kVSync, false);
+    if (!config.Has(SettingsKey::kSafeMode) && !environment.switches.SkipsHardwareTest()) {
+        config.SetBool(SettingsKey::kSafeMode, verdict.safeModeRequired || verdict.safeModeRecommended);
+    }
+
+    settings.width = config.GetInt(SettingsKey::kScreenWidth);
+    settings.height = config.GetInt(SettingsKey::kScreenHeight);
+    settings.colorDepth = config.GetInt(SettingsKey::kColorDepth);
+    settings.fullscreen = config.GetBool(SettingsKey::kFullscreen);
+    settings.customCursors = config.GetBool(SettingsKey::kUseCustomCursors);
+    settings.vsync = config.GetBool(SettingsKey::kVSync);
+    settings.safeMode = config.GetBool(SettingsKey::kSafeMode);
+    settings.safeModeRecommended = verdict.safeModeRecommended;
+    settings.safeModeRequired = verdict.safeModeRequired;
+
+    // A hand-edited size that makes no sense (negative counts too) falls back
+    // to a mode every display offers.
+    if (settings.width <= 0 || settings.height <= 0 || settings.colorDepth <= 0) {
+        settings.width = DisplayDefaults::kWidth;
+        settings.height = DisplayDefaults::kHeight;
+        settings.colorDepth = DisplayDefaults::kColorDepth;
+        settings.fullscreen = true;
+        settings.safeMode = false;
+    }
+    // The switches force the renderer for this run whatever the file says.
+    if (environment.switches.hardware) settings.safeMode = false;
+    if (environment.switches.software) settings.safeMode = true;
+
+    config.Close();
+    settings.loaded = true;
+    return settings;
+}
+
+void DisplaySettings::StoreAtExit(const String& configPath, const KeepHardwareQuestion& keepHardware) {
+    if (!loaded) return;
+    Registry config;
+    config.Load(configPath);
+    config.SetInt(SettingsKey::kScreenWidth, width);
+    config.SetInt(SettingsKey::kScreenHeight, height);
+    config.SetInt(SettingsKey::kColorDepth, colorDepth);
+    config.SetBool(SettingsKey::kFullscreen, fullscreen);
+    config.SetBool(SettingsKey::kVSync, vsync);
+    config.SetBool(SettingsKey::kUseCustomCursors, customCursors);
+    if (AwaitsHardwareConfirmation(config.GetBool(SettingsKey::kConfirmHardware))) {
+        bool keep = keepHardware ? keepHardware()
+                                 : ShowMessageBox(kConfirmTitle, kConfirmText, MessageBoxKind::YesNo) ==
+                                       MessageBoxAnswer::Yes;
+        if (!keep) safeMode = true;
+        config.SetBool(SettingsKey::kConfirmHardware, false);
+    }
+    config.SetBool(SettingsKey::kSafeMode, safeMode);
+    config.Close();
+}
+
+void DisplaySettings::ApplyCrashGuard(const String& configPath) const {
+    Registry current;
+    current.LoadReadOnly(configPath);
+    if (!AwaitsHardwareConfirmation(current.GetBool(SettingsKey::kConfirmHardware))) return;
+    Registry config;
+    config.Load(configPath);
+    config.SetBool(SettingsKey::kSafeMode, true);
+}
