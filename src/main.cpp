@@ -1,2 +1,53 @@
 // Plimb Zappets: the process entry point.
-int main() { return 0; }
+#include <cstdio>
+#include <memory>
+
+#include "app/App.h"
+#include "app/AppReport.h"
+#include "app/CommandLine.h"
+#include "app/ProcessEntry.h"
+#include "core/Log.h"
+#include "core/Random.h"
+#include "platform/CrashHandler.h"
+#include "platform/MessageBox.h"
+#include "platform/QuitSignals.h"
+#include "platform/System.h"
+
+namespace {
+constexpr int kExitBadCommandLine = 2;
+constexpr const char* kVersionText = "Plimb Zappets 0.1.0";
+}  // namespace
+
+int main(int argc, char** argv) {
+    CommandLine commandLine;
+    if (!commandLine.Parse(argc, argv)) {
+        std::fprintf(stderr, "plimb-zappets: %s\n%s", commandLine.Error().c_str(), CommandLine::Usage().c_str());
+        return kExitBadCommandLine;
+    }
+    const LaunchOptions& options = commandLine.Options();
+    if (options.showHelp) {
+        std::printf("%s", CommandLine::Usage().c_str());
+        return 0;
+    }
+    if (options.showVersion) {
+        std::printf("%s\n", kVersionText);
+        return 0;
+    }
+
+    SetHeadless(options.headless);
+    InstallQuitSignals();
+    InstallCrashHandler(&CrashReportText);
+    GetRandom().Seed(options.hasSeed ? options.seed : static_cast<int32_t>(MillisecondsSinceBoot()));
+
+    EntryResult result = RunApplications(
+        [] {
+            auto app = std::make_unique<App>();
+            app->SetName("Plimb Zappets");
+            return app;
+        },
+        options);
+    if (options.ticks >= 0) std::printf("updates=%d draws=%d\n", result.updates, result.draws);
+    Log::End();
+    ShutdownPlatform();
+    return 0;
+}

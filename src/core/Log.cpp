@@ -40,6 +40,8 @@ namespace Log {
 void SetPath(const String& path) {
     LogState& state = State();
     std::lock_guard<std::mutex> guard(state.lock);
+    // The same path again (an application restarting) continues the session.
+    if (path.str() == state.path.str()) return;
     state.path = path;
     state.started = false;
     std::vector<String> pending;

@@ -1,0 +1,241 @@
+#pragma once
+// The application: owns the program window, runs the fixed-rate update loop
+// (100 steps of 10 ms game time per second) and the separate draw pass,
+// queues window input and replays it to the gadget tree, tracks focus, keeps
+// the per-user data folder and shuts everything down in order. A game derives
+// one class from it and overrides a handful of the virtual operations.
+//
+// The files: App.cpp (construction, shutdown, small operations),
+// AppSetup.cpp (Initialize and the window), AppLoop.cpp (Run, Tick, update
+// and draw), AppEvents.cpp (window procedure and input queue), AppInput.cpp
+// (mouse, keyboard and focus routing), AppReport.cpp (system report).
+
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "app/LaunchOptions.h"
+#include "core/List.h"
+#include "core/ObjectHost.h"
+#include "core/ObjectManager.h"
+#include "core/String.h"
+#include "platform/Clock.h"
+#include "platform/Cursor.h"
+#include "platform/SingleInstance.h"
+#include "platform/Window.h"
+#include "platform/WindowMessages.h"
+
+class Gadget;
+
+// The root of the gadget tree. Until the gadget manager exists this is the
+// plain object manager it derives from; App only calls the manager's
+// update, frame step, draw and clear.
+using RootGadgetManager = ObjectManager;
+
+class App : public ObjectHost {
+public:
+    static constexpr int32_t kCursorCheckSteps = 10;  // update steps between mouse-outside checks
+    static constexpr int32_t kOffScreen = -9999;      // mouse position that lies on no gadget
+
+    App();
+    virtual ~App();
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    // Virtual operations, in slot order.
+    virtual void Update();
+    virtual void AfterUpdate() {}
+    virtual void BeginDraw();
+    virtual void Draw();
+    virtual void EndDraw();
+    virtual void PreDraw() {}
+    virtual void PostDraw() {}
+    virtual void Initialize(const LaunchOptions& launch);
+    virtual void SetName(const String& text);
+    virtual void SetTitle(const String& text);
+    virtual void SetVersion(const String& text) { mVersion = text; }
+    virtual void CreateCursors();
+    virtual void Quit();
+    virtual void CreateAppWindow();
+    virtual void SetCursor(CursorHandle cursor);
+    virtual void UpdateCursor();
+    virtual void OnFocusChange(bool active);
+    virtual void LoadResources() {}  // runs on the loader thread
+    virtual void OnLoadingComplete() {}
+    virtual void MouseMove(int32_t x, int32_t y);
+    virtual void MouseDrag(int32_t x, int32_t y);
+    virtual void MouseDown(int32_t x, int32_t y, int32_t button);  // button: -1 left, 1 right, 0 middle
+    virtual void MouseDoubleClick(int32_t x, int32_t y, int32_t button);
+    virtual void MouseUp(int32_t x, int32_t y, int32_t button);
+    virtual void MouseWheel(int32_t delta);
+    virtual void CancelMouse();
+    virtual void KeyDown(uint32_t key);
+    virtual void KeyUp(uint32_t key);
+    virtual void KeyChar(uint32_t ch);
+    virtual bool OpenURL(const String& text);
+    // True claims the message: the window procedure then does nothing else with it.
+    virtual bool HandleWindowMessage(uint32_t window, uint32_t message, uint32_t wparam, uint32_t lparam) {
+        return false;
+    }
+    virtual String GetExtendedInfo() { return String(); }
+    virtual void Restart();
+    virtual void ProcessEvents();
+    virtual void HandleEvent(uint32_t window, uint32_t message, uint32_t wparam, uint32_t lparam);
+    virtual void DebugKeys();
+    virtual void DebugKeysExtra() {}
+    virtual void FrameStep(float steps) {}
+    virtual void SetupFolders();
+
+    // The loop.
+    void Run();
+    void Tick();
+    void ResetTiming();
+    void SetSpeed(float factor) { mTargetSpeed = factor; }
+    void SetVSyncMode(bool on);
+    void QueueEvent(uint32_t window, uint32_t message, uint32_t wparam, uint32_t lparam);
+    // Enters (true) or leaves (false) the render lock.
+    void Lock(bool on);
+    String GetDataFolder() const { return mDataFolder; }
+    String GetConfigPath() const { return mConfigPath; }
+    // Game data root ("Graphics", "Sounds", ... live there), ending with '/'.
+    String GetDataRoot() const { return mDataRoot; }
+    void TakeScreenshot();
+    void CheckMouseOutside();
+    // (key, text) pairs for the crash report.
+    std::vector<std::pair<String, String>> BuildSystemReport();
+    void SetHoverGadget(Gadget* gadget) { mHoverGadget = gadget; }
+    void ClearHoverGadget(Gadget* gadget);
+    // The window procedure: every translated window message passes here.
+    void WindowProcedure(const WindowEvent& event);
+    // True when Initialize met a running copy: the entry point exits 0 at once.
+    bool IsSecondCopy() const { return mSecondCopy; }
+
+    // ObjectHost
+    int32_t TakeNextObjectId() override { return mNextObjectId++; }
+    int32_t UpdateCount() const override { return mUpdateCount; }
+
+    // Fields, in the framework's declaration order.
+    std::atomic<bool> mLoading{false};  // written by the loader thread
+    std::atomic<bool> mQuit{false};     // the loader's work may read it as a stop request
+    bool mShowSwaps = false;
+    int32_t mUpdateCount = 0;
+    int32_t mDrawCount = 0;
+    uint32_t mStartTime = 0;
+    std::atomic<bool> mThrottleForLoader{false};
+    bool mShowFPS = false;
+    int32_t mFramesThisSecond = 0;
+    char mFPSText[16] = {};
+    String mName;
+    String mVersion;
+    String mCompany;
+    String mTitle;
+    bool mActive = true;
+    LaunchOptions mInstance;  // what the process was started with
+    Window mWindow;
+    CursorHandle mCursor = nullptr;
+    CursorHandle mArrowCursor = nullptr;
+    CursorHandle mWaitCursor = nullptr;
+    CursorHandle mHandCursor = nullptr;
+    CursorHandle mTextCursor = nullptr;
+    CursorHandle mCustomCursor = nullptr;
+    CursorHandle mBlankCursor = nullptr;
+    int32_t mBusyCount = 0;
+    int32_t mNextObjectId = 0;
+    std::atomic<bool> mLoaded{false};
+    std::atomic<bool> mLoadFinished{false};
+    RootGadgetManager mGadgets;
+    ObjectManager mObjects;
+    bool mInUpdate = false;
+    bool mInDraw = false;
+    float mMouseX = 0;
+    float mMouseY = 0;
+    float mPrevMouseX = 0;
+    float mPrevMouseY = 0;
+    int32_t mCaptureCount = 0;
+    Gadget* mCaptureGadget = nullptr;
+    bool mLeftHeld = false;
+    Gadget* mHoverGadget = nullptr;
+    Gadget* mWheelGadget = nullptr;
+    Gadget* mFocusGadget = nullptr;
+    int32_t mCursorCheckCountdown = 0;
+    bool mRestart = false;
+    bool mSwitchingMode = false;
+    uint32_t mLastDrawTime = 0;
+    List mEvents;  // of WindowEvent*, owned
+    std::recursive_mutex mEventLock;
+    float mSpeed = 1.0f;
+    float mTargetSpeed = 1.0f;
+    int32_t mSpeedPercent = 100;
+    bool mDebugKeysAllowed = true;
+    bool mCheatsEnabled = false;
+    bool mUseCache = false;
+    bool mFramedWindow = false;
+    uint32_t mCurrentMessage = 0;
+    String mCommandLine;
+    bool mCancellingMouse = false;
+    int32_t mSessionId = 0;
+    SingleInstance mMutex;
+    uint32_t mNotifyMessage = 0;
+    bool mVSyncMode = false;
+    uint32_t mLastTime = 0;
+    double mAccumulator = 0;
+    int32_t mUpdateInterval = 10;
+    int32_t mTicksSinceDraw = 0;
+    bool mUpdatedSinceDraw = false;
+    double mFraction = 0;
+    bool mVSyncBroken = false;
+    int32_t mVSyncStrikes = 0;
+    uint32_t mVSyncCheckTime = 0;
+    int32_t mVSyncCounter = 0;
+    String mDataFolder;
+    String mConfigPath;
+    String mDataRoot;
+
+protected:
+    void UpdateStep();
+    void DrawPass();
+
+private:
+    // What the loop needs of the graphics, audio and input services; all of
+    // it lives in AppServices.cpp.
+    struct DisplayState {
+        bool ready = false;       // the graphics service has a device
+        bool fullScreen = false;
+        bool deviceLost = false;
+        bool minimised = false;
+        int32_t refreshRate = 0;  // frames per second of the display
+        bool safeMode = false;    // software rendering
+        int32_t width = 0, height = 0, colourDepth = 0;  // the display mode
+    };
+    DisplayState Display() const;
+    bool StartServices();  // false when graphics could not start
+    void UpdateServices();
+    void StopServices();
+    void PresentFrame();
+    void DrawDebugText(int32_t x, int32_t y, const String& text);
+    int32_t TextureSwapsThisFrame() const;
+    void ToggleFullScreen();
+    void TurnOnDisplayVSync();
+
+    void LoadSystemCursors();
+    void LoaderThread();
+    void DispatchWindowMessages();
+    void CheckFrameLock(uint32_t now);
+    void CheckImageCache();
+    void FindDataRoot();
+    void FreeQueuedEvents();
+    bool FrameLocked() const;
+    void DrawDebugLines();
+
+    std::thread mLoader;
+    VirtualClock mFastClock{1};  // --fast: one update step of time per loop tick
+    uint32_t mNextSecond = 0;
+    bool mSecondCopy = false;
+    bool mWindowCreatedOnce = false;
+};
+
+// The running application; null outside its lifetime.
+App* GetApp();

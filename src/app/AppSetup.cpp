@@ -1,0 +1,98 @@
+// Start-up: folders, single instance, window and services.
+#include "app/App.h"
+#include "core/Log.h"
+#include "data/Registry.h"
+#include "platform/CrashHandler.h"
+#include "platform/Folders.h"
+
+namespace {
+constexpr int32_t kWindowX = 64, kWindowY = 64;            // windowed start position
+constexpr int32_t kFullScreenX = 1, kFullScreenY = 1;      // full-screen start position
+constexpr int32_t kInitialWindowSize = 256;                // the graphics service sizes it later
+constexpr const char* kCacheFolder = "cached/";
+constexpr const char* kCacheInfoFile = "cacheinfo.cfg";
+constexpr const char* kDataBesideExecutable = "data/";
+constexpr const char* kInstalledData = "../share/plimb-zappets/data/";  // relative to the installed executable
+
+String WithSlash(const String& folder) {
+    return folder.IsEmpty() || folder[folder.Length() - 1] == '/' ? folder : folder + "/";
+}
+}  // namespace
+
+void App::Initialize(const LaunchOptions& launch) {
+    // The launch options come first: the data folder may be overridden there.
+    mInstance = launch;
+    if (launch.fast) SetClock(&mFastClock);
+    SetupFolders();
+    FindDataRoot();
+    Log::Line("%s %s starting; data folder \"%s\", game data \"%s\"", mName.c_str(), mVersion.c_str(),
+              mDataFolder.c_str(), mDataRoot.c_str());
+    mCommandLine = launch.commandLine.Lower();
+    // The parsed switch, not a substring: "-crash" inside a folder name must
+    // not crash the game.
+    if (launch.crash) RaiseAccessFault();
+    CreateCursors();
+    CheckImageCache();
+    mNotifyMessage = WindowMessage::InstanceNotify;
+    if (mMutex.Acquire(mDataFolder, mName) == SingleInstance::Result::AlreadyRunning) {
+        Log::Line("Another copy of %s is running: it was asked to come to the front", mName.c_str());
+        mSecondCopy = true;
+        mQuit = true;
+        return;
+    }
+    CreateAppWindow();
+    if (!StartServices()) Quit();
+}
+
+void App::SetupFolders() {
+    mDataFolder = ChooseDataFolder(mName, mInstance.userFolder);
+    mConfigPath = String::Format("%sconfig.cfg", mDataFolder.c_str());
+    Log::SetPath(mDataFolder + "DEBUG.TXT");
+    SetCrashReportFolder(mDataFolder);
+}
+
+void App::FindDataRoot() {
+    if (!mInstance.dataFolder.IsEmpty()) {
+        mDataRoot = WithSlash(mInstance.dataFolder);
+        if (!FileExists(mDataRoot)) Log::Line("Game data folder \"%s\" does not exist", mDataRoot.c_str());
+        return;
+    }
+    String executableFolder = ExecutableFolder();
+    mDataRoot = executableFolder + kDataBesideExecutable;
+    if (!FileExists(mDataRoot) && FileExists(executableFolder + kInstalledData))
+        mDataRoot = executableFolder + kInstalledData;
+}
+
+void App::CheckImageCache() {
+    String cache = mDataFolder + kCacheFolder;
+    if (!mUseCache) {
+        DeleteFolderTree(cache);
+        return;
+    }
+    Registry info;
+    info.Load(cache + kCacheInfoFile);
+    if (!info.Has("Version") || !info.GetString("Version").EqualsIgnoreCase(mVersion.view())) {
+        info.Close();
+        DeleteFolderTree(cache);
+        CreateFolders(cache);
+        info.Load(cache + kCacheInfoFile);
+    }
+    info.SetString("Version", mVersion);
+    info.Save();
+}
+
+void App::CreateAppWindow() {
+    bool fullScreen = Display().fullScreen;
+    String caption = String::Format("%s %s", mTitle.c_str(), mVersion.c_str());
+    int32_t x = fullScreen ? kFullScreenX : kWindowX;
+    int32_t y = fullScreen ? kFullScreenY : kWindowY;
+    if (!mWindow.Create(caption, x, y, kInitialWindowSize, kInitialWindowSize)) return;
+    LoadSystemCursors();
+    CreateCursors();
+    SetCursor(mArrowCursor);
+    // A frameless window is shown at once; the others wait for the graphics
+    // service to size them.
+    if (!fullScreen && !mFramedWindow) mWindow.Show();
+    WindowEvent event;
+    while (!mQuit && mWindow.PollEvent(event)) WindowProcedure(event);
+}

@@ -1,0 +1,25 @@
+#pragma once
+// What the command line asked for. CommandLine fills it; the application
+// reads it in Initialize.
+
+#include <cstdint>
+
+#include "core/String.h"
+
+struct LaunchOptions {
+    String commandLine;        // every argument after the program name, joined by spaces
+    bool headless = false;     // no window on screen, no audio device, message boxes answer at once
+    bool fast = false;         // virtual clock: one update step per loop tick, no sleeping
+    int32_t ticks = -1;        // quit after this many update steps; -1 runs until closed
+    bool hasSeed = false;
+    int32_t seed = 0;          // random seed when hasSeed
+    String userFolder;         // per-user data folder override; empty: the usual one
+    String dataFolder;         // game data root override; empty: searched for
+    String screenshotFile;     // last frame written here at exit; empty: none
+    bool crash = false;        // "-crash": fault at start to exercise the crash report
+    bool forceHardware = false;  // "-hardware"
+    bool forceSoftware = false;  // "-software"
+    bool hardwareTest = false;   // "-hwtest"
+    bool showVersion = false;
+    bool showHelp = false;
+};

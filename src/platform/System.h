@@ -1,0 +1,19 @@
+#pragma once
+// Small services of the operating system.
+
+#include <cstdint>
+
+#include "core/String.h"
+
+// Opens `url` in the user's browser; false when that failed.
+bool OpenUrl(const String& url);
+// "Linux 6.1.0-18-amd64 x86_64 (Debian GNU/Linux 12)" and the like.
+String OperatingSystemDescription();
+// "SDL 2.26.5 (x11)": the media library and video driver in use.
+String MediaLibraryDescription();
+// Best effort: the calling thread gets a higher (or its normal) priority.
+void RaiseThreadPriority(bool raised);
+// Milliseconds since the machine started: the seed source at start-up.
+uint32_t MillisecondsSinceBoot();
+// Releases what the media library still holds; the last call of the process.
+void ShutdownPlatform();
