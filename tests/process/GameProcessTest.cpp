@@ -1,0 +1,117 @@
+// The built game run as its own process, headless, with a fresh user folder.
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/SingleInstance.h"
+#include "support/TempDir.h"
+
+extern char** environ;
+
+namespace {
+constexpr const char* kGameName = "Plimb Zappets";
+
+struct Outcome {
+    bool exited = false;  // false: ended by a signal
+    int code = -1;        // exit code, or the signal number
+    std::string output;   // what it printed
+};
+
+Outcome RunGame(const TempDir& folder, std::vector<std::string> arguments) {
+    std::string outputPath = folder.File("stdout.txt");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    // Relative fallback folders land in the scratch folder, not in the build tree.
+    posix_spawn_file_actions_addchdir_np(&actions, folder.Path().c_str());
+    std::vector<char*> argv;
+    std::string program = PZ_GAME_EXECUTABLE;
+    argv.push_back(program.data());
+    for (std::string& argument : arguments) argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    Outcome outcome;
+    pid_t child = 0;
+    if (posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) return outcome;
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    waitpid(child, &status, 0);
+    outcome.exited = WIFEXITED(status);
+    outcome.code = outcome.exited ? WEXITSTATUS(status) : WTERMSIG(status);
+    outcome.output = folder.Read("stdout.txt");
+    return outcome;
+}
+
+class GameProcessTest : public ::testing::Test {
+protected:
+    std::string UserFolder() const { return user.Path() + "/user"; }
+    Outcome Run(std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), {"--headless", "--user-dir", UserFolder()});
+        return RunGame(scratch, arguments);
+    }
+    TempDir user;
+    TempDir scratch;
+};
+
+TEST_F(GameProcessTest, FastTickRunPrintsItsCountsAndFramesTheLog) {
+    Outcome outcome = Run({"--fast", "--ticks", "250", "--seed", "3"});
+    ASSERT_TRUE(outcome.exited);
+    EXPECT_EQ(outcome.code, 0);
+    EXPECT_EQ(outcome.output.rfind("updates=250 draws=", 0), 0u) << outcome.output;
+    std::string log = user.Read("user/DEBUG.TXT");
+    EXPECT_EQ(log.rfind("*** BEGIN KORVANE SESSION ***\r\n", 0), 0u) << log;
+    const std::string end = "*** END KORVANE SESSION ***\r\n";
+    ASSERT_GE(log.size(), end.size());
+    EXPECT_EQ(log.substr(log.size() - end.size()), end);
+    for (size_t at = log.find('\n'); at != std::string::npos; at = log.find('\n', at + 1))
+        EXPECT_EQ(log[at - 1], '\r') << "line ending at " << at;
+}
+
+TEST_F(GameProcessTest, SecondCopyWakesTheFirstAndExitsZero) {
+    // This test plays the running copy.
+    std::string folder = UserFolder() + "/";
+    Run({"--fast", "--ticks", "1"});  // creates the folder
+    SingleInstance first;
+    ASSERT_EQ(first.Acquire(folder, kGameName), SingleInstance::Result::First);
+    EXPECT_FALSE(first.TakeNotify());
+    Outcome second = Run({"--fast", "--ticks", "100"});
+    ASSERT_TRUE(second.exited);
+    EXPECT_EQ(second.code, 0);
+    EXPECT_EQ(second.output, "updates=0 draws=0\n");  // it never ran its loop
+    EXPECT_TRUE(first.TakeNotify());
+    EXPECT_FALSE(first.TakeNotify());
+}
+
+TEST_F(GameProcessTest, CrashSwitchLeavesAReportAndFails) {
+    Outcome outcome = Run({"-crash"});
+    EXPECT_FALSE(outcome.exited && outcome.code == 0);
+    std::string report = user.Read("user/CrashReport.txt");
+    EXPECT_NE(report.find("PRODUCT: Plimb Zappets"), std::string::npos) << report;
+    EXPECT_NE(report.find("RUNTIME: "), std::string::npos);
+    EXPECT_NE(report.find("BACKTRACE:"), std::string::npos);
+}
+
+TEST_F(GameProcessTest, MalformedCommandLinesExitWithTwo) {
+    for (std::vector<std::string> arguments :
+         {std::vector<std::string>{"--ticks"}, {"--ticks", "x"}, {"--nonsense"}, {"stray"}}) {
+        Outcome outcome = Run(arguments);
+        EXPECT_TRUE(outcome.exited);
+        EXPECT_EQ(outcome.code, 2) << arguments[0];
+    }
+}
+
+TEST_F(GameProcessTest, UnwritableUserFolderFallsBackAndStillRuns) {
+    // A file where the folder should be: nothing can be created inside it.
+    scratch.Write("blocker", "x");
+    std::vector<std::string> arguments = {"--headless", "--fast", "--ticks", "5", "--user-dir", scratch.File("blocker") + "/sub"};
+    Outcome outcome = RunGame(scratch, arguments);
+    ASSERT_TRUE(outcome.exited);
+    EXPECT_EQ(outcome.code, 0);
+    EXPECT_EQ(outcome.output.rfind("updates=5 ", 0), 0u);
+    EXPECT_NE(scratch.Read("My Game Information/DEBUG.TXT").find("starting"), std::string::npos);
+}
+}  // namespace
