@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "track/Geometry.h"
+
 namespace {
 // The spline equations are solved with this one factor instead of the exact
 // elimination factors: good enough for smooth paths and quick to rebuild.
@@ -20,7 +22,7 @@ constexpr float kEndSnap = 4.0f * kBisectionWidth;
 // degenerate curve (huge or non-finite coefficients) from filling memory.
 constexpr size_t kMaxSamples = 1000000;
 
-bool IsFinite(const PathPoint& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+bool IsFinite(const Vec2& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 }  // namespace
 
 void QuickSpline::Clear() {
@@ -86,14 +88,14 @@ void QuickSpline::Recompute() {
     }
 }
 
-PathPoint QuickSpline::SegmentPoint(int32_t segment, float u) {
+Vec2 QuickSpline::SegmentPoint(int32_t segment, float u) {
     const float* cx = &CoefX(segment, 0);
     const float* cy = &CoefY(segment, 0);
     return {mKnots[segment] + u * (cx[0] + u * (cx[1] + u * cx[2])),
             mKnots[mCapacity + segment] + u * (cy[0] + u * (cy[1] + u * cy[2]))};
 }
 
-PathPoint QuickSpline::PointAt(float t) {
+Vec2 QuickSpline::PointAt(float t) {
     RecomputeIfDirty();
     if (mSegmentCount < 1) return {};
     if (!(t >= 0.0f)) return Knot(0);  // also a NaN parameter
@@ -104,7 +106,7 @@ PathPoint QuickSpline::PointAt(float t) {
     return SegmentPoint(mSegmentCount - 1, 1.0f);
 }
 
-void QuickSpline::StepOut(const PathPoint& from, float radiusSquared, float& tLow, float& t, PathPoint& p) {
+void QuickSpline::StepOut(const Vec2& from, float radiusSquared, float& tLow, float& t, Vec2& p) {
     const float tEnd = static_cast<float>(mSegmentCount);
     while (DistanceSquared(p, from) < radiusSquared && t < tEnd) {
         tLow = t;
@@ -113,8 +115,8 @@ void QuickSpline::StepOut(const PathPoint& from, float radiusSquared, float& tLo
     }
 }
 
-PathPoint QuickSpline::Bisect(const PathPoint& from, float radiusSquared, float& tLow, float& t, float& tLast) {
-    PathPoint p = PointAt(t);
+Vec2 QuickSpline::Bisect(const Vec2& from, float radiusSquared, float& tLow, float& t, float& tLast) {
+    Vec2 p = PointAt(t);
     tLast = t;
     float mid = (tLow + t) * 0.5f;
     // Far along a long curve the float spacing of t can exceed the width; stop
@@ -132,10 +134,10 @@ PathPoint QuickSpline::Bisect(const PathPoint& from, float radiusSquared, float&
     return p;
 }
 
-void QuickSpline::SampleEvenly(std::vector<PathPoint>& list, float spacing) {
+void QuickSpline::SampleEvenly(std::vector<Vec2>& list, float spacing) {
     RecomputeIfDirty();
     if (mKnotCount < 1) return;
-    PathPoint last = Knot(0);
+    Vec2 last = Knot(0);
     list.push_back(last);
     if (mSegmentCount < 1 || !(spacing > 0.0f)) return;
     const float s2 = spacing * spacing;
@@ -144,7 +146,7 @@ void QuickSpline::SampleEvenly(std::vector<PathPoint>& list, float spacing) {
     float t = kCoarseStep;
     float tLow = 0.0f;
     while (t < tEnd && list.size() < limit) {
-        PathPoint p = PointAt(t);
+        Vec2 p = PointAt(t);
         StepOut(last, s2, tLow, t, p);
         float tLast = t;
         p = Bisect(last, s2, tLow, t, tLast);
@@ -160,11 +162,11 @@ void QuickSpline::SampleEvenly(std::vector<PathPoint>& list, float spacing) {
 
 bool QuickSpline::FindPointAtDistance(float& x, float& y, float& t, float radius) {
     RecomputeIfDirty();
-    const PathPoint from{x, y};
+    const Vec2 from{x, y};
     const float r2 = radius * radius;
     float tLow = t;
     t += kCoarseStep;
-    PathPoint p = PointAt(t);
+    Vec2 p = PointAt(t);
     StepOut(from, r2, tLow, t, p);
     float tLast = t;
     p = Bisect(from, r2, tLow, t, tLast);

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "track/PathPoint.h"
+#include "track/Vec2.h"
 
 class QuickSpline {
 public:
@@ -29,10 +29,10 @@ public:
 
     // (0, 0) without segments; the first knot for t < 0; the curve's end for t
     // at or past the last segment.
-    PathPoint PointAt(float t);
+    Vec2 PointAt(float t);
     // Appends the curve's start and then points `spacing` apart (straight-line
     // distance), ending with the curve's end point.
-    void SampleEvenly(std::vector<PathPoint>& list, float spacing);
+    void SampleEvenly(std::vector<Vec2>& list, float spacing);
     // From parameter t and the point (x, y), moves forward to the curve point
     // `radius` away; writes that point and its parameter back. False when the
     // curve ended first (the distance reached is below radius^2 * 0.5).
@@ -48,7 +48,7 @@ public:
     int32_t KnotCount() const { return mKnotCount; }
     int32_t Capacity() const { return mCapacity; }
     bool IsDirty() const { return mDirty; }
-    PathPoint Knot(int32_t i) const { return {mKnots[i], mKnots[mCapacity + i]}; }
+    Vec2 Knot(int32_t i) const { return {mKnots[i], mKnots[mCapacity + i]}; }
 
 private:
     // Per segment c1, c2, c3: x coefficients first, then the y half.
@@ -57,12 +57,12 @@ private:
     void RecomputeIfDirty() {
         if (mDirty) Recompute();
     }
-    PathPoint SegmentPoint(int32_t segment, float u);
+    Vec2 SegmentPoint(int32_t segment, float u);
     // Narrows [tLow, t] to the parameter where the distance to `from` reaches
     // sqrt(radiusSquared); answers the point of the last evaluation.
-    PathPoint Bisect(const PathPoint& from, float radiusSquared, float& tLow, float& t, float& tLast);
+    Vec2 Bisect(const Vec2& from, float radiusSquared, float& tLow, float& t, float& tLast);
     // Steps t forward by kCoarseStep while the curve stays closer than the radius.
-    void StepOut(const PathPoint& from, float radiusSquared, float& tLow, float& t, PathPoint& p);
+    void StepOut(const Vec2& from, float radiusSquared, float& tLow, float& t, Vec2& p);
 
     int32_t mSegmentCount = 0;
     bool mDirty = true;

@@ -144,18 +144,18 @@ void QuickSpline::Parse(const char* text) {
     Clear();
     Reserve(static_cast<int32_t>(lines.size()));
     auto point = [&](const PathLine& line, int32_t first) {
-        return PathPoint{line.numbers[first], boxHeight - line.numbers[first + 1]};
+        return Vec2{line.numbers[first], boxHeight - line.numbers[first + 1]};
     };
     for (const PathLine& line : lines) {
-        PathPoint end = point(line, line.count - 2);
+        Vec2 end = point(line, line.count - 2);
         AddPoint(end.x, end.y);
     }
     mSegmentCount = mKnotCount - 1;
     mCoefs.assign(static_cast<size_t>(mSegmentCount) * 6, 0.0f);
     for (int32_t i = 0; i < mSegmentCount; ++i) {
         const PathLine& line = lines[i + 1];
-        const PathPoint p0 = Knot(i);
-        const PathPoint p3 = Knot(i + 1);
+        const Vec2 p0 = Knot(i);
+        const Vec2 p3 = Knot(i + 1);
         float* cx = &CoefX(i, 0);
         float* cy = &CoefY(i, 0);
         if (line.count == 2) {
@@ -163,7 +163,7 @@ void QuickSpline::Parse(const char* text) {
             cy[0] = p3.y - p0.y;
             continue;
         }
-        PathPoint p1, p2;
+        Vec2 p1, p2;
         if (line.count == 6) {
             p1 = point(line, 0);
             p2 = point(line, 2);

@@ -14,7 +14,7 @@ constexpr float kSampledExtent = 20000.0f;
 
 bool IsModest(QuickSpline& spline) {
     for (int32_t i = 0; i <= spline.SegmentCount() * 4; ++i) {
-        PathPoint p = spline.PointAt(static_cast<float>(i) * 0.25f);
+        Vec2 p = spline.PointAt(static_cast<float>(i) * 0.25f);
         if (!(std::fabs(p.x) < kSampledExtent && std::fabs(p.y) < kSampledExtent)) return false;
     }
     return spline.SegmentCount() < 200;
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     float x = 0, y = 0, t = 0;
     for (int i = 0; i < 8; ++i) spline.FindPointAtDistance(x, y, t, 2.0f);
     if (IsModest(spline)) {
-        std::vector<PathPoint> samples;
+        std::vector<Vec2> samples;
         spline.SampleEvenly(samples, 1.0f);
     }
     spline.MirrorX(400.0f);

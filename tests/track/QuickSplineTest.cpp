@@ -3,17 +3,18 @@
 #include <cmath>
 #include <vector>
 
+#include "track/Geometry.h"
 #include "track/QuickSpline.h"
 
 namespace {
 constexpr float kTolerance = 0.001f;
 
-PathPoint Bezier(PathPoint p0, PathPoint p1, PathPoint p2, PathPoint p3, float u) {
+Vec2 Bezier(Vec2 p0, Vec2 p1, Vec2 p2, Vec2 p3, float u) {
     float a = (1 - u) * (1 - u) * (1 - u), b = 3 * u * (1 - u) * (1 - u), c = 3 * u * u * (1 - u), d = u * u * u;
     return {a * p0.x + b * p1.x + c * p2.x + d * p3.x, a * p0.y + b * p1.y + c * p2.y + d * p3.y};
 }
 
-void ExpectNear(PathPoint actual, PathPoint expected, float tolerance = kTolerance) {
+void ExpectNear(Vec2 actual, Vec2 expected, float tolerance = kTolerance) {
     EXPECT_NEAR(actual.x, expected.x, tolerance);
     EXPECT_NEAR(actual.y, expected.y, tolerance);
 }
@@ -39,7 +40,7 @@ TEST(QuickSplineParse, FourNumberLinesTakeTheirMissingControlPointFromTheEnds) {
     v.Parse("%%Note:;0 0 m;50 0 100 100 v");
     QuickSpline y;
     y.Parse("%%Note:;0 0 m;50 0 100 100 y");
-    PathPoint p0{0, 600}, p3{100, 500}, c{50, 600};
+    Vec2 p0{0, 600}, p3{100, 500}, c{50, 600};
     for (float u : {0.25f, 0.5f, 0.75f}) {
         ExpectNear(v.PointAt(u), Bezier(p0, p0, c, p3, u));
         ExpectNear(y.PointAt(u), Bezier(p0, c, p3, p3, u));
@@ -118,7 +119,7 @@ TEST(QuickSplinePointAt, SingleKnotHasNoCurve) {
     QuickSpline spline;
     spline.AddPoint(5, 7);
     ExpectNear(spline.PointAt(0.5f), {0, 0});
-    std::vector<PathPoint> samples;
+    std::vector<Vec2> samples;
     spline.SampleEvenly(samples, 1.0f);
     ASSERT_EQ(samples.size(), 1u);
     ExpectNear(samples[0], {5, 7});
@@ -127,7 +128,7 @@ TEST(QuickSplinePointAt, SingleKnotHasNoCurve) {
 TEST(QuickSplineSample, StraightTenPixelsGiveElevenSamplesOnePixelApart) {
     QuickSpline spline;
     spline.Parse("%%Note:;0 0 m;10 0 l");
-    std::vector<PathPoint> samples;
+    std::vector<Vec2> samples;
     spline.SampleEvenly(samples, 1.0f);
     ASSERT_EQ(samples.size(), 11u);
     for (size_t i = 0; i < samples.size(); ++i) ExpectNear(samples[i], {static_cast<float>(i), 600});
@@ -136,7 +137,7 @@ TEST(QuickSplineSample, StraightTenPixelsGiveElevenSamplesOnePixelApart) {
 TEST(QuickSplineSample, LastSampleIsTheEndPointOfAFractionalLength) {
     QuickSpline spline;
     spline.Parse("%%Note:;0 0 m;10.5 0 l");
-    std::vector<PathPoint> samples;
+    std::vector<Vec2> samples;
     spline.SampleEvenly(samples, 1.0f);
     ASSERT_EQ(samples.size(), 12u);
     ExpectNear(samples[10], {10, 600});
@@ -146,7 +147,7 @@ TEST(QuickSplineSample, LastSampleIsTheEndPointOfAFractionalLength) {
 TEST(QuickSplineSample, CurvedPathSamplesAreOneSpacingApart) {
     QuickSpline spline;
     spline.Parse(kBlueUpper);
-    std::vector<PathPoint> samples;
+    std::vector<Vec2> samples;
     spline.SampleEvenly(samples, 1.0f);
     ASSERT_GT(samples.size(), 900u);
     for (size_t i = 1; i + 1 < samples.size(); ++i)
@@ -158,7 +159,7 @@ TEST(QuickSplineSample, ManySegmentsFinish) {
     // Past parameter 128 a float cannot split an interval of 0.00001.
     QuickSpline spline;
     for (int i = 0; i < 400; ++i) spline.AddPoint(static_cast<float>(i * 3), static_cast<float>((i % 2) * 3));
-    std::vector<PathPoint> samples;
+    std::vector<Vec2> samples;
     spline.SampleEvenly(samples, 1.0f);
     EXPECT_GT(samples.size(), 1200u);
     ExpectNear(samples.back(), spline.Knot(399), 0.01f);
@@ -166,8 +167,8 @@ TEST(QuickSplineSample, ManySegmentsFinish) {
 
 TEST(QuickSplineRecompute, InterpolatesTheKnotsAndGrowsCapacity) {
     QuickSpline spline;
-    const PathPoint knots[] = {{0, 0}, {100, 50}, {200, -20}, {250, 80}, {400, 0}};
-    for (const PathPoint& k : knots) spline.AddPoint(k.x, k.y);
+    const Vec2 knots[] = {{0, 0}, {100, 50}, {200, -20}, {250, 80}, {400, 0}};
+    for (const Vec2& k : knots) spline.AddPoint(k.x, k.y);
     EXPECT_EQ(spline.Capacity(), 7);  // 0 -> 1 -> 2 -> 4 -> 7
     EXPECT_TRUE(spline.IsDirty());
     for (int i = 0; i < 5; ++i) ExpectNear(spline.PointAt(static_cast<float>(i)), knots[i], 0.01f);
@@ -194,7 +195,7 @@ TEST(QuickSplineRecompute, TwoKnotsGiveTheStraightLineWithTheQuickTangents) {
 TEST(QuickSplineTransform, TranslateAndMirrorMoveTheWholeCurve) {
     QuickSpline spline;
     spline.Parse(kBlueUpper);
-    PathPoint mid = spline.PointAt(1.3f);
+    Vec2 mid = spline.PointAt(1.3f);
     spline.Translate(10, -5);
     ExpectNear(spline.PointAt(1.3f), {mid.x + 10, mid.y - 5});
     spline.MirrorX(400);
