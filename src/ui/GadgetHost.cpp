@@ -1,0 +1,185 @@
+#include "ui/GadgetHost.h"
+
+#include "platform/WindowMessages.h"
+#include "ui/Gadget.h"
+
+namespace {
+GadgetHost* gHost = nullptr;
+
+float SafeScale(float scale) { return scale > 0 ? scale : 1.0f; }
+}  // namespace
+
+GadgetHost* GetGadgetHost() { return gHost; }
+
+GadgetHost::GadgetHost() { gHost = this; }
+
+GadgetHost::~GadgetHost() {
+    if (gHost == this) gHost = nullptr;
+}
+
+void GadgetHost::StoreMouse(int32_t x, int32_t y) {
+    mPrevMouseX = mMouseX;
+    mPrevMouseY = mMouseY;
+    mMouseX = static_cast<float>(x) / SafeScale(MouseScaleX());
+    mMouseY = static_cast<float>(y) / SafeScale(MouseScaleY());
+}
+
+void GadgetHost::SetHover(Gadget* gadget) {
+    if (mHoverGadget == gadget && (!gadget || gadget->mHovered)) return;
+    if (Gadget* old = mHoverGadget; old && old != gadget) {
+        old->MouseLeave();
+        if (mHoverGadget == old) mHoverGadget = nullptr;
+    }
+    if (gadget && !gadget->mHovered) gadget->MouseEnter();
+}
+
+void GadgetHost::RouteMove() {
+    Gadget* top = mGadgets.Pick(mMouseX, mMouseY);
+    if (!top) {
+        SetHover(nullptr);
+        ShowCursorKind(CursorKind::Arrow);
+        return;
+    }
+    if (top->mDisabled) {
+        SetHover(nullptr);
+        return;
+    }
+    top->DispatchMouseMove(mMouseX - top->mRect.x, mMouseY - top->mRect.y);
+}
+
+void GadgetHost::MouseMove(int32_t x, int32_t y) {
+    StoreMouse(x, y);
+    RouteMove();
+}
+
+void GadgetHost::MouseDrag(int32_t x, int32_t y) {
+    StoreMouse(x, y);
+    float mouseX = mMouseX;
+    float mouseY = mMouseY;
+    Gadget* owner = mCaptureGadget;
+    if (owner && !owner->mDisabled) {
+        ScreenPoint origin = owner->ScreenPosition();
+        owner->DispatchMouseDrag(mouseX - origin.x, mouseY - origin.y);
+    }
+    // An exclusive drag keeps the hover where it is.
+    if (owner && owner == mCaptureGadget && owner->mDragging && owner->mExclusiveDrag) return;
+    mMouseX = mouseX;
+    mMouseY = mouseY;
+    RouteMove();
+}
+
+template <class Dispatch> void GadgetHost::RoutePress(int32_t x, int32_t y, Dispatch dispatch) {
+    StoreMouse(x, y);
+    ++mCaptureCount;
+    SetWindowMouseCapture(true);
+    Gadget* top = mGadgets.Pick(mMouseX, mMouseY);
+    if (top && !top->mDisabled) dispatch(top, mMouseX - top->mRect.x, mMouseY - top->mRect.y);
+}
+
+void GadgetHost::MouseDown(int32_t x, int32_t y, int32_t button) {
+    RoutePress(x, y, [button](Gadget* gadget, float gx, float gy) { gadget->DispatchMouseDown(gx, gy, button); });
+}
+
+void GadgetHost::MouseDoubleClick(int32_t x, int32_t y, int32_t button) {
+    RoutePress(x, y, [button](Gadget* gadget, float gx, float gy) { gadget->DispatchDoubleClick(gx, gy, button); });
+}
+
+void GadgetHost::MouseUp(int32_t x, int32_t y, int32_t button) {
+    StoreMouse(x, y);
+    --mCaptureCount;
+    if (mCaptureCount < 0 && !mLeftHeld) {
+        // A release without a press (the press happened outside the window).
+        mCaptureCount = 0;
+        SetWindowMouseCapture(false);
+        return;
+    }
+    if (button == kLeftButton) mLeftHeld = false;
+    if (mCaptureCount == 0) SetWindowMouseCapture(false);
+    Gadget* target = nullptr;
+    if (button == kLeftButton) {
+        target = mCaptureGadget;
+        mCaptureGadget = nullptr;
+    } else {
+        target = mCaptureGadget ? mCaptureGadget : mGadgets.GadgetAt(mMouseX, mMouseY);
+    }
+    if (target && !target->mDisabled) {
+        ScreenPoint origin = target->ScreenPosition();
+        target->DispatchMouseUp(mMouseX - origin.x, mMouseY - origin.y, button);
+    }
+    if (mCaptureCount < 0) {
+        mCaptureCount = 0;
+        SetWindowMouseCapture(false);
+    }
+}
+
+void GadgetHost::ReleaseOffScreen() {
+    float mouseX = mMouseX, mouseY = mMouseY, prevX = mPrevMouseX, prevY = mPrevMouseY;
+    MouseUp(kOffScreen, kOffScreen, kLeftButton);
+    mMouseX = mouseX;
+    mMouseY = mouseY;
+    mPrevMouseX = prevX;
+    mPrevMouseY = prevY;
+}
+
+void GadgetHost::CancelMouse() {
+    mCancellingMouse = true;
+    if (mCaptureGadget) mCaptureGadget->CancelMouse(0);
+    ReleaseOffScreen();
+    mCancellingMouse = false;
+    mCaptureGadget = nullptr;
+    mLeftHeld = false;
+    mCaptureCount = 0;
+    mPressCount = 0;
+    SetWindowMouseCapture(false);
+}
+
+void GadgetHost::MouseWheel(int32_t delta) {
+    if (mWheelGadget && !mWheelGadget->mDisabled) mWheelGadget->DispatchWheel(delta);
+}
+
+void GadgetHost::KeyDown(uint32_t key) {
+    if (mFocusGadget && !mFocusGadget->mDisabled) mFocusGadget->DispatchKeyDown(static_cast<int32_t>(key));
+}
+
+void GadgetHost::KeyUp(uint32_t key) {
+    if (mFocusGadget && !mFocusGadget->mDisabled) mFocusGadget->DispatchKeyUp(static_cast<int32_t>(key));
+}
+
+void GadgetHost::KeyChar(uint32_t ch) {
+    if (mFocusGadget && !mFocusGadget->mDisabled) mFocusGadget->DispatchChar(static_cast<int32_t>(ch));
+}
+
+void GadgetHost::CheckMouseOutside() {
+    if (mHoverGadget && !IsPointerInWindow()) MouseMove(kOffScreen, kOffScreen);
+}
+
+void GadgetHost::HandleEvent(uint32_t window, uint32_t message, uint32_t wparam, uint32_t lparam) {
+    if (IsQuitting()) return;
+    mCurrentMessage = message;
+    int32_t x = PointX(lparam);
+    int32_t y = PointY(lparam);
+    switch (message) {
+        case WindowMessage::KeyDown: KeyDown(wparam); break;
+        case WindowMessage::KeyUp: KeyUp(wparam); break;
+        case WindowMessage::Char: KeyChar(wparam); break;
+        case WindowMessage::MouseMove:
+            if (mCaptureGadget && (mCaptureCount > 0 || mLeftHeld)) {
+                MouseDrag(x, y);
+            } else {
+                MouseMove(x, y);
+            }
+            break;
+        case WindowMessage::LeftButtonDown: MouseDown(x, y, kLeftButton); break;
+        case WindowMessage::RightButtonDown: MouseDown(x, y, kRightButton); break;
+        case WindowMessage::MiddleButtonDown: MouseDown(x, y, kMiddleButton); break;
+        case WindowMessage::LeftButtonUp: MouseUp(x, y, kLeftButton); break;
+        case WindowMessage::RightButtonUp: MouseUp(x, y, kRightButton); break;
+        case WindowMessage::MiddleButtonUp: MouseUp(x, y, kMiddleButton); break;
+        case WindowMessage::LeftButtonDoubleClick: MouseDoubleClick(x, y, kLeftButton); break;
+        case WindowMessage::RightButtonDoubleClick: MouseDoubleClick(x, y, kRightButton); break;
+        case WindowMessage::MiddleButtonDoubleClick: MouseDoubleClick(x, y, kMiddleButton); break;
+        case WindowMessage::MouseWheel: MouseWheel(HighWordSigned(wparam)); break;
+        default: break;
+    }
+    mCurrentMessage = 0;
+}
