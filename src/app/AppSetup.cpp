@@ -2,6 +2,7 @@
 #include "app/App.h"
 #include "core/Log.h"
 #include "data/Registry.h"
+#include "data/SettingsKeys.h"
 #include "platform/CrashHandler.h"
 #include "platform/Folders.h"
 
@@ -46,7 +47,7 @@ void App::Initialize(const LaunchOptions& launch) {
 
 void App::SetupFolders() {
     mDataFolder = ChooseDataFolder(mName, mInstance.userFolder);
-    mConfigPath = String::Format("%sconfig.cfg", mDataFolder.c_str());
+    mConfigPath = mDataFolder + SettingsFile::kConfig;
     Log::SetPath(mDataFolder + "DEBUG.TXT");
     SetCrashReportFolder(mDataFolder);
 }
@@ -71,13 +72,14 @@ void App::CheckImageCache() {
     }
     Registry info;
     info.Load(cache + kCacheInfoFile);
-    if (!info.Has("Version") || !info.GetString("Version").EqualsIgnoreCase(mVersion.view())) {
+    if (!info.Has(SettingsKey::kCacheVersion) ||
+        !info.GetString(SettingsKey::kCacheVersion).EqualsIgnoreCase(mVersion.view())) {
         info.Close();
         DeleteFolderTree(cache);
         CreateFolders(cache);
         info.Load(cache + kCacheInfoFile);
     }
-    info.SetString("Version", mVersion);
+    info.SetString(SettingsKey::kCacheVersion, mVersion);
     info.Save();
 }
 

@@ -43,5 +43,4 @@ inline constexpr const char* kCacheVersion = "Version";
 namespace SettingsFile {
 inline constexpr const char* kConfig = "config.cfg";
 inline constexpr const char* kHardwareTestResults = "HardwareTestResults/Hardware.registry";
-inline constexpr const char* kCacheInfo = "cached/cacheinfo.cfg";
 }  // namespace SettingsFile
