@@ -1,0 +1,16 @@
+#pragma once
+// A tiny built-in 5 x 7 pixel font drawn at twice its size, for the debug
+// lines (frame rate, texture swaps). Needs no data files. Lower case is drawn
+// as upper case; characters it lacks are drawn as "?".
+
+#include "core/String.h"
+
+class DebugFont {
+public:
+    // Height of one line in logical pixels.
+    static constexpr float kLineHeight = 16;
+
+    // Top-left at (x, y), in the current drawing colour.
+    static void Draw(const String& text, float x, float y);
+    static float TextWidth(const String& text);
+};

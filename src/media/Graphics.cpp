@@ -1,0 +1,208 @@
+#include "media/Graphics.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/Log.h"
+#include "media/BmpFile.h"
+#include "media/CursorArt.h"
+#include "media/DebugFont.h"
+#include "platform/Renderer.h"
+
+namespace {
+uint8_t ToByte(float value) { return static_cast<uint8_t>(std::clamp(value, 0.0f, 1.0f) * 255.0f + 0.5f); }
+
+RenderColour ToRenderColour(const Colour& colour) {
+    return RenderColour{ToByte(colour.r), ToByte(colour.g), ToByte(colour.b), ToByte(colour.a)};
+}
+}  // namespace
+
+Graphics& GetGraphics() {
+    static Graphics graphics;
+    return graphics;
+}
+
+void Graphics::SetResolution(int32_t width, int32_t height) {
+    mLogicalWidth = std::clamp(width, 1, RenderTexture::kMaxSide);
+    mLogicalHeight = std::clamp(height, 1, RenderTexture::kMaxSide);
+    mClip = Rect{0, 0, static_cast<float>(mLogicalWidth), static_cast<float>(mLogicalHeight)};
+}
+
+bool Graphics::Initialize(Window* window) {
+    Shutdown();
+    mWindow = window;
+    RendererSettings settings;
+    settings.logicalWidth = mLogicalWidth;
+    settings.logicalHeight = mLogicalHeight;
+    settings.deviceWidth = mSettings.safeMode ? kSafeModeWidth : mSettings.width;
+    settings.deviceHeight = mSettings.safeMode ? kSafeModeHeight : mSettings.height;
+    settings.fullscreen = mSettings.fullscreen;
+    settings.vsync = mSettings.vsync;
+    settings.kind = !window ? RendererKind::Offscreen
+                   : mSettings.safeMode ? RendererKind::Software
+                                        : RendererKind::Accelerated;
+    Renderer& renderer = GetRenderer();
+    if (!renderer.Open(window, settings) && settings.kind == RendererKind::Accelerated) {
+        // No usable accelerated renderer: this run and the next use safe mode.
+        mSettings.safeMode = mSettings.safeModeRequired = true;
+        return Initialize(window);
+    }
+    if (!renderer.IsOpen()) return false;
+    UpdateScale();
+    Log::Line("Graphics: %s renderer, %dx%d logical, scale %.3f x %.3f", renderer.DeviceDescription().c_str(),
+              mLogicalWidth, mLogicalHeight, mScaleX, mScaleY);
+    mReady = true;
+    return true;
+}
+
+void Graphics::UpdateScale() {
+    int32_t width = 0, height = 0;
+    GetRenderer().OutputSize(width, height);
+    mScaleX = static_cast<float>(width) / static_cast<float>(mLogicalWidth);
+    mScaleY = static_cast<float>(height) / static_cast<float>(mLogicalHeight);
+}
+
+void Graphics::Shutdown() {
+    if (!mReady) return;
+    GetRenderer().Close();
+    mReady = false;
+    mWindow = nullptr;
+}
+
+bool Graphics::SetFullscreen(bool on) {
+    mSettings.fullscreen = on;
+    if (!mReady) return true;
+    GetRenderer().SetFullscreen(on);
+    UpdateScale();
+    return true;
+}
+
+void Graphics::RequestDisplayChange(bool safeMode, int32_t width, int32_t height) {
+    mSettings.safeMode = safeMode;
+    mSettings.width = width;
+    mSettings.height = height;
+}
+
+void Graphics::BeginFrame() {
+    GetRenderer().BeginFrame();
+    mOffsetX = mOffsetY = 0;
+    mOffsets.clear();
+    mClips.clear();
+    SetClip(Rect{0, 0, static_cast<float>(mLogicalWidth), static_cast<float>(mLogicalHeight)});
+}
+
+void Graphics::EndFrame() {
+    if (!mDrawCursor) return;
+    PushColour(Colour{});
+    int32_t blendMode = mBlendMode;
+    mBlendMode = 0;
+    float offsetX = mOffsetX, offsetY = mOffsetY;
+    mOffsetX = mOffsetY = 0;
+    CursorArt::Draw(mCursorKind, mCursorX, mCursorY);
+    mOffsetX = offsetX, mOffsetY = offsetY;
+    mBlendMode = blendMode;
+    PopColour();
+}
+
+void Graphics::Present() { GetRenderer().Present(); }
+
+int32_t Graphics::TextureSwaps() const { return GetRenderer().TextureSwaps(); }
+
+void Graphics::PushColour(const Colour& colour) {
+    mColours.push_back(mColour);
+    mColour = colour;
+}
+
+void Graphics::PopColour() {
+    if (mColours.empty()) return;
+    mColour = mColours.back();
+    mColours.pop_back();
+}
+
+void Graphics::SetOffset(float x, float y) {
+    mOffsetX = x;
+    mOffsetY = y;
+}
+
+void Graphics::PushOffset() {
+    mOffsets.push_back(mOffsetX);
+    mOffsets.push_back(mOffsetY);
+}
+
+void Graphics::PushOffset(float dx, float dy) {
+    PushOffset();
+    mOffsetX += dx;
+    mOffsetY += dy;
+}
+
+void Graphics::PopOffset() {
+    if (mOffsets.size() < 2) return;
+    mOffsetY = mOffsets.back();
+    mOffsets.pop_back();
+    mOffsetX = mOffsets.back();
+    mOffsets.pop_back();
+}
+
+void Graphics::SetClip(const Rect& clip) {
+    mClip = clip;
+    ApplyClip();
+}
+
+void Graphics::PushClip() { mClips.push_back(mClip); }
+
+void Graphics::PushClip(const Rect& clip) {
+    PushClip();
+    SetClip(mClip.Intersect(clip));
+}
+
+void Graphics::PopClip() {
+    if (mClips.empty()) return;
+    mClip = mClips.back();
+    mClips.pop_back();
+    ApplyClip();
+}
+
+void Graphics::ApplyClip() {
+    int32_t left = static_cast<int32_t>(std::lround(mClip.x));
+    int32_t top = static_cast<int32_t>(std::lround(mClip.y));
+    int32_t right = static_cast<int32_t>(std::lround(mClip.Right()));
+    int32_t bottom = static_cast<int32_t>(std::lround(mClip.Bottom()));
+    GetRenderer().SetClip(left, top, right - left, bottom - top);
+}
+
+void Graphics::PopFiltering() {
+    if (mFilterings.empty()) return;
+    mLinear = mFilterings.back();
+    mFilterings.pop_back();
+}
+
+void Graphics::FillRect(float x, float y, float width, float height) {
+    x += mOffsetX;
+    y += mOffsetY;
+    RenderVertex corners[4] = {{x, y}, {x + width, y}, {x + width, y + height}, {x, y + height}};
+    GetRenderer().FillQuad(corners, ToRenderColour(mColour));
+}
+
+void Graphics::DrawTexture(RenderTexture& texture, const float corners[8], const Rect& source) {
+    RenderVertex quad[4] = {
+        {corners[0] + mOffsetX, corners[1] + mOffsetY, source.x, source.y},
+        {corners[2] + mOffsetX, corners[3] + mOffsetY, source.Right(), source.y},
+        {corners[4] + mOffsetX, corners[5] + mOffsetY, source.Right(), source.Bottom()},
+        {corners[6] + mOffsetX, corners[7] + mOffsetY, source.x, source.Bottom()},
+    };
+    GetRenderer().DrawQuad(texture, quad, ToRenderColour(mColour), mBlendMode == 1, mLinear);
+}
+
+void Graphics::DrawDebugText(const String& text, float x, float y) { DebugFont::Draw(text, x, y); }
+
+bool Graphics::SaveScreenshot(const String& path) {
+    std::vector<uint32_t> pixels;
+    int32_t width = 0, height = 0;
+    if (!GetRenderer().ReadPixels(pixels, width, height)) return false;
+    return BmpFile::Write(path, pixels.data(), width, height);
+}
+
+void Graphics::SetCursorPosition(float x, float y) {
+    mCursorX = x;
+    mCursorY = y;
+}

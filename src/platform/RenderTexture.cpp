@@ -1,0 +1,46 @@
+#include "platform/RenderTexture.h"
+
+#include <algorithm>
+
+#include "platform/Renderer.h"
+
+void RenderTexture::Dirty::Add(int32_t l, int32_t t, int32_t r, int32_t b) {
+    if (IsEmpty()) {
+        left = l, top = t, right = r, bottom = b;
+        return;
+    }
+    left = std::min(left, l);
+    top = std::min(top, t);
+    right = std::max(right, r);
+    bottom = std::max(bottom, b);
+}
+
+RenderTexture::RenderTexture(int32_t width, int32_t height)
+    : mWidth(std::clamp(width, 1, kMaxSide)), mHeight(std::clamp(height, 1, kMaxSide)) {
+    mPixels.assign(static_cast<size_t>(mWidth) * static_cast<size_t>(mHeight), 0);
+    GetRenderer().Register(this);
+}
+
+RenderTexture::~RenderTexture() { GetRenderer().Unregister(this); }
+
+void RenderTexture::Write(int32_t x, int32_t y, int32_t width, int32_t height, const uint32_t* pixels,
+                          int32_t pitch) {
+    int32_t left = std::max(x, 0);
+    int32_t top = std::max(y, 0);
+    int32_t right = std::min<int64_t>(static_cast<int64_t>(x) + width, mWidth);
+    int32_t bottom = std::min<int64_t>(static_cast<int64_t>(y) + height, mHeight);
+    if (!pixels || left >= right || top >= bottom) return;
+    std::lock_guard<std::mutex> guard(mLock);
+    for (int32_t row = top; row < bottom; ++row) {
+        const uint32_t* source = pixels + static_cast<size_t>(row - y) * pitch + (left - x);
+        std::copy(source, source + (right - left), &mPixels[static_cast<size_t>(row) * mWidth + left]);
+    }
+    mDirty[0].Add(left, top, right, bottom);
+    mDirty[1].Add(left, top, right, bottom);
+}
+
+uint32_t RenderTexture::PixelAt(int32_t x, int32_t y) const {
+    if (x < 0 || y < 0 || x >= mWidth || y >= mHeight) return 0;
+    std::lock_guard<std::mutex> guard(mLock);
+    return mPixels[static_cast<size_t>(y) * mWidth + x];
+}
