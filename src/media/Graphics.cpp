@@ -29,7 +29,8 @@ void Graphics::SetResolution(int32_t width, int32_t height) {
 }
 
 bool Graphics::Initialize(Window* window) {
-    Shutdown();
+    GetRenderer().Close();
+    mReady = false;
     mWindow = window;
     RendererSettings settings;
     settings.logicalWidth = mLogicalWidth;
@@ -49,6 +50,7 @@ bool Graphics::Initialize(Window* window) {
     }
     if (!renderer.IsOpen()) return false;
     UpdateScale();
+    mRefreshRate = renderer.RefreshRate();
     Log::Line("Graphics: %s renderer, %dx%d logical, scale %.3f x %.3f", renderer.DeviceDescription().c_str(),
               mLogicalWidth, mLogicalHeight, mScaleX, mScaleY);
     mReady = true;
@@ -62,7 +64,14 @@ void Graphics::UpdateScale() {
     mScaleY = static_cast<float>(height) / static_cast<float>(mLogicalHeight);
 }
 
+void Graphics::LoadSettings(const DisplaySettings::Environment& environment) {
+    mSettings = DisplaySettings::Read(environment);
+    mConfigPath = environment.configPath;
+}
+
 void Graphics::Shutdown() {
+    if (!mConfigPath.IsEmpty()) mSettings.StoreAtExit(mConfigPath);
+    mConfigPath = String();
     if (!mReady) return;
     GetRenderer().Close();
     mReady = false;

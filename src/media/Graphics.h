@@ -13,7 +13,7 @@
 #include "core/Colour.h"
 #include "core/Rect.h"
 #include "core/String.h"
-#include "media/DisplaySettings.h"
+#include "data/DisplaySettings.h"
 
 class RenderTexture;
 class TextureAtlas;
@@ -40,7 +40,10 @@ public:
     // Window size over logical size: divide window coordinates by these.
     float ScaleX() const { return mScaleX; }
     float ScaleY() const { return mScaleY; }
-    // Settings used by the next Initialize (read from "config.cfg" by the caller).
+    // Reads the display settings of "config.cfg" for the next Initialize;
+    // Shutdown stores them back there.
+    void LoadSettings(const DisplaySettings::Environment& environment);
+    // The settings the next Initialize uses (tests and tools set them directly).
     DisplaySettings& Settings() { return mSettings; }
     const DisplaySettings& Settings() const { return mSettings; }
     // Creates the device for the settings: accelerated, or the software
@@ -48,7 +51,8 @@ public:
     // software renderer draws into an offscreen target of the logical size.
     // False: the program ends (the reason is logged).
     bool Initialize(Window* window);
-    // Releases the device.
+    // Stores the display settings when they were loaded (asking once whether
+    // to keep hardware acceleration) and releases the device.
     void Shutdown();
     bool IsReady() const { return mReady; }
 
@@ -60,7 +64,8 @@ public:
     void RequestDisplayChange(bool safeMode, int32_t width, int32_t height);
     bool IsSafeMode() const { return mSettings.safeMode; }
     bool IsSafeModeRequired() const { return mSettings.safeModeRequired; }
-    int32_t RefreshRate() const { return mSettings.refreshRate; }
+    // Of the display, in Hz (60 when unknown).
+    int32_t RefreshRate() const { return mRefreshRate; }
     void SetVSync(bool on) { mSettings.vsync = on; }
 
     void SetActive(bool active) { mActive = active; }
@@ -151,6 +156,8 @@ private:
     float mScaleX = 1;
     float mScaleY = 1;
     DisplaySettings mSettings;
+    String mConfigPath;  // where LoadSettings read them; empty: never stored
+    int32_t mRefreshRate = 60;
     Window* mWindow = nullptr;
     bool mReady = false;
     bool mActive = true;

@@ -84,6 +84,16 @@ void Renderer::SetFullscreen(bool on) {
     if (!on) SDL_SetWindowSize(sdl, mSettings.deviceWidth, mSettings.deviceHeight);
 }
 
+int32_t Renderer::RefreshRate() const {
+    constexpr int32_t kUsualRefreshRate = 60;
+    SDL_DisplayMode mode{};
+    if (!mWindow) return kUsualRefreshRate;
+    int display = SDL_GetWindowDisplayIndex(static_cast<SDL_Window*>(mWindow));
+    if (display < 0 || SDL_GetCurrentDisplayMode(display, &mode) != 0 || mode.refresh_rate <= 0)
+        return kUsualRefreshRate;
+    return mode.refresh_rate;
+}
+
 void Renderer::OutputSize(int32_t& width, int32_t& height) const {
     width = mSettings.logicalWidth;
     height = mSettings.logicalHeight;

@@ -53,6 +53,8 @@ public:
     bool IsOpen() const { return mRenderer != nullptr; }
     // Switches the window between full screen and its windowed size.
     void SetFullscreen(bool on);
+    // The display's refresh rate in Hz, 60 when unknown.
+    int32_t RefreshRate() const;
     // Size of the picture on screen in pixels (the logical size offscreen).
     void OutputSize(int32_t& width, int32_t& height) const;
     RendererKind Kind() const { return mSettings.kind; }

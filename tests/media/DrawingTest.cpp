@@ -9,6 +9,7 @@
 #include "media/TestPictures.h"
 #include "media/TextureAtlas.h"
 #include "platform/Renderer.h"
+#include "platform/Window.h"
 
 namespace {
 constexpr uint32_t kRed = 0xFFFF0000, kBlue = 0xFF0000FF, kWhite = 0xFFFFFFFF, kBlack = 0xFF000000;
@@ -170,4 +171,29 @@ TEST_F(DrawingTest, FillRectUsesColourAndOffset) {
     EXPECT_EQ(At(5, 5), kBlue);
     EXPECT_EQ(At(7, 7), kBlue);
     EXPECT_EQ(At(8, 8), kBlack);
+}
+
+TEST(WindowDrawing, SafeModeDrawsTheLogicalScreenScaledToTheWindow) {
+    Window window;
+    ASSERT_TRUE(window.Create("test", 0, 0, 256, 256));
+    Graphics& graphics = GetGraphics();
+    graphics.SetResolution(800, 600);
+    graphics.Settings().safeMode = true;
+    ASSERT_TRUE(graphics.Initialize(&window));
+    EXPECT_EQ(window.Width(), Graphics::kSafeModeWidth);
+    EXPECT_FLOAT_EQ(graphics.ScaleX(), 0.8f);
+    EXPECT_FLOAT_EQ(graphics.ScaleY(), 0.8f);
+    Sprite sprite(TestPictures::Filled(2, 2, kRed));
+    graphics.SetColour(1, 1, 1, 1);
+    graphics.BeginFrame();
+    sprite.Draw(700, 500);
+    graphics.EndFrame();
+    graphics.Present();
+    // The frame stays readable at the logical size after it was shown.
+    std::vector<uint32_t> pixels;
+    int32_t width = 0, height = 0;
+    ASSERT_TRUE(GetRenderer().ReadPixels(pixels, width, height));
+    EXPECT_EQ(width, 800);
+    EXPECT_EQ(pixels[500 * 800 + 701] | 0xFF000000, kRed);
+    graphics.Shutdown();
 }
