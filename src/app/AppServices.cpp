@@ -2,33 +2,80 @@
 // display mode, presenting), audio and input. Each service wires itself in
 // here; until one exists the application does the least it needs itself.
 #include "app/App.h"
-#include "platform/PlainFrame.h"
+#include "core/Log.h"
+#include "data/SettingsKeys.h"
+#include "media/Graphics.h"
+#include "platform/MessageBox.h"
+#include "platform/Renderer.h"
+#include "platform/ResourcePaths.h"
+
+namespace {
+constexpr const char* kDevicesFile = "Data/devices.xml";  // in the game data root
+}  // namespace
 
 App::DisplayState App::Display() const {
+    const Graphics& graphics = GetGraphics();
+    const DisplaySettings& settings = graphics.Settings();
     DisplayState state;
-    state.ready = mWindow.Exists();
-    state.minimised = mWindow.IsMinimised();
-    state.width = mWindow.Width();
-    state.height = mWindow.Height();
+    state.ready = graphics.IsReady();
+    state.fullScreen = graphics.IsFullscreen();
+    state.deviceLost = graphics.IsDeviceLost();
+    state.minimised = graphics.IsMinimised() || mWindow.IsMinimised();
+    state.refreshRate = graphics.RefreshRate();
+    state.safeMode = graphics.IsSafeMode();
+    state.width = settings.width;
+    state.height = settings.height;
+    state.colourDepth = settings.colorDepth;
     return state;
 }
 
-bool App::StartServices() { return mWindow.Exists(); }
+bool App::StartServices() {
+    if (!mWindow.Exists()) return false;
+    // Every resource name resolves through one index of the data tree.
+    ResourcePaths::SetDataRoot(mDataRoot);
+    Graphics& graphics = GetGraphics();
+    DisplaySettings::Environment environment;
+    environment.configPath = mConfigPath;
+    environment.devicesPath = ResourcePaths::Find(kDevicesFile);
+    environment.switches = HardwareSwitches::FromCommandLine(mCommandLine);
+    environment.verdict =
+        HardwareVerdict::Resolve(environment.switches, mDataFolder + SettingsFile::kHardwareTestResults);
+    environment.deviceDescription = String(Renderer::AcceleratedDriverName());
+    environment.supportsMode = [](int32_t width, int32_t height) { return Renderer::SupportsMode(width, height); };
+    graphics.LoadSettings(environment);
+    // Headless runs draw with the software renderer into memory, so
+    // screenshots work without a display.
+    return graphics.Initialize(IsHeadless() ? nullptr : &mWindow);
+}
 
 void App::UpdateServices() {}
 
-void App::StopServices() {}
+void App::StopServices() {
+    Graphics& graphics = GetGraphics();
+    if (!mInstance.screenshotFile.IsEmpty() && !graphics.SaveScreenshot(mInstance.screenshotFile))
+        Log::Line("Could not write the screenshot \"%s\"", mInstance.screenshotFile.c_str());
+    graphics.Shutdown();
+}
 
-void App::BeginDraw() {}
+void App::BeginDraw() {
+    if (!Display().minimised) GetGraphics().BeginFrame();
+}
 
-void App::EndDraw() {}
+void App::EndDraw() {
+    if (!Display().minimised) GetGraphics().EndFrame();
+}
 
-void App::PresentFrame() { PresentPlainFrame(mWindow); }
+void App::PresentFrame() { GetGraphics().Present(); }
 
-void App::DrawDebugText(int32_t x, int32_t y, const String& text) {}
+void App::DrawDebugText(int32_t x, int32_t y, const String& text) {
+    GetGraphics().DrawDebugText(text, static_cast<float>(x), static_cast<float>(y));
+}
 
-int32_t App::TextureSwapsThisFrame() const { return 0; }
+int32_t App::TextureSwapsThisFrame() const { return GetGraphics().TextureSwaps(); }
 
-void App::ToggleFullScreen() {}
+void App::ToggleFullScreen() {
+    Graphics& graphics = GetGraphics();
+    graphics.SetFullscreen(!graphics.IsFullscreen());
+}
 
-void App::TurnOnDisplayVSync() {}
+void App::TurnOnDisplayVSync() { GetGraphics().SetVSync(true); }

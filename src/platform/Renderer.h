@@ -46,6 +46,12 @@ struct RenderColour {
 
 class Renderer {
 public:
+    // Name of the first accelerated render driver ("opengl", ...), "" when none.
+    static const char* AcceleratedDriverName();
+    // Whether the first display offers a width x height mode (true when it
+    // cannot be asked).
+    static bool SupportsMode(int32_t width, int32_t height);
+
     // `window` may be null only for RendererKind::Offscreen. Answers false and
     // logs the reason when the device cannot be made.
     bool Open(Window* window, const RendererSettings& settings);
