@@ -31,6 +31,8 @@ bool Window::Create(const String& title, int32_t x, int32_t y, int32_t width, in
 void Window::Destroy() {
     if (mSdl) {
         CaptureMouse(false);
+        // A renderer still attached (its owner has shut down first) goes with the window.
+        if (SDL_Renderer* renderer = SDL_GetRenderer(mSdl)) SDL_DestroyRenderer(renderer);
         SDL_DestroyWindow(mSdl);
         mSdl = nullptr;
     }
