@@ -19,7 +19,9 @@ bool Sprite::Load(const Image& image) {
 bool Sprite::Load(const Image& page, const Rect& source) {
     mTexture.reset();
     mWidth = mHeight = 0;
-    if (page.IsEmpty() || !(source.width > 0) || !(source.height > 0)) return false;
+    if (page.IsEmpty() || !std::isfinite(source.x) || !std::isfinite(source.y) || !std::isfinite(source.width) ||
+        !std::isfinite(source.height) || source.width <= 0 || source.height <= 0)
+        return false;
     // The whole texels the source touches, limited to the page.
     float left = std::clamp(std::floor(source.x), 0.0f, static_cast<float>(page.Width()));
     float top = std::clamp(std::floor(source.y), 0.0f, static_cast<float>(page.Height()));
