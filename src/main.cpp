@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
 
     SetHeadless(options.headless);
     InstallQuitSignals();
-    InstallCrashHandler(&CrashReportText);
+    InstallCrashHandler(&ApplyCrashGuard, &CrashReportText);
     GetRandom().Seed(options.hasSeed ? options.seed : static_cast<int32_t>(MillisecondsSinceBoot()));
 
     EntryResult result = RunApplications(

@@ -21,6 +21,7 @@ constexpr int kFatalSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
 
 alignas(16) char gAlternateStack[kAlternateStackBytes];
 char gReportPath[4096] = "CrashReport.txt";
+CrashGuard gGuard = nullptr;
 CrashReportSource gSource = nullptr;
 volatile std::sig_atomic_t gHandling = 0;
 
@@ -70,6 +71,7 @@ void OnFatalSignal(int signal) {
     gHandling = 1;
     std::signal(SIGALRM, SIG_DFL);
     ::alarm(kWatchdogSeconds);
+    if (gGuard) gGuard();
     WriteReport(signal);
     Log::Line("Crash: signal %d; report written to %s", signal, gReportPath);
     ::alarm(0);
@@ -79,7 +81,8 @@ void OnFatalSignal(int signal) {
 }
 }  // namespace
 
-void InstallCrashHandler(CrashReportSource source) {
+void InstallCrashHandler(CrashGuard guard, CrashReportSource source) {
+    gGuard = guard;
     gSource = source;
     // backtrace() loads its unwinder on first use: do that now, not in the handler.
     void* warmUp[1];

@@ -9,8 +9,11 @@
 
 // Text for the report's body (key/text lines); called inside the handler.
 using CrashReportSource = String (*)();
+// Runs first in the handler: what must be saved about the crash (the display
+// settings fall back to safe mode after a crash on trial hardware rendering).
+using CrashGuard = void (*)();
 
-void InstallCrashHandler(CrashReportSource source);
+void InstallCrashHandler(CrashGuard guard, CrashReportSource source);
 // Where "CrashReport.txt" goes; folder ends with '/'. Until it is set the
 // report goes to the working directory.
 void SetCrashReportFolder(const String& folder);
