@@ -3,7 +3,16 @@
 #include <cmath>
 
 #include "core/IOBuffer.h"
+#include "media/Sprite.h"
+#include "media/SpriteStrip.h"
+#include "track/Bonus_Aim.h"
+#include "track/Bonus_Back.h"
+#include "track/Bonus_Bomb.h"
+#include "track/Bonus_Coin.h"
+#include "track/Bonus_Fire.h"
+#include "track/Bonus_Slow.h"
 #include "track/EffectHost.h"
+#include "track/EffectImages.h"
 #include "track/ScoreRule.h"
 
 namespace {
@@ -13,10 +22,34 @@ constexpr float kDecayAboveSpeed = 1.0f;    // pixels per tick falling
 constexpr float kAccelerationDecay = 0.995f;  // per tick while falling faster
 constexpr float kMissedBelowY = 700;        // pixels
 
+// Frame of the bonus item strip per kind (the coin has a strip of its own).
+constexpr int32_t kItemFrames[Bonus::kKindCount] = {0, 0, 1, 3, 2, 4};
+
 bool Finite(float value) { return std::isfinite(value); }
 }  // namespace
 
-Bonus::Bonus() { mName = "bonus"; }
+Bonus::Bonus(BonusKind itemKind, const EffectImages* images) : kind(itemKind) {
+    mName = "bonus";
+    if (!images) return;
+    if (kind == BonusKind::Coin) {
+        strip = images->coin;
+        image = images->gemHalo;
+    } else if (images->bonusItems) {
+        image = &images->bonusItems->Frame(kItemFrames[static_cast<int32_t>(kind)]);
+    }
+}
+
+Bonus* Bonus::Create(int32_t itemKind, const EffectImages* images, int32_t coinKind) {
+    switch (itemKind) {
+        case 0: return new Bonus_Coin(images, coinKind);
+        case 1: return new Bonus_Fire(images);
+        case 2: return new Bonus_Bomb(images);
+        case 3: return new Bonus_Slow(images);
+        case 4: return new Bonus_Back(images);
+        case 5: return new Bonus_Aim(images);
+        default: return nullptr;
+    }
+}
 
 float Bonus::Radius() const { return std::fabs(radius * scale); }
 
@@ -34,6 +67,15 @@ void Bonus::Update() {
 
     if (velocity.y > kDecayAboveSpeed) acceleration.y *= kAccelerationDecay;
     if (position.y > kMissedBelowY) Kill();
+}
+
+void Bonus::Draw() {
+    // A coin's halo turns and grows; the coin itself spins in its strip.
+    if (image) image->DrawRotatedScaled(position.x, position.y, angle, scale);
+    if (strip && strip->FrameCount() > 0) {
+        int32_t shown = frame >= 0 && frame < strip->FrameCount() ? frame : 0;
+        strip->Frame(shown).DrawCentred(position.x, position.y);
+    }
 }
 
 void Bonus::ApplyCatch(EffectHost& host) const {

@@ -10,6 +10,7 @@
 
 class EffectHost;
 class IOBuffer;
+struct EffectImages;
 class Sprite;
 class SpriteStrip;
 
@@ -26,9 +27,14 @@ public:
     static constexpr int32_t kBackTicks = 250;
     static constexpr int32_t kAimTicks = 1500;
 
-    Bonus();
+    // The item's look comes from `images` by kind (null: nothing drawn).
+    explicit Bonus(BonusKind kind = BonusKind::Coin, const EffectImages* images = nullptr);
+    // The class of `kind` (a coin shows coin kind `coinKind`, 0 .. 5); null
+    // for a kind outside 0 .. 5. For the board's drops and saved games.
+    static Bonus* Create(int32_t kind, const EffectImages* images, int32_t coinKind);
 
     void Update() override;
+    void Draw() override;
 
     // What catching this item does on the board (the board adds its own
     // common catch step: sound and tally).
@@ -49,7 +55,7 @@ public:
     float spin = 1.0f;       // degrees per tick
     float scale = 1.0f;
     float growth = 0.001f;   // scale per tick
-    Vec2 velocity;           // pixels per tick
+    Vec2 velocity;      // pixels per tick
     Vec2 acceleration{0, 0.025f};  // pixels per tick per tick
     Vec2 position{400, 300};
     float radius = 10;       // pixels before scaling

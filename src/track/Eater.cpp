@@ -3,6 +3,9 @@
 #include <utility>
 
 #include "core/IOBuffer.h"
+#include "core/Matrix.h"
+#include "media/Graphics.h"
+#include "media/Sprite.h"
 #include "core/Random.h"
 #include "track/EffectHost.h"
 #include "track/Wick.h"
@@ -51,6 +54,19 @@ void Eater::Update() {
         if (!wick->IsMarkedBurnt()) allBurnt = false;
     }
     if (handedOver && allBurnt) gone = true;
+}
+
+void Eater::Draw() {
+    if (!gone && tile) {
+        // A mirrored tile is flipped, so it turns the other way too.
+        Matrix transform;
+        transform.Scale(mirrored ? -1.0f : 1.0f, 1.0f);
+        transform.Rotate(mirrored ? -angle : angle);
+        transform.Translate(tilePlace.x + tilePlace.width / 2, tilePlace.y + tilePlace.height / 2);
+        tile->DrawTransformed(transform);
+    }
+    for (auto& wick : wicks) wick->Draw();
+    GetGraphics().SetColour(1, 1, 1, 1);
 }
 
 void Eater::Save(IOBuffer& out) const {

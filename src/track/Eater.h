@@ -38,6 +38,7 @@ public:
     void AddWick(Wick* wick);
 
     void Update() override;
+    void Draw() override;
 
     bool IsGone() const { return gone; }
     float Angle() const { return angle; }

@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "core/Random.h"
+#include "media/Graphics.h"
+#include "media/Sprite.h"
 #include "track/EffectImages.h"
 
 namespace {
@@ -76,4 +78,12 @@ void PewPewFire::Update() {
     colour.r = Cool(colour.r, colourLoss.r);
     colour.g = Cool(colour.g, colourLoss.g);
     colour.b = Cool(colour.b, colourLoss.b);
+}
+
+void PewPewFire::Draw() {
+    if (!image) return;
+    Graphics& graphics = GetGraphics();
+    graphics.PushColour(Colour{colour.r, colour.g, colour.b, std::clamp(alpha, 0.0f, 1.0f)});
+    image->DrawRotatedScaled(position.x, position.y, angle, scale);
+    graphics.PopColour();
 }

@@ -17,6 +17,7 @@ public:
     PewPewFire(const EffectImages* images, float emitterX);
 
     void Update() override;
+    void Draw() override;
 
     // Horizontal start speed (pixels per tick): the emitter places the flame
     // by it.

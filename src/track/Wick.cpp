@@ -5,8 +5,12 @@
 #include <utility>
 
 #include "core/IOBuffer.h"
+#include "media/Sprite.h"
+#include "track/Geometry.h"
 #include "track/EffectHost.h"
+#include "track/EffectImages.h"
 #include "track/ScoreRule.h"
+#include "track/Sparks.h"
 
 namespace {
 // Drop-in: the fuse falls from above the screen and lights where it lands.
@@ -16,6 +20,8 @@ constexpr float kBounceLift = 0.085f;    // pixels per tick per tick while bounc
 constexpr float kBurnPerTick = 2;        // fuse points per lit tick
 constexpr int32_t kPayEvery = 15;        // ticks between payments, minus one
 constexpr int32_t kSmokeEvery = 4;       // ticks between smoke puffs
+constexpr int32_t kBombAimPoint = 2;     // the bomb points away from this fuse point
+constexpr float kHalfTurn = 180;         // degrees
 }  // namespace
 
 Wick::Wick(EffectHost* host, const EffectImages* images, std::vector<Vec2> fusePoints, bool secondEater)
@@ -79,6 +85,29 @@ void Wick::Update() {
         smokeTicks = kSmokeEvery;
     }
     effects.Update();
+}
+
+void Wick::Draw() {
+    if (images && !points.empty()) {
+        // While dropping in, the whole fuse hangs `height` pixels above its place.
+        float lift = -height;
+        int32_t count = static_cast<int32_t>(points.size());
+        int32_t unburnt = std::min(static_cast<int32_t>(burn), count - 1);
+        if (images->wickSegment)
+            for (int32_t i = 0; i < unburnt; ++i) images->wickSegment->DrawCentred(points[i].x, points[i].y + lift);
+        if (lit && burn > 0) {
+            Vec2 tip = WickPointAt(burn);
+            DrawSparks(*images, tip.x, tip.y + lift);
+        }
+        if (burn > 0 && images->bomb) {
+            const Vec2& end = points[0];
+            const Vec2& behind = points[std::min(kBombAimPoint, count - 1)];
+            float offset = host ? host->WickAngleOffset(secondEater) : 0;
+            float turn = Bearing(behind, end) + kHalfTurn + offset;
+            images->bomb->DrawRotatedScaled(end.x, end.y + lift, turn, 1);
+        }
+    }
+    effects.Draw();
 }
 
 void Wick::Pay() {

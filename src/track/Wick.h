@@ -34,6 +34,7 @@ public:
     static std::vector<Vec2> PointsFromSamples(const std::vector<Vec2>& samples, float lastRobotDistance);
 
     void Update() override;
+    void Draw() override;
 
     // Linear interpolation between the points around `index` (clamped to the
     // fuse); (0, 0) for a fuse without points.

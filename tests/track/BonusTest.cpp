@@ -144,3 +144,18 @@ TEST(Bonus, DamagedRecordsLeaveTheItemUnchanged) {
     EXPECT_FALSE(target.Load(notANumber));
     EXPECT_FLOAT_EQ(target.position.x, 1);
 }
+
+TEST(Bonus, CreateMakesEachKindAndRefusesOthers) {
+    for (int32_t kind = 0; kind < Bonus::kKindCount; ++kind) {
+        Bonus* item = Bonus::Create(kind, nullptr, 3);
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(static_cast<int32_t>(item->kind), kind);
+        if (kind == 0) {
+            EXPECT_EQ(item->frame, 3);
+            EXPECT_FLOAT_EQ(std::fabs(item->angle), 2);
+        }
+        delete item;
+    }
+    EXPECT_EQ(Bonus::Create(-1, nullptr, 0), nullptr);
+    EXPECT_EQ(Bonus::Create(6, nullptr, 0), nullptr);
+}

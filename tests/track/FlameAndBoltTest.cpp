@@ -61,7 +61,7 @@ TEST(FireEmitter, NewFlameEveryFourthTickNearTheEmitter) {
 
 TEST(LightningBolt, ThreeJaggedLayersFromEndToEnd) {
     GetRandom().Seed(5);
-    LightningBolt bolt({100, 100}, {100, 300}, 10);
+    LightningBolt bolt({100, 100}, {100, 300}, 10, nullptr);
     const float widths[] = {14.5f, 11.5f, 6};
     bool jagged = false;
     for (int n = 0; n < LightningBolt::kLayerCount; ++n) {
@@ -79,6 +79,6 @@ TEST(LightningBolt, ThreeJaggedLayersFromEndToEnd) {
     }
     EXPECT_TRUE(jagged);
 
-    LightningBolt point({5, 5}, {5, 5}, 2);  // no length: still a valid line
+    LightningBolt point({5, 5}, {5, 5}, 2, nullptr);  // no length: still a valid line
     EXPECT_FLOAT_EQ(point.LayerAt(2).points.back().x, 5);
 }
