@@ -27,18 +27,13 @@
 #include "platform/SingleInstance.h"
 #include "platform/Window.h"
 #include "platform/WindowMessages.h"
+#include "ui/GadgetHost.h"
 
-class Gadget;
-
-// The root of the gadget tree. Until the gadget manager exists this is the
-// plain object manager it derives from; App only calls the manager's
-// update, frame step, draw and clear.
-using RootGadgetManager = ObjectManager;
-
-class App : public ObjectHost {
+// The gadget tree, the mouse, capture, hover, focus and wheel state and the
+// routing of replayed input come from GadgetHost.
+class App : public ObjectHost, public GadgetHost {
 public:
     static constexpr int32_t kCursorCheckSteps = 10;  // update steps between mouse-outside checks
-    static constexpr int32_t kOffScreen = -9999;      // mouse position that lies on no gadget
 
     App();
     virtual ~App();
@@ -65,16 +60,8 @@ public:
     virtual void OnFocusChange(bool active);
     virtual void LoadResources() {}  // runs on the loader thread
     virtual void OnLoadingComplete() {}
-    virtual void MouseMove(int32_t x, int32_t y);
-    virtual void MouseDrag(int32_t x, int32_t y);
-    virtual void MouseDown(int32_t x, int32_t y, int32_t button);  // button: -1 left, 1 right, 0 middle
-    virtual void MouseDoubleClick(int32_t x, int32_t y, int32_t button);
-    virtual void MouseUp(int32_t x, int32_t y, int32_t button);
-    virtual void MouseWheel(int32_t delta);
-    virtual void CancelMouse();
-    virtual void KeyDown(uint32_t key);
-    virtual void KeyUp(uint32_t key);
-    virtual void KeyChar(uint32_t ch);
+    // MouseMove, MouseDrag, MouseDown, MouseDoubleClick, MouseUp, MouseWheel,
+    // CancelMouse, KeyDown, KeyUp and KeyChar: GadgetHost.
     virtual bool OpenURL(const String& text);
     // True claims the message: the window procedure then does nothing else with it.
     virtual bool HandleWindowMessage(uint32_t window, uint32_t message, uint32_t wparam, uint32_t lparam) {
@@ -83,7 +70,7 @@ public:
     virtual String GetExtendedInfo() { return String(); }
     virtual void Restart();
     virtual void ProcessEvents();
-    virtual void HandleEvent(uint32_t window, uint32_t message, uint32_t wparam, uint32_t lparam);
+    // HandleEvent: GadgetHost.
     virtual void DebugKeys();
     virtual void DebugKeysExtra() {}
     virtual void FrameStep(float steps) {}
@@ -102,8 +89,11 @@ public:
     String GetConfigPath() const { return mConfigPath; }
     // Game data root ("Graphics", "Sounds", ... live there), ending with '/'.
     String GetDataRoot() const { return mDataRoot; }
+    // Writes the screen to the first free "Screenshots/screenshot%d.bmp" of
+    // the data folder.
     void TakeScreenshot();
-    void CheckMouseOutside();
+    // That path; empty when every number is taken.
+    String NextScreenshotPath() const;
     // (key, text) pairs for the crash report.
     std::vector<std::pair<String, String>> BuildSystemReport();
     void SetHoverGadget(Gadget* gadget) { mHoverGadget = gadget; }
@@ -116,6 +106,19 @@ public:
     // ObjectHost
     int32_t TakeNextObjectId() override { return mNextObjectId++; }
     int32_t UpdateCount() const override { return mUpdateCount; }
+
+    // GadgetHost
+    bool IsQuitting() const override { return mQuit; }
+    void RunLoopIteration() override { Tick(); }
+    void ShowCursorKind(CursorKind kind) override;
+    float MouseScaleX() const override;
+    float MouseScaleY() const override;
+    void SetWindowMouseCapture(bool on) override { mWindow.CaptureMouse(on); }
+    bool IsPointerInWindow() const override;
+    void Beep() override;
+    void BeginGadgetDraw(const Rect& clip, float x, float y) override;
+    void EndGadgetDraw() override;
+    void ResetDrawColour() override;
 
     // Fields, in the framework's declaration order.
     std::atomic<bool> mLoading{false};  // written by the loader thread
@@ -146,20 +149,11 @@ public:
     int32_t mNextObjectId = 0;
     std::atomic<bool> mLoaded{false};
     std::atomic<bool> mLoadFinished{false};
-    RootGadgetManager mGadgets;
+    // mGadgets: GadgetHost.
     ObjectManager mObjects;
     bool mInUpdate = false;
     bool mInDraw = false;
-    float mMouseX = 0;
-    float mMouseY = 0;
-    float mPrevMouseX = 0;
-    float mPrevMouseY = 0;
-    int32_t mCaptureCount = 0;
-    Gadget* mCaptureGadget = nullptr;
-    bool mLeftHeld = false;
-    Gadget* mHoverGadget = nullptr;
-    Gadget* mWheelGadget = nullptr;
-    Gadget* mFocusGadget = nullptr;
+    // The mouse state (mMouseX ... mFocusGadget): GadgetHost.
     int32_t mCursorCheckCountdown = 0;
     bool mRestart = false;
     bool mSwitchingMode = false;
@@ -173,9 +167,7 @@ public:
     bool mCheatsEnabled = false;
     bool mUseCache = false;
     bool mFramedWindow = false;
-    uint32_t mCurrentMessage = 0;
     String mCommandLine;
-    bool mCancellingMouse = false;
     int32_t mSessionId = 0;
     SingleInstance mMutex;
     uint32_t mNotifyMessage = 0;
@@ -218,6 +210,11 @@ private:
     void DrawDebugText(int32_t x, int32_t y, const String& text);
     int32_t TextureSwapsThisFrame() const;
     void ToggleFullScreen();
+    // Full screen <-> windowed, once loaded and not already switching.
+    bool SwitchDisplayMode();
+    // The audio and graphics services follow the window's focus.
+    void SetServicesActive(bool active);
+    bool SaveScreen(const String& path);
     void TurnOnDisplayVSync();
 
     void LoadSystemCursors();

@@ -2,11 +2,11 @@
 // arrives: it is queued under the render lock and replayed at the start of
 // the next update step, in arrival order.
 #include "app/App.h"
+#include "core/Log.h"
+#include "media/Keyboard.h"
 #include "platform/WindowMessages.h"
 
 namespace {
-constexpr int32_t kLeftButton = -1, kRightButton = 1, kMiddleButton = 0;
-
 bool IsPointerInput(uint32_t message) {
     switch (message) {
     case WindowMessage::MouseMove:
@@ -69,18 +69,24 @@ void App::WindowProcedure(const WindowEvent& event) {
         QueueEvent(event.window, message, event.wparam, event.lparam);
         break;
     case WindowMessage::KeyUp:
-        if (event.wparam == VirtualKey::Snapshot) TakeScreenshot();
+        if (event.wparam == VirtualKey::Snapshot) {
+            // There is no picture clipboard to copy to: without Ctrl the
+            // screen goes to a file as well.
+            if (!GetKeyboard().IsDown(DIK_LCONTROL) && !GetKeyboard().IsDown(DIK_RCONTROL))
+                Log::Line("Print Screen: no picture clipboard, saving a screenshot instead");
+            TakeScreenshot();
+        }
         QueueEvent(event.window, message, event.wparam, event.lparam);
         break;
     case WindowMessage::SysKeyDown:
-        if (event.wparam == VirtualKey::Return && mLoaded && !mSwitchingMode) {
-            mSwitchingMode = true;
-            ToggleFullScreen();
-            mSwitchingMode = false;
-        }
+        if (event.wparam == VirtualKey::Return) SwitchDisplayMode();
         break;
     case WindowMessage::SysKeyUp:
         mSwitchingMode = false;
+        break;
+    case WindowMessage::SysCommand:
+        // Maximising means full screen; refused while loading or switching.
+        if (event.wparam == SysCommand::Maximize && !SwitchDisplayMode()) Beep();
         break;
     default:
         if (IsPointerInput(message)) {
@@ -93,6 +99,14 @@ void App::WindowProcedure(const WindowEvent& event) {
         }
         break;
     }
+}
+
+bool App::SwitchDisplayMode() {
+    if (!mLoaded || mSwitchingMode) return false;
+    mSwitchingMode = true;
+    ToggleFullScreen();
+    mSwitchingMode = false;
+    return true;
 }
 
 void App::QueueEvent(uint32_t window, uint32_t message, uint32_t wparam, uint32_t lparam) {
@@ -112,31 +126,4 @@ void App::ProcessEvents() {
         HandleEvent(event->window, event->message, event->wparam, event->lparam);
         delete event;
     }
-}
-
-void App::HandleEvent(uint32_t window, uint32_t message, uint32_t wparam, uint32_t lparam) {
-    if (mQuit) return;
-    mCurrentMessage = message;
-    const int32_t x = PointX(lparam), y = PointY(lparam);
-    switch (message) {
-    case WindowMessage::KeyDown: KeyDown(wparam); break;
-    case WindowMessage::KeyUp: KeyUp(wparam); break;
-    case WindowMessage::Char: KeyChar(wparam); break;
-    case WindowMessage::MouseMove:
-        if (mCaptureGadget && (mCaptureCount > 0 || mLeftHeld)) MouseDrag(x, y);
-        else MouseMove(x, y);
-        break;
-    case WindowMessage::LeftButtonDown: MouseDown(x, y, kLeftButton); break;
-    case WindowMessage::RightButtonDown: MouseDown(x, y, kRightButton); break;
-    case WindowMessage::MiddleButtonDown: MouseDown(x, y, kMiddleButton); break;
-    case WindowMessage::LeftButtonUp: MouseUp(x, y, kLeftButton); break;
-    case WindowMessage::RightButtonUp: MouseUp(x, y, kRightButton); break;
-    case WindowMessage::MiddleButtonUp: MouseUp(x, y, kMiddleButton); break;
-    case WindowMessage::LeftButtonDoubleClick: MouseDoubleClick(x, y, kLeftButton); break;
-    case WindowMessage::RightButtonDoubleClick: MouseDoubleClick(x, y, kRightButton); break;
-    case WindowMessage::MiddleButtonDoubleClick: MouseDoubleClick(x, y, kMiddleButton); break;
-    case WindowMessage::MouseWheel: MouseWheel(HighWordSigned(wparam)); break;
-    default: break;
-    }
-    mCurrentMessage = 0;
 }

@@ -5,6 +5,8 @@
 #include "core/Log.h"
 #include "data/SettingsKeys.h"
 #include "media/Graphics.h"
+#include "media/InputManager.h"
+#include "media/Keyboard.h"
 #include "platform/MessageBox.h"
 #include "platform/Renderer.h"
 #include "platform/ResourcePaths.h"
@@ -45,17 +47,37 @@ bool App::StartServices() {
     graphics.LoadSettings(environment);
     // Headless runs draw with the software renderer into memory, so
     // screenshots work without a display.
-    return graphics.Initialize(IsHeadless() ? nullptr : &mWindow);
+    if (!graphics.Initialize(IsHeadless() ? nullptr : &mWindow)) return false;
+    GetInputManager().Initialize();
+    GetKeyboard().Initialize();
+    return true;
 }
 
-void App::UpdateServices() {}
+void App::UpdateServices() { GetKeyboard().Update(); }
 
 void App::StopServices() {
     Graphics& graphics = GetGraphics();
     if (!mInstance.screenshotFile.IsEmpty() && !graphics.SaveScreenshot(mInstance.screenshotFile))
         Log::Line("Could not write the screenshot \"%s\"", mInstance.screenshotFile.c_str());
     graphics.Shutdown();
+    GetInputManager().Shutdown();
 }
+
+void App::SetServicesActive(bool active) { GetGraphics().SetActive(active); }
+
+bool App::SaveScreen(const String& path) { return false; }
+
+void App::Beep() {}
+
+float App::MouseScaleX() const { return 1.0f; }
+
+float App::MouseScaleY() const { return 1.0f; }
+
+void App::BeginGadgetDraw(const Rect& clip, float x, float y) {}
+
+void App::EndGadgetDraw() {}
+
+void App::ResetDrawColour() {}
 
 void App::BeginDraw() {
     if (!Display().minimised) GetGraphics().BeginFrame();

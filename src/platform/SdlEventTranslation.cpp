@@ -106,6 +106,9 @@ void TranslateWindowEvent(const SDL_WindowEvent& event, uint32_t window, std::de
     case SDL_WINDOWEVENT_MINIMIZED:
         Push(out, window, WindowMessage::Size, SizeMinimized, 0);
         break;
+    case SDL_WINDOWEVENT_MAXIMIZED:
+        Push(out, window, WindowMessage::SysCommand, SysCommand::Maximize, 0);
+        break;
     case SDL_WINDOWEVENT_RESTORED:
         Push(out, window, WindowMessage::Size, SizeRestored, 0);
         break;
