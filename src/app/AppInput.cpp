@@ -1,8 +1,9 @@
-// Focus changes, the debug keys, screenshots, and what the gadget tree's
-// routing (GadgetHost) needs of the application: cursors, scale, window
-// capture and whether the pointer is over the window.
+// Focus changes, the debug keys, screenshots, and what the gadget tree
+// (GadgetHost) needs of the application: cursors, scale, window capture,
+// whether the pointer is over the window, the drawing state and the beep.
 #include "app/App.h"
 #include "core/Log.h"
+#include "media/Graphics.h"
 #include "media/Keyboard.h"
 #include "platform/CrashHandler.h"
 #include "platform/Folders.h"
@@ -48,6 +49,31 @@ void App::ShowCursorKind(CursorKind kind) {
     case CursorKind::Custom: SetCursor(mCustomCursor); break;
     }
 }
+
+float App::MouseScaleX() const { return GetGraphics().ScaleX(); }
+
+float App::MouseScaleY() const { return GetGraphics().ScaleY(); }
+
+void App::BeginGadgetDraw(const Rect& clip, float x, float y) {
+    Graphics& graphics = GetGraphics();
+    graphics.PushColour();
+    // Clips are kept in screen coordinates; the gadget's is in its parent's.
+    graphics.PushClip({clip.x + graphics.OffsetX(), clip.y + graphics.OffsetY(), clip.width, clip.height});
+    graphics.PushOffset(x, y);
+}
+
+void App::EndGadgetDraw() {
+    Graphics& graphics = GetGraphics();
+    graphics.PopOffset();
+    graphics.PopClip();
+    graphics.PopColour();
+}
+
+void App::ResetDrawColour() { GetGraphics().SetColour(Colour{}); }
+
+bool App::SaveScreen(const String& path) { return GetGraphics().SaveScreenshot(path); }
+
+void App::Beep() {}
 
 bool App::IsPointerInWindow() const {
     int32_t x = 0, y = 0;

@@ -65,19 +65,6 @@ void App::StopServices() {
 
 void App::SetServicesActive(bool active) { GetGraphics().SetActive(active); }
 
-bool App::SaveScreen(const String& path) { return false; }
-
-void App::Beep() {}
-
-float App::MouseScaleX() const { return 1.0f; }
-
-float App::MouseScaleY() const { return 1.0f; }
-
-void App::BeginGadgetDraw(const Rect& clip, float x, float y) {}
-
-void App::EndGadgetDraw() {}
-
-void App::ResetDrawColour() {}
 
 void App::BeginDraw() {
     if (!Display().minimised) GetGraphics().BeginFrame();

@@ -2,10 +2,14 @@
 
 #include <cmath>
 
+#include "media/Image.h"
+#include "media/Sprite.h"
+
 namespace {
 // The logical screen every full-screen gadget covers, in pixels.
 constexpr float kScreenWidth = 800;
 constexpr float kScreenHeight = 600;
+constexpr float kOpaqueAlpha = 255.0f;
 // The clip of a gadget that does not clip: far beyond any screen.
 constexpr Rect kNoClip{-10000, -10000, 30000, 30000};
 }  // namespace
@@ -267,9 +271,35 @@ bool Gadget::HitTest(float x, float y) const {
         }
         case GadgetShape::ImageAlpha:
         case GadgetShape::SpriteAlpha:
-            return false;
+            return AlphaAt(x - mRect.x, y - mRect.y) > mAlphaThreshold;
     }
     return false;
+}
+
+float Gadget::AlphaAt(float x, float y) const {
+    int32_t px = static_cast<int32_t>(std::floor(x));
+    int32_t py = static_cast<int32_t>(std::floor(y));
+    if (mShape == GadgetShape::ImageAlpha && mShapeImage) {
+        const uint32_t* pixel = mShapeImage->PixelAt(px, py);
+        return pixel ? static_cast<float>(*pixel >> 24) / kOpaqueAlpha : 0.0f;
+    }
+    if (mShape == GadgetShape::SpriteAlpha && mShapeSprite)
+        return static_cast<float>(mShapeSprite->AlphaAt(px, py)) / kOpaqueAlpha;
+    return 0.0f;
+}
+
+void Gadget::SetImageShape(float x, float y, const Image* image) {
+    float width = image && !image->IsEmpty() ? static_cast<float>(image->Width()) : 0.0f;
+    float height = image && !image->IsEmpty() ? static_cast<float>(image->Height()) : 0.0f;
+    mRect = {x, y, width, height};
+    mShape = GadgetShape::ImageAlpha;
+    mShapeImage = image;
+}
+
+void Gadget::SetSpriteShape(float x, float y, const Sprite* sprite) {
+    mRect = {x, y, sprite ? sprite->Width() : 0.0f, sprite ? sprite->Height() : 0.0f};
+    mShape = GadgetShape::SpriteAlpha;
+    mShapeSprite = sprite;
 }
 
 void Gadget::PostNotify(Gadget* source) {

@@ -97,6 +97,10 @@ public:
     void AddChild(Gadget* child);
     void RemoveChild(Gadget* child);
     void SetListener(Gadget* listener, bool addAsChild);
+    // Hit only where `image` (or `sprite`) is opaque enough; the rectangle
+    // becomes (x, y) and the picture's size. The picture is not owned.
+    void SetImageShape(float x, float y, const Image* image);
+    void SetSpriteShape(float x, float y, const Sprite* sprite);
     void SetArrowCursor() { mHoverCursor = CursorKind::Arrow; }
     void SetHandCursor() { mHoverCursor = CursorKind::Hand; }
     void SetTextCursor() { mHoverCursor = CursorKind::Text; }
@@ -148,6 +152,8 @@ private:
     bool BeginStep();
     void RoutePress(float x, float y, int32_t button, bool doubleClick);
     ScreenPoint PointerPosition() const;
+    // Opacity 0 .. 1 of the shape picture at (x, y) from the rectangle's corner.
+    float AlphaAt(float x, float y) const;
 
     GadgetManager* mManager = nullptr;  // the list that holds this gadget
 };

@@ -8,11 +8,10 @@
 #include <cstdint>
 
 #include "core/Rect.h"
+#include "media/Graphics.h"
 #include "ui/GadgetManager.h"
 
 class Gadget;
-
-enum class CursorKind : int32_t { Arrow = 0, Wait = 1, Hand = 2, Text = 3, Custom = 4 };
 
 // Mouse buttons as the routing passes them.
 enum MouseButton : int32_t { kMiddleButton = 0, kRightButton = 1, kLeftButton = -1 };

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "StandInHost.h"
+#include "media/Image.h"
 
 TEST(HitTest, CircleWithALargeRadiusStillOnlyHitsInsideItsRectangle) {
     Gadget round;
@@ -25,4 +26,22 @@ TEST(HitTest, EdgesAndFarCoordinates) {
     EXPECT_FALSE(box.HitTest(10, 5));  // the right edge is outside
     EXPECT_FALSE(box.HitTest(-1e30f, 1e30f));
     EXPECT_FALSE(box.HitTest(std::numeric_limits<float>::quiet_NaN(), 5));
+}
+
+TEST(HitTest, ImageShapeHitsOnlyOpaqueEnoughPixels) {
+    Image picture;
+    ASSERT_TRUE(picture.Create(4, 2));
+    *picture.PixelAt(1, 0) = 0xFF000000u;  // opaque
+    *picture.PixelAt(2, 0) = 0x40000000u;  // alpha 64/255, just above 0.25
+    *picture.PixelAt(3, 0) = 0x3F000000u;  // just below
+    Gadget shaped;
+    shaped.SetImageShape(10, 20, &picture);
+    EXPECT_FLOAT_EQ(shaped.mRect.width, 4);
+    EXPECT_FALSE(shaped.HitTest(10.5f, 20.5f));
+    EXPECT_TRUE(shaped.HitTest(11.5f, 20.5f));
+    EXPECT_TRUE(shaped.HitTest(12.5f, 20.5f));
+    EXPECT_FALSE(shaped.HitTest(13.5f, 20.5f));
+    EXPECT_FALSE(shaped.HitTest(14.5f, 20.5f));  // beyond the picture
+    shaped.SetImageShape(0, 0, nullptr);
+    EXPECT_FALSE(shaped.HitTest(0, 0));
 }
