@@ -65,7 +65,6 @@ void App::StopServices() {
 
 void App::SetServicesActive(bool active) { GetGraphics().SetActive(active); }
 
-
 void App::BeginDraw() {
     if (!Display().minimised) GetGraphics().BeginFrame();
 }
