@@ -25,22 +25,24 @@ void App::Initialize(const LaunchOptions& launch) {
     mInstance = launch;
     if (launch.fast) SetClock(&mFastClock);
     SetupFolders();
-    FindDataRoot();
-    Log::Line("%s %s starting; data folder \"%s\", game data \"%s\"", mName.c_str(), mVersion.c_str(),
-              mDataFolder.c_str(), mDataRoot.c_str());
     mCommandLine = launch.commandLine.Lower();
     // The parsed switch, not a substring: "-crash" inside a folder name must
     // not crash the game.
     if (launch.crash) RaiseAccessFault();
     CreateCursors();
-    CheckImageCache();
     mNotifyMessage = WindowMessage::InstanceNotify;
+    // Before anything writes into the data folder: a second copy must leave
+    // the running one's log and image cache alone.
     if (mMutex.Acquire(mDataFolder, mName) == SingleInstance::Result::AlreadyRunning) {
-        Log::Line("Another copy of %s is running: it was asked to come to the front", mName.c_str());
         mSecondCopy = true;
         mQuit = true;
         return;
     }
+    Log::SetPath(mDataFolder + "DEBUG.TXT");
+    FindDataRoot();
+    Log::Line("%s %s starting; data folder \"%s\", game data \"%s\"", mName.c_str(), mVersion.c_str(),
+              mDataFolder.c_str(), mDataRoot.c_str());
+    CheckImageCache();
     CreateAppWindow();
     if (!StartServices()) Quit();
 }
@@ -48,7 +50,6 @@ void App::Initialize(const LaunchOptions& launch) {
 void App::SetupFolders() {
     mDataFolder = ChooseDataFolder(mName, mInstance.userFolder);
     mConfigPath = mDataFolder + SettingsFile::kConfig;
-    Log::SetPath(mDataFolder + "DEBUG.TXT");
     SetCrashReportFolder(mDataFolder);
 }
 

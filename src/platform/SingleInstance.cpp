@@ -13,6 +13,8 @@
 
 namespace {
 constexpr int kListenBacklog = 8;
+constexpr int kKnockAttempts = 20;
+constexpr useconds_t kKnockRetryMicroseconds = 50 * 1000;  // 20 x 50 ms: one second at most
 
 // Socket paths are short (108 bytes); a long folder is reached through the
 // process's own descriptor of it instead.
@@ -60,7 +62,10 @@ SingleInstance::Result SingleInstance::Acquire(const String& folder, const Strin
     if (::flock(mLockFd, LOCK_EX | LOCK_NB) != 0) {
         ::close(mLockFd);
         mLockFd = -1;
-        if (!Knock(folder, name + ".notify")) Log::Line("Single instance: the running copy did not answer");
+        // The running copy may hold the lock but not listen yet: knock again
+        // for a moment before giving up.
+        for (int attempt = 0; attempt < kKnockAttempts && !Knock(folder, name + ".notify"); ++attempt)
+            ::usleep(kKnockRetryMicroseconds);
         return Result::AlreadyRunning;
     }
 

@@ -77,6 +77,9 @@ TEST_F(GameProcessTest, SecondCopyWakesTheFirstAndExitsZero) {
     Run({"--fast", "--ticks", "1"});  // creates the folder
     SingleInstance first;
     ASSERT_EQ(first.Acquire(folder, kGameName), SingleInstance::Result::First);
+    const std::string runningLog = "*** BEGIN KORVANE SESSION ***\r\nthe running copy's line\r\n";
+    user.Write("user/DEBUG.TXT", runningLog);
+    user.Write("user/cached/cacheinfo.cfg", "Version=1\r\n");
     EXPECT_FALSE(first.TakeNotify());
     Outcome second = Run({"--fast", "--ticks", "100"});
     ASSERT_TRUE(second.exited);
@@ -84,6 +87,9 @@ TEST_F(GameProcessTest, SecondCopyWakesTheFirstAndExitsZero) {
     EXPECT_EQ(second.output, "updates=0 draws=0\n");  // it never ran its loop
     EXPECT_TRUE(first.TakeNotify());
     EXPECT_FALSE(first.TakeNotify());
+    // It left the running copy's files alone.
+    EXPECT_EQ(user.Read("user/DEBUG.TXT"), runningLog);
+    EXPECT_EQ(user.Read("user/cached/cacheinfo.cfg"), "Version=1\r\n");
 }
 
 TEST_F(GameProcessTest, CrashSwitchLeavesAReportAndFails) {
