@@ -31,7 +31,6 @@ void App::Run() {
     RaiseThreadPriority(true);
     ResetTiming();
     while (!mQuit || mLoading) {
-        if (mInstance.fast && !mQuit) mFastClock.Advance(static_cast<uint32_t>(mUpdateInterval));
         Tick();
         if (mQuit && mLoading) GetClock().Sleep(kQuitWaitMs);
     }
@@ -60,6 +59,8 @@ void App::ResetTiming() {
 bool App::FrameLocked() const { return mVSyncMode && !mVSyncBroken && Display().fullScreen; }
 
 void App::Tick() {
+    // --fast: every tick (the modal loop's too) is one update step of game time.
+    if (mInstance.fast && !mQuit) mFastClock.Advance(static_cast<uint32_t>(mUpdateInterval));
     Clock& clock = GetClock();
     const uint32_t tickStart = clock.Now();
     uint32_t slept = 0;
