@@ -191,6 +191,11 @@ int32_t Font::Advance(uint8_t ch) const {
     return mGlyphs[ch].defined ? static_cast<int32_t>(mGlyphs[ch].advance) : 0;
 }
 
+bool Font::HasGlyph(uint8_t ch) const {
+    if (!mLoaded || ch >= kGlyphLimit) return false;
+    return ch == static_cast<uint8_t>(kBlank) || mGlyphs[ch].defined;
+}
+
 Image Font::GlyphImage(uint8_t ch) const {
     Image image;
     if (!mLoaded || ch >= kGlyphLimit || !mGlyphs[ch].defined || mGlyphs[ch].page < 0) return image;

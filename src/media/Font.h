@@ -54,6 +54,8 @@ public:
     // characters without a glyph).
     void GlyphPositions(const String& text, std::vector<Point>& out) const;
     int32_t Advance(uint8_t ch) const;
+    // Whether `ch` can be shown: it has a glyph, or it is the blank.
+    bool HasGlyph(uint8_t ch) const;
     // A copy of the glyph's pixels (its source rectangle on its page); empty
     // when the character has none.
     Image GlyphImage(uint8_t ch) const;
