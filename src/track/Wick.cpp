@@ -5,11 +5,13 @@
 #include <utility>
 
 #include "core/IOBuffer.h"
+#include "media/Animator_Sprite.h"
 #include "media/Sprite.h"
-#include "track/Geometry.h"
 #include "track/EffectHost.h"
 #include "track/EffectImages.h"
+#include "track/Geometry.h"
 #include "track/ScoreRule.h"
+#include "track/SmokePuff.h"
 #include "track/Sparks.h"
 
 namespace {
@@ -83,6 +85,7 @@ void Wick::Update() {
     if (smokeTicks > 0) --smokeTicks;
     if (smokeTicks == 0 && lit && !points.empty() && burn > 0) {
         smokeTicks = kSmokeEvery;
+        EmitSmoke();
     }
     effects.Update();
 }
@@ -116,6 +119,12 @@ void Wick::Pay() {
     Vec2 at = WickPointAt(burn);
     host->ShowPoints(points, at.x, at.y);
     host->AddScore(points);
+}
+
+void Wick::EmitSmoke() {
+    if (!images) return;
+    Vec2 at = WickPointAt(burn);
+    effects.Add(MakeSmokePuff(*images, at.x, at.y));
 }
 
 void Wick::Save(IOBuffer& out) const {

@@ -55,6 +55,7 @@ public:
 
 private:
     void Pay();
+    void EmitSmoke();
 
     EffectHost* host;
     const EffectImages* images;

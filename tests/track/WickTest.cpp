@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "core/IOBuffer.h"
+#include "media/Sprite.h"
+#include "track/EffectImages.h"
 #include "track/Eater.h"
 #include "track/FakeEffectHost.h"
 #include "track/Wick.h"
@@ -96,6 +98,22 @@ TEST(Wick, HundredAndOnePointsBurnOutIn50LitTicksPayingEvery16) {
 
     wick.Update();  // burnt out: no more payments
     EXPECT_EQ(host.score, 800);
+}
+
+TEST(Wick, SmokesEveryFourthTickOnlyWhileBurning) {
+    Sprite smoke;
+    EffectImages images;
+    for (auto& image : images.smoke) image = &smoke;
+    Wick wick(nullptr, &images, StraightPoints(21), false);
+    for (int tick = 0; tick < 1000 && !wick.IsLit(); ++tick) {
+        EXPECT_EQ(wick.Effects().Count(), 0);  // nothing smokes while dropping in
+        wick.Update();
+    }
+    EXPECT_EQ(wick.Effects().Count(), 1);  // the first puff as it lights
+    for (int i = 0; i < 8; ++i) wick.Update();
+    EXPECT_EQ(wick.Effects().Count(), 3);
+    for (int i = 0; i < 8; ++i) wick.Update();  // burnt out after 10 lit ticks
+    EXPECT_EQ(wick.Effects().Count(), 3);
 }
 
 TEST(Wick, RecordRoundTripContinuesIdentically) {
