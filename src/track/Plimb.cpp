@@ -1,0 +1,127 @@
+#include "track/Plimb.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/IOBuffer.h"
+#include "core/Random.h"
+#include "track/Geometry.h"
+#include "track/Track.h"
+#include "track/TrackHost.h"
+
+namespace {
+// Rolling frames per pixel travelled, by drawing scale: small balls spin faster.
+constexpr float kSmallScale = 0.6f;
+constexpr float kSmallRollRate = 1.75f;
+constexpr float kMediumScale = 0.8f;
+constexpr float kMediumRollRate = 1.5f;
+constexpr float kLargeRollRate = 1.0f;
+// Easing of the angle after insertion: share of the turn per tick, at most degrees.
+constexpr float kEaseShare = 15.0f;
+constexpr float kEaseLimit = 2.0f;
+constexpr float kSinkAlphaStep = -0.05f;
+
+float RollRate(float scale) {
+    if (scale == kSmallScale) return kSmallRollRate;
+    if (scale == kMediumScale) return kMediumRollRate;
+    return kLargeRollRate;
+}
+}  // namespace
+
+Plimb::Plimb(TrackHost* board) : board(board) {
+    mName = "Plimb";
+    rollFrame = static_cast<float>(GetRandom().Next(kRollFrames));
+    int32_t colours = board != nullptr ? board->ColourCount() : 0;
+    colour = colours > 0 ? GetRandom().Next(colours) : 0;
+}
+
+void Plimb::UpdateFade() {
+    if (!fading) return;
+    alpha += alphaStep;
+    if (alpha > 1.0f) {
+        alpha = 1.0f;
+        fading = false;
+    } else if (alpha < 0.0f) {
+        alpha = 0.0f;
+    }
+}
+
+void Plimb::Update() {
+    UpdateFade();
+    if (track != nullptr) {
+        rollFrame -= (distance - previousDistance) * RollRate(scale);
+        rollFrame = std::fmod(rollFrame, static_cast<float>(kRollFrames));
+        if (rollFrame < 0.0f) rollFrame += kRollFrames;
+        float pathAngle = track->AngleAtDistance(distance);
+        if (angleEase < 1) {
+            angle = pathAngle;
+        } else if (speed != 0.0f) {
+            --angleEase;
+            angle += std::clamp(SignedAngleDifference(angle, pathAngle) / kEaseShare, -kEaseLimit, kEaseLimit);
+        }
+    }
+    previousDistance = distance;
+}
+
+void Plimb::Sink() {
+    if (fading) return;
+    fading = true;
+    alpha = 1.0f;
+    alphaStep = kSinkAlphaStep;
+}
+
+void Plimb::SaveRecord(IOBuffer& out, int32_t gapLeftIndex, int32_t gapRightIndex) const {
+    out.WriteFloat(position.x);
+    out.WriteFloat(position.y);
+    for (float value : flight) out.WriteFloat(value);
+    for (bool flag : {isRobot, hasAppeared, gapShot, isFireBall, isBomb, hidden, onPath, hittable, false, fading})
+        out.WriteBool(flag);
+    for (float value : {alphaStep, distance, previousDistance, angle, rollFrame, speed, scale, alpha})
+        out.WriteFloat(value);
+    out.WriteInt(angleEase);
+    out.WriteInt(colour);
+    out.WriteInt(gapTimer);
+    out.WriteInt(gapLeftIndex);
+    out.WriteInt(gapRightIndex);
+}
+
+bool Plimb::LoadRecord(IOBuffer& in, int32_t& gapLeftIndex, int32_t& gapRightIndex) {
+    float floats[2 + 4 + 8];
+    bool flags[10];
+    floats[0] = in.ReadFloat();
+    floats[1] = in.ReadFloat();
+    for (int i = 0; i < 4; ++i) floats[2 + i] = in.ReadFloat();
+    for (bool& flag : flags) flag = in.ReadBool();
+    for (int i = 0; i < 8; ++i) floats[6 + i] = in.ReadFloat();
+    int32_t ints[5];
+    for (int32_t& value : ints) value = in.ReadInt();
+    if (in.HasError()) return false;
+    for (float value : floats) {
+        if (!std::isfinite(value)) return false;
+    }
+    position = {floats[0], floats[1]};
+    for (int i = 0; i < 4; ++i) flight[i] = floats[2 + i];
+    isRobot = flags[0];
+    hasAppeared = flags[1];
+    gapShot = flags[2];
+    isFireBall = flags[3];
+    isBomb = flags[4];
+    hidden = flags[5];
+    onPath = flags[6];
+    hittable = flags[7];
+    fading = flags[9];  // flags[8] is a spare, always false
+    alphaStep = floats[6];
+    distance = floats[7];
+    previousDistance = floats[8];
+    angle = floats[9];
+    rollFrame = floats[10];
+    speed = floats[11];
+    scale = floats[12];
+    alpha = floats[13];
+    angleEase = ints[0];
+    colour = ints[1];
+    gapTimer = ints[2];
+    gapLeftIndex = ints[3];
+    gapRightIndex = ints[4];
+    return true;
+}
