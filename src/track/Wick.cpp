@@ -13,6 +13,7 @@
 #include "track/ScoreRule.h"
 #include "track/SmokePuff.h"
 #include "track/Sparks.h"
+#include "track/Track.h"
 
 namespace {
 // Drop-in: the fuse falls from above the screen and lights where it lands.
@@ -44,6 +45,10 @@ std::vector<Vec2> Wick::PointsFromSamples(const std::vector<Vec2>& samples, floa
     int32_t lowest = static_cast<int32_t>(reach);
     for (int32_t i = length; i >= lowest; i -= kSampleStep) result.push_back(samples[i]);
     return result;
+}
+
+Wick* Wick::MakeWick(EffectHost* host, const EffectImages* images, const Track& track, bool secondEater) {
+    return new Wick(host, images, PointsFromSamples(track.Samples(), track.LastRobotDistance()), secondEater);
 }
 
 Vec2 Wick::WickPointAt(float index) const {

@@ -12,6 +12,7 @@
 
 class EffectHost;
 class IOBuffer;
+class Track;
 struct EffectImages;
 
 class Wick : public Object {
@@ -32,6 +33,10 @@ public:
     // every third sample from the end back to the lower of (length - 300) and
     // the last removed robot's distance, not below 0.
     static std::vector<Vec2> PointsFromSamples(const std::vector<Vec2>& samples, float lastRobotDistance);
+
+    // The fuse for a finished track, reaching back from its path's end as
+    // PointsFromSamples says, for the eater the track ends in.
+    static Wick* MakeWick(EffectHost* host, const EffectImages* images, const Track& track, bool secondEater);
 
     void Update() override;
     void Draw() override;

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 
 #include "core/IOBuffer.h"
 #include "media/Sprite.h"
 #include "track/EffectImages.h"
+#include "TrackTestSupport.h"
 #include "track/Eater.h"
 #include "track/FakeEffectHost.h"
 #include "track/Wick.h"
@@ -227,4 +229,25 @@ TEST(Eater, RecordRoundTripAndBoundedCounts) {
         EXPECT_FALSE(copy.Load(bad)) << count;
     }
     EXPECT_EQ(copy.WickCount(), 2);
+}
+
+class MakeWickTest : public TrackTest {};
+
+TEST_F(MakeWickTest, FuseReachesBackToARobotRemovedFarBeforeTheEnd) {
+    Build(1000);
+    StartWave(3, {0, 1, 2});  // the robot is left alone at the front
+    Place(Segment(0), 500);
+    track->Update();
+    ASSERT_TRUE(track->Robots().empty());
+    float robotAt = track->LastRobotDistance();
+    ASSERT_GE(robotAt, 500);
+    ASSERT_LT(robotAt, 510);
+
+    std::unique_ptr<Wick> wick(Wick::MakeWick(nullptr, nullptr, *track, false));
+    const auto& points = wick->Points();
+    ASSERT_FALSE(points.empty());
+    EXPECT_FLOAT_EQ(points.front().x, 1000);  // the end of the path first
+    EXPECT_GE(points.back().x, robotAt - 3);  // samples are a pixel apart only roughly
+    EXPECT_LT(points.back().x, robotAt + 3);
+    EXPECT_FLOAT_EQ(wick->Burn(), static_cast<float>(points.size() - 1));
 }
