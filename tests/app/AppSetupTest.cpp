@@ -1,0 +1,78 @@
+// Start-up in a fresh user folder: folders, the image-cache version check and
+// the single-instance refusal.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/App.h"
+#include "platform/MessageBox.h"
+#include "support/TempDir.h"
+
+namespace {
+LaunchOptions HeadlessIn(const TempDir& folder) {
+    SetHeadless(true);
+    LaunchOptions launch;
+    launch.headless = true;
+    launch.userFolder = folder.File("user").c_str();
+    return launch;
+}
+
+TEST(AppSetupTest, FoldersAndConfigPathComeFromTheUserFolder) {
+    TempDir temp;
+    App app;
+    app.Initialize(HeadlessIn(temp));
+    EXPECT_EQ(app.GetDataFolder(), String(temp.File("user/")));
+    EXPECT_EQ(app.GetConfigPath(), String(temp.File("user/config.cfg")));
+    EXPECT_FALSE(app.IsSecondCopy());
+    EXPECT_FALSE(app.mQuit);
+}
+
+TEST(AppSetupTest, ImageCacheIsKeptOnlyForTheSameVersion) {
+    TempDir temp;
+    temp.Write("user/cached/old.png", "stale");
+    {
+        App app;
+        app.mUseCache = true;
+        app.Initialize(HeadlessIn(temp));
+    }
+    // No version recorded: the folder was emptied and the version written.
+    EXPECT_EQ(temp.Read("user/cached/old.png"), "");
+    EXPECT_NE(temp.Read("user/cached/cacheinfo.cfg").find("Version=.01alpha"), std::string::npos);
+    temp.Write("user/cached/kept.png", "fresh");
+    {
+        App app;
+        app.mUseCache = true;
+        app.Initialize(HeadlessIn(temp));
+    }
+    EXPECT_EQ(temp.Read("user/cached/kept.png"), "fresh");
+    {
+        App app;
+        app.mUseCache = true;
+        app.SetVersion("1.1");
+        app.Initialize(HeadlessIn(temp));
+    }
+    EXPECT_EQ(temp.Read("user/cached/kept.png"), "");
+    EXPECT_NE(temp.Read("user/cached/cacheinfo.cfg").find("Version=1.1"), std::string::npos);
+    {
+        App app;  // without the cache the folder goes
+        app.Initialize(HeadlessIn(temp));
+    }
+    EXPECT_EQ(temp.Read("user/cached/cacheinfo.cfg"), "");
+}
+
+TEST(AppSetupTest, SecondCopyInTheSameFolderNeverRuns) {
+    TempDir temp;
+    App first;
+    first.Initialize(HeadlessIn(temp));
+    ASSERT_FALSE(first.IsSecondCopy());
+    {
+        App second;
+        second.Initialize(HeadlessIn(temp));
+        EXPECT_TRUE(second.IsSecondCopy());
+        EXPECT_TRUE(second.mQuit);
+        second.Run();  // returns at once
+        EXPECT_EQ(second.mUpdateCount, 0);
+    }
+    EXPECT_TRUE(first.mMutex.TakeNotify());
+}
+}  // namespace
