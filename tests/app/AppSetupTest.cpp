@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/App.h"
+#include "app/ProcessEntry.h"
 #include "platform/MessageBox.h"
 #include "support/TempDir.h"
 
@@ -74,5 +75,31 @@ TEST(AppSetupTest, SecondCopyInTheSameFolderNeverRuns) {
         EXPECT_EQ(second.mUpdateCount, 0);
     }
     EXPECT_TRUE(first.mMutex.TakeNotify());
+}
+}  // namespace
+
+namespace {
+// Asks for a restart in its first life only.
+class RestartingApp : public App {
+public:
+    explicit RestartingApp(int life) : mLife(life) {}
+    void AfterUpdate() override {
+        if (mLife == 1) Restart();
+        else Quit();
+    }
+    int mLife;
+};
+
+TEST(ProcessEntryTest, RestartBuildsANewApplicationInTheSameFolder) {
+    TempDir temp;
+    int lives = 0;
+    EntryResult result = RunApplications([&] { return std::make_unique<RestartingApp>(++lives); }, HeadlessIn(temp));
+    EXPECT_EQ(lives, 2);
+    EXPECT_EQ(result.updates, 1);
+    EXPECT_EQ(GetApp(), nullptr);
+    // One session in the log across both lives.
+    std::string log = temp.Read("user/DEBUG.TXT");
+    EXPECT_EQ(log.find("*** BEGIN KORVANE SESSION ***"), 0u);
+    EXPECT_EQ(log.find("*** BEGIN KORVANE SESSION ***", 1), std::string::npos);
 }
 }  // namespace
