@@ -1,0 +1,207 @@
+#include "media/Audio.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <numbers>
+
+#include "core/IOBuffer.h"
+#include "core/Log.h"
+#include "media/PcmData.h"
+#include "media/Sound.h"
+#include "media/SoundCache.h"
+#include "media/SoundInstance.h"
+#include "platform/MessageBox.h"
+
+namespace {
+constexpr const char* kMusicErrorTitle = "Music Interface Error";
+constexpr const char* kMusicErrorText =
+    "The BASS music interface could not initialize because:\n\n[%s]\n\nMusic will not play during the game.";
+constexpr const char* kCacheFolder = "cached";
+constexpr const char* kCacheExtension = ".cached";
+
+constexpr int32_t kBeepFrequency = 880;     // Hz
+constexpr int32_t kBeepMilliseconds = 120;
+constexpr int32_t kBeepEdgeMilliseconds = 5;  // fade in and out, so the tone does not click
+constexpr float kBeepAmplitude = 0.25f;     // of full scale
+constexpr int32_t kMillisecondsPerSecond = 1000;
+
+const char* DeviceFailureText(AudioDeviceFailure failure) {
+    switch (failure) {
+        case AudioDeviceFailure::NoMemory: return "There is insufficent memory.";
+        case AudioDeviceFailure::NoDriver:
+            return "There is no available device driver... the device may already be in use.";
+        case AudioDeviceFailure::UnsupportedFormat: return "The specified format is not supported by the device.";
+        case AudioDeviceFailure::AlreadyOpen: return "BASS has already been initialized.";
+        case AudioDeviceFailure::None:
+        case AudioDeviceFailure::Other: break;
+    }
+    return "Some other mystery problem!";
+}
+
+std::shared_ptr<const PcmData> MakeBeepTone() {
+    auto tone = std::make_shared<PcmData>();
+    tone->channels = 1;
+    tone->rate = Mixer::kOutputRate;
+    const int32_t frames = tone->rate * kBeepMilliseconds / kMillisecondsPerSecond;
+    const int32_t edge = tone->rate * kBeepEdgeMilliseconds / kMillisecondsPerSecond;
+    tone->samples.resize(static_cast<size_t>(frames));
+    for (int32_t i = 0; i < frames; ++i) {
+        float envelope = std::min({1.0f, static_cast<float>(i) / edge, static_cast<float>(frames - 1 - i) / edge});
+        double phase = 2.0 * std::numbers::pi * kBeepFrequency * i / tone->rate;
+        tone->samples[static_cast<size_t>(i)] =
+            static_cast<int16_t>(std::sin(phase) * kBeepAmplitude * envelope * INT16_MAX);
+    }
+    return tone;
+}
+
+String ToPath(const String& name) {
+    std::string path = name.str();
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return String(path);
+}
+
+// Follows `relative` below `root`, matching each folder and file name without
+// regard to letter case. Answers "" when something is missing.
+String FindIgnoringCase(const String& root, const String& relative) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::path at = root.IsEmpty() ? fs::path(".") : fs::path(root.str());
+    fs::path exact = at / relative.str();
+    if (fs::is_regular_file(exact, error)) return String(exact.string());
+    for (const fs::path& part : fs::path(relative.str())) {
+        fs::path found;
+        for (fs::directory_iterator it(at, error), end; !error && it != end; it.increment(error)) {
+            if (EqualsIgnoreCase(it->path().filename().string(), part.string())) {
+                found = it->path();
+                break;
+            }
+        }
+        if (found.empty()) return "";
+        at = found;
+    }
+    return fs::is_regular_file(at, error) ? String(at.string()) : String();
+}
+}  // namespace
+
+Audio& GetAudio() {
+    static Audio audio;
+    return audio;
+}
+
+void MessageBeep() { GetAudio().Beep(); }
+
+Audio::Audio() = default;
+
+Audio::~Audio() {
+    mMusic.clear();
+    mBeep.reset();
+    mDevice.Close();
+}
+
+void Audio::Initialize() {
+    if (mStarted) return;
+    mStarted = true;
+    if (!IsHeadless()) {
+        AudioDeviceFailure failure = mDevice.Open(mMixer);
+        if (failure != AudioDeviceFailure::None) {
+            Log::Line("Audio device did not open: %s", mDevice.FailureText().c_str());
+            ShowMessageBox(kMusicErrorTitle, String::Format(kMusicErrorText, DeviceFailureText(failure)));
+        }
+    }
+    if (mDevice.IsOpen()) StartMixer();
+    ReadVolumeSettings();
+}
+
+void Audio::InitializeOffline() {
+    if (mStarted) return;
+    mStarted = true;
+    StartMixer();
+    ReadVolumeSettings();
+}
+
+void Audio::StartMixer() {
+    mEnabled = true;
+    mBeep = std::make_unique<SoundInstance>(*this, MakeBeepTone());
+}
+
+void Audio::Update() {
+    for (MusicEntry& entry : mMusic) entry.channel->Update(mMusicVolume);
+    ReleaseStoppedMusic();
+}
+
+void Audio::SetActive(bool active) {
+    for (MusicEntry& entry : mMusic) entry.channel->Pause(!active);
+    if (mBeep) mBeep->Pause(!active);
+    auto lock = LockSounds();
+    for (Sound* sound : mSounds) sound->Pause(!active);
+}
+
+void Audio::Shutdown() {
+    if (!mStarted) return;
+    StoreVolumeSettings();
+    mCurrentMusic = nullptr;
+    mMusic.clear();
+    {
+        auto lock = LockSounds();
+        for (Sound* sound : mSounds) sound->Unload();
+    }
+    mBeep.reset();
+    mDevice.Close();
+    mEnabled = false;
+    mStarted = false;
+}
+
+void Audio::SetSoundVolume(float volume) {
+    mSoundVolume = std::clamp(volume, 0.0f, 1.0f);
+    if (mBeep) mBeep->ApplyVolume();
+    auto lock = LockSounds();
+    for (Sound* sound : mSounds) sound->ApplyVolume();
+}
+
+void Audio::SetMusicVolume(float volume) {
+    mMusicVolume = std::clamp(volume, 0.0f, 1.0f);
+    for (MusicEntry& entry : mMusic) entry.channel->ApplyVolume(mMusicVolume);
+}
+
+String Audio::FindDataFile(const String& name, const char* extension) const {
+    return FindIgnoringCase(mDataRoot, ToPath(name + extension));
+}
+
+String Audio::CachePathFor(const String& name) const {
+    if (mUserFolder.IsEmpty() || name.IsEmpty()) return "";
+    return mUserFolder + "/" + kCacheFolder + "/" + ToPath(name.Lower()) + kCacheExtension;
+}
+
+void Audio::WriteCacheFile(const String& path, const PcmData& pcm) const {
+    if (path.IsEmpty()) return;
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(path.str()).parent_path(), error);
+    IOBuffer out;
+    WriteSoundCache(out, pcm);
+    if (!out.SaveFile(path)) Log::Line("Could not write the sound cache file %s", path.c_str());
+}
+
+void Audio::AddSound(Sound* sound) {
+    auto lock = LockSounds();
+    mSounds.push_back(sound);
+}
+
+void Audio::RemoveSound(Sound* sound) {
+    auto lock = LockSounds();
+    mSounds.erase(std::remove(mSounds.begin(), mSounds.end(), sound), mSounds.end());
+}
+
+void Audio::Beep() {
+    if (!mBeep || mSoundVolume <= 0.0f) return;
+    mBeep->Stop();
+    mBeep->Play(false);
+}
+
+// Until the settings store lands, the volumes live only for the session.
+void Audio::ReadVolumeSettings() {
+    SetSoundVolume(mSoundVolume);
+    SetMusicVolume(mMusicVolume);
+}
+
+void Audio::StoreVolumeSettings() {}

@@ -1,0 +1,33 @@
+#pragma once
+// Helpers for the sound tests: WAV files made in the test, and an audio
+// service whose mixer renders into a buffer instead of a sound card.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "media/Audio.h"
+#include "support/TempDir.h"
+
+// A RIFF/WAVE file holding `samples` (interleaved) as 16-bit PCM.
+std::string MakeWav(const std::vector<int16_t>& samples, int32_t channels = 1, int32_t rate = 44100);
+// Samples 0, 1, 2, ... so that any output sample tells where it was read.
+std::vector<int16_t> Ramp(int32_t count);
+
+// An offline audio service over a fresh data root and user folder.
+class AudioTestKit {
+public:
+    AudioTestKit();
+    ~AudioTestKit();
+
+    Audio audio;
+    TempDir data;
+    TempDir user;
+
+    // Writes a data file (e.g. "Sounds/Explode.wav") below the data root.
+    std::string WriteData(const std::string& relative, const std::string& bytes) const;
+    // Renders `frames` stereo frames; answers the left channel.
+    std::vector<int16_t> RenderLeft(int32_t frames);
+    // Renders `frames` stereo frames, both channels interleaved.
+    std::vector<int16_t> Render(int32_t frames);
+};

@@ -1,0 +1,29 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+#include "platform/AudioDevice.h"
+
+namespace {
+class CountingSource : public AudioSource {
+public:
+    void Render(int16_t* frames, int32_t frameCount) override {
+        for (int32_t i = 0; i < 2 * frameCount; ++i) frames[i] = 0;
+        rendered += frameCount;
+    }
+    std::atomic<int64_t> rendered{0};
+};
+}  // namespace
+
+// CTest runs this with SDL's dummy audio driver, which always opens.
+TEST(AudioDevice, OpensOnceClosesAndOpensAgain) {
+    CountingSource source;
+    AudioDevice device;
+    ASSERT_EQ(device.Open(source), AudioDeviceFailure::None) << device.FailureText().c_str();
+    EXPECT_TRUE(device.IsOpen());
+    EXPECT_EQ(device.Open(source), AudioDeviceFailure::AlreadyOpen);
+    device.Close();
+    EXPECT_FALSE(device.IsOpen());
+    device.Close();
+    EXPECT_EQ(device.Open(source), AudioDeviceFailure::None);
+}
