@@ -153,14 +153,14 @@ void Audio::Shutdown() {
 }
 
 void Audio::SetSoundVolume(float volume) {
-    mSoundVolume = std::clamp(volume, 0.0f, 1.0f);
+    mSoundVolume = std::isfinite(volume) ? std::clamp(volume, 0.0f, 1.0f) : kDefaultSoundVolume;
     if (mBeep) mBeep->ApplyVolume();
     auto lock = LockSounds();
     for (Sound* sound : mSounds) sound->ApplyVolume();
 }
 
 void Audio::SetMusicVolume(float volume) {
-    mMusicVolume = std::clamp(volume, 0.0f, 1.0f);
+    mMusicVolume = std::isfinite(volume) ? std::clamp(volume, 0.0f, 1.0f) : kDefaultMusicVolume;
     for (MusicEntry& entry : mMusic) entry.channel->ApplyVolume(mMusicVolume);
 }
 
@@ -198,10 +198,3 @@ void Audio::Beep() {
     mBeep->Play(false);
 }
 
-// Until the settings store lands, the volumes live only for the session.
-void Audio::ReadVolumeSettings() {
-    SetSoundVolume(mSoundVolume);
-    SetMusicVolume(mMusicVolume);
-}
-
-void Audio::StoreVolumeSettings() {}

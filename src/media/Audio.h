@@ -48,8 +48,9 @@ public:
     void SetMusicVolume(float volume);  // 0..1; scales every music channel
     float GetMusicVolume() const { return mMusicVolume; }
 
-    // Where the game data lives and where the per-user data folder is (the
-    // sound cache goes into its "cached" folder; empty: no cache).
+    // Where the game data lives and where the per-user data folder is (its
+    // "config.cfg" holds the volumes, its "cached" folder the sound cache;
+    // empty: neither). Set before Initialize.
     void SetDataRoot(const String& root) { mDataRoot = root; }
     void SetUserFolder(const String& folder) { mUserFolder = folder; }
     // The file of resource `name` ("Sounds\\explode") with `extension`, or "".
@@ -89,6 +90,7 @@ private:
     };
 
     void StartMixer();
+    String ConfigPath() const;  // "config.cfg" in the user folder, or ""
     void ReadVolumeSettings();
     void StoreVolumeSettings();
     MusicEntry* AddMusic(const String& name, bool looping);

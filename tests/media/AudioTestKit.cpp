@@ -2,34 +2,6 @@
 
 #include "platform/MessageBox.h"
 
-namespace {
-void PutU32(std::string& out, uint32_t value) {
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>(value >> (8 * i)));
-}
-void PutU16(std::string& out, uint16_t value) {
-    out.push_back(static_cast<char>(value));
-    out.push_back(static_cast<char>(value >> 8));
-}
-}  // namespace
-
-std::string MakeWav(const std::vector<int16_t>& samples, int32_t channels, int32_t rate) {
-    std::string out = "RIFF";
-    uint32_t dataBytes = static_cast<uint32_t>(samples.size() * 2);
-    PutU32(out, 36 + dataBytes);
-    out += "WAVEfmt ";
-    PutU32(out, 16);
-    PutU16(out, 1);
-    PutU16(out, static_cast<uint16_t>(channels));
-    PutU32(out, static_cast<uint32_t>(rate));
-    PutU32(out, static_cast<uint32_t>(rate * channels * 2));
-    PutU16(out, static_cast<uint16_t>(channels * 2));
-    PutU16(out, 16);
-    out += "data";
-    PutU32(out, dataBytes);
-    for (int16_t sample : samples) PutU16(out, static_cast<uint16_t>(sample));
-    return out;
-}
-
 std::vector<int16_t> Ramp(int32_t count) {
     std::vector<int16_t> samples(static_cast<size_t>(count));
     for (int32_t i = 0; i < count; ++i) samples[static_cast<size_t>(i)] = static_cast<int16_t>(i % 16000);

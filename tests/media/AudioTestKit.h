@@ -8,9 +8,8 @@
 
 #include "media/Audio.h"
 #include "support/TempDir.h"
+#include "support/WavWriter.h"
 
-// A RIFF/WAVE file holding `samples` (interleaved) as 16-bit PCM.
-std::string MakeWav(const std::vector<int16_t>& samples, int32_t channels = 1, int32_t rate = 44100);
 // Samples 0, 1, 2, ... so that any output sample tells where it was read.
 std::vector<int16_t> Ramp(int32_t count);
 

@@ -255,3 +255,27 @@ TEST(Audio, InitializeOpensTheDeviceAndShutdownClosesIt) {
     EXPECT_FALSE(audio.IsEnabled());
     SetHeadless(true);
 }
+
+TEST(Audio, VolumesComeFromTheSettingsFileAndGoBackAtShutdown) {
+    SetHeadless(true);
+    TempDir user;
+    {
+        Audio audio;
+        audio.SetUserFolder(user.Path().c_str());
+        audio.Initialize();
+        EXPECT_FLOAT_EQ(audio.GetSoundVolume(), 1.0f);
+        EXPECT_FLOAT_EQ(audio.GetMusicVolume(), 0.75f);
+        EXPECT_NE(user.Read("config.cfg").find("Audio::MusicVolume=0.750000"), std::string::npos);
+        audio.SetSoundVolume(0.25f);
+        audio.Shutdown();
+    }
+    EXPECT_NE(user.Read("config.cfg").find("Audio::SoundVolume=0.250000"), std::string::npos);
+
+    user.Write("config.cfg", "Other=1\r\nAudio::SoundVolume=7\r\nAudio::MusicVolume=nan\r\n");
+    Audio audio;
+    audio.SetUserFolder(user.Path().c_str());
+    audio.Initialize();
+    EXPECT_FLOAT_EQ(audio.GetSoundVolume(), 1.0f);   // out of range: clamped
+    EXPECT_FLOAT_EQ(audio.GetMusicVolume(), 0.75f);  // not a number: the default
+    EXPECT_NE(user.Read("config.cfg").find("Other=1"), std::string::npos);
+}
