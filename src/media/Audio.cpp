@@ -7,6 +7,7 @@
 
 #include "core/IOBuffer.h"
 #include "core/Log.h"
+#include "data/SettingsKeys.h"
 #include "media/PcmData.h"
 #include "media/Sound.h"
 #include "media/SoundCache.h"
@@ -139,7 +140,7 @@ void Audio::SetActive(bool active) {
 
 void Audio::Shutdown() {
     if (!mStarted) return;
-    StoreVolumeSettings();
+    if (!ConfigPath().IsEmpty()) AudioVolumes{mSoundVolume, mMusicVolume}.Store(ConfigPath());
     mCurrentMusic = nullptr;
     mMusic.clear();
     {
@@ -153,14 +154,14 @@ void Audio::Shutdown() {
 }
 
 void Audio::SetSoundVolume(float volume) {
-    mSoundVolume = std::isfinite(volume) ? std::clamp(volume, 0.0f, 1.0f) : kDefaultSoundVolume;
+    mSoundVolume = std::isfinite(volume) ? std::clamp(volume, 0.0f, 1.0f) : AudioVolumes::kDefaultSound;
     if (mBeep) mBeep->ApplyVolume();
     auto lock = LockSounds();
     for (Sound* sound : mSounds) sound->ApplyVolume();
 }
 
 void Audio::SetMusicVolume(float volume) {
-    mMusicVolume = std::isfinite(volume) ? std::clamp(volume, 0.0f, 1.0f) : kDefaultMusicVolume;
+    mMusicVolume = std::isfinite(volume) ? std::clamp(volume, 0.0f, 1.0f) : AudioVolumes::kDefaultMusic;
     for (MusicEntry& entry : mMusic) entry.channel->ApplyVolume(mMusicVolume);
 }
 
@@ -198,3 +199,16 @@ void Audio::Beep() {
     mBeep->Play(false);
 }
 
+String Audio::ConfigPath() const {
+    return mUserFolder.IsEmpty() ? String() : mUserFolder + "/" + SettingsFile::kConfig;
+}
+
+void Audio::ReadVolumeSettings() {
+    if (!ConfigPath().IsEmpty()) {
+        AudioVolumes volumes = AudioVolumes::Read(ConfigPath());
+        mSoundVolume = volumes.sound;
+        mMusicVolume = volumes.music;
+    }
+    SetSoundVolume(mSoundVolume);
+    SetMusicVolume(mMusicVolume);
+}

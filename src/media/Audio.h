@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/String.h"
+#include "data/AudioVolumes.h"
 #include "media/Mixer.h"
 #include "media/MusicChannel.h"
 #include "platform/AudioDevice.h"
@@ -20,9 +21,6 @@ class SoundInstance;
 
 class Audio {
 public:
-    static constexpr float kDefaultSoundVolume = 1.0f;
-    static constexpr float kDefaultMusicVolume = 0.75f;
-
     Audio();
     virtual ~Audio();
     Audio(const Audio&) = delete;
@@ -92,7 +90,6 @@ private:
     void StartMixer();
     String ConfigPath() const;  // "config.cfg" in the user folder, or ""
     void ReadVolumeSettings();
-    void StoreVolumeSettings();
     MusicEntry* AddMusic(const String& name, bool looping);
     void ReleaseStoppedMusic();
 
@@ -105,8 +102,8 @@ private:
     std::unique_ptr<SoundInstance> mBeep;
     String mDataRoot;
     String mUserFolder;
-    float mSoundVolume = kDefaultSoundVolume;
-    float mMusicVolume = kDefaultMusicVolume;
+    float mSoundVolume = AudioVolumes::kDefaultSound;
+    float mMusicVolume = AudioVolumes::kDefaultMusic;
     bool mStarted = false;  // Initialize ran: Shutdown stores the volumes
     bool mEnabled = false;  // the mixer runs (device open, or offline)
 };
