@@ -11,6 +11,7 @@
 #include "media/Audio.h"
 #include "media/Sound.h"
 #include "platform/MessageBox.h"
+#include "platform/ResourcePaths.h"
 #include "support/OggWriter.h"
 #include "support/TempDir.h"
 #include "support/WavWriter.h"
@@ -39,8 +40,8 @@ static void BM_Mix32PitchedVoicesAndMusic(benchmark::State& state) {
         state.SkipWithError("no Ogg Vorbis encoder");
         return;
     }
+    ResourcePaths::SetDataRoot(data.Path().c_str());
     Audio audio;
-    audio.SetDataRoot(data.Path().c_str());
     audio.InitializeOffline();
     Sound effect(audio);
     effect.Load("Sounds\\fx", kVoices - 1);

@@ -29,6 +29,9 @@ function(pz_add_test_folder folder)
   add_executable(${target} ${sources})
   target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(${target} PRIVATE ${ARG_DEPENDS} pz_test_support GTest::gtest_main GTest::gmock)
+  # Test discovery splits a list-valued property at its ";", so each variable
+  # travels in a property of its own.
   gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60
-                       PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy")
+                       PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=dummy"
+                                  ENVIRONMENT_MODIFICATION "SDL_AUDIODRIVER=set:dummy")
 endfunction()

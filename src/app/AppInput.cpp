@@ -3,6 +3,7 @@
 // whether the pointer is over the window, the drawing state and the beep.
 #include "app/App.h"
 #include "core/Log.h"
+#include "media/Audio.h"
 #include "media/Graphics.h"
 #include "media/Keyboard.h"
 #include "platform/CrashHandler.h"
@@ -73,7 +74,7 @@ void App::ResetDrawColour() { GetGraphics().SetColour(Colour{}); }
 
 bool App::SaveScreen(const String& path) { return GetGraphics().SaveScreenshot(path); }
 
-void App::Beep() {}
+void App::Beep() { MessageBeep(); }
 
 bool App::IsPointerInWindow() const {
     int32_t x = 0, y = 0;

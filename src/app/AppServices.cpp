@@ -4,6 +4,7 @@
 #include "app/App.h"
 #include "core/Log.h"
 #include "data/SettingsKeys.h"
+#include "media/Audio.h"
 #include "media/Graphics.h"
 #include "media/InputManager.h"
 #include "media/Keyboard.h"
@@ -50,12 +51,18 @@ bool App::StartServices() {
     if (!graphics.Initialize(IsHeadless() ? nullptr : &mWindow)) return false;
     GetInputManager().Initialize();
     GetKeyboard().Initialize();
+    GetAudio().SetUserFolder(mDataFolder);
+    GetAudio().Initialize();
     return true;
 }
 
-void App::UpdateServices() { GetKeyboard().Update(); }
+void App::UpdateServices() {
+    GetAudio().Update();
+    GetKeyboard().Update();
+}
 
 void App::StopServices() {
+    GetAudio().Shutdown();
     Graphics& graphics = GetGraphics();
     if (!mInstance.screenshotFile.IsEmpty() && !graphics.SaveScreenshot(mInstance.screenshotFile))
         Log::Line("Could not write the screenshot \"%s\"", mInstance.screenshotFile.c_str());
@@ -63,7 +70,10 @@ void App::StopServices() {
     GetInputManager().Shutdown();
 }
 
-void App::SetServicesActive(bool active) { GetGraphics().SetActive(active); }
+void App::SetServicesActive(bool active) {
+    GetAudio().SetActive(active);
+    GetGraphics().SetActive(active);
+}
 
 void App::BeginDraw() {
     if (!Display().minimised) GetGraphics().BeginFrame();

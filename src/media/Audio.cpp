@@ -13,6 +13,7 @@
 #include "media/SoundCache.h"
 #include "media/SoundInstance.h"
 #include "platform/MessageBox.h"
+#include "platform/ResourcePaths.h"
 
 namespace {
 constexpr const char* kMusicErrorTitle = "Music Interface Error";
@@ -56,32 +57,10 @@ std::shared_ptr<const PcmData> MakeBeepTone() {
     return tone;
 }
 
-String ToPath(const String& name) {
-    std::string path = name.str();
-    std::replace(path.begin(), path.end(), '\\', '/');
-    return String(path);
-}
-
-// Follows `relative` below `root`, matching each folder and file name without
-// regard to letter case. Answers "" when something is missing.
-String FindIgnoringCase(const String& root, const String& relative) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    fs::path at = root.IsEmpty() ? fs::path(".") : fs::path(root.str());
-    fs::path exact = at / relative.str();
-    if (fs::is_regular_file(exact, error)) return String(exact.string());
-    for (const fs::path& part : fs::path(relative.str())) {
-        fs::path found;
-        for (fs::directory_iterator it(at, error), end; !error && it != end; it.increment(error)) {
-            if (EqualsIgnoreCase(it->path().filename().string(), part.string())) {
-                found = it->path();
-                break;
-            }
-        }
-        if (found.empty()) return "";
-        at = found;
-    }
-    return fs::is_regular_file(at, error) ? String(at.string()) : String();
+// `folder` and `name` with one "/" between them.
+String InFolder(const String& folder, const String& name) {
+    bool hasSlash = !folder.IsEmpty() && folder[folder.Length() - 1] == '/';
+    return folder + (hasSlash ? "" : "/") + name;
 }
 }  // namespace
 
@@ -166,12 +145,12 @@ void Audio::SetMusicVolume(float volume) {
 }
 
 String Audio::FindDataFile(const String& name, const char* extension) const {
-    return FindIgnoringCase(mDataRoot, ToPath(name + extension));
+    return ResourcePaths::Find(name + extension);
 }
 
 String Audio::CachePathFor(const String& name) const {
     if (mUserFolder.IsEmpty() || name.IsEmpty()) return "";
-    return mUserFolder + "/" + kCacheFolder + "/" + ToPath(name.Lower()) + kCacheExtension;
+    return InFolder(mUserFolder, String(kCacheFolder) + "/" + ResourcePaths::Normalise(name, true) + kCacheExtension);
 }
 
 void Audio::WriteCacheFile(const String& path, const PcmData& pcm) const {
@@ -200,7 +179,7 @@ void Audio::Beep() {
 }
 
 String Audio::ConfigPath() const {
-    return mUserFolder.IsEmpty() ? String() : mUserFolder + "/" + SettingsFile::kConfig;
+    return mUserFolder.IsEmpty() ? String() : InFolder(mUserFolder, SettingsFile::kConfig);
 }
 
 void Audio::ReadVolumeSettings() {

@@ -46,10 +46,9 @@ public:
     void SetMusicVolume(float volume);  // 0..1; scales every music channel
     float GetMusicVolume() const { return mMusicVolume; }
 
-    // Where the game data lives and where the per-user data folder is (its
-    // "config.cfg" holds the volumes, its "cached" folder the sound cache;
-    // empty: neither). Set before Initialize.
-    void SetDataRoot(const String& root) { mDataRoot = root; }
+    // The per-user data folder: its "config.cfg" holds the volumes, its
+    // "cached" folder the sound cache (empty: neither). Set before Initialize.
+    // Game data resolves through ResourcePaths.
     void SetUserFolder(const String& folder) { mUserFolder = folder; }
     // The file of resource `name` ("Sounds\\explode") with `extension`, or "".
     String FindDataFile(const String& name, const char* extension) const;
@@ -100,7 +99,6 @@ private:
     std::vector<MusicEntry> mMusic;
     MusicChannel* mCurrentMusic = nullptr;
     std::unique_ptr<SoundInstance> mBeep;
-    String mDataRoot;
     String mUserFolder;
     float mSoundVolume = AudioVolumes::kDefaultSound;
     float mMusicVolume = AudioVolumes::kDefaultMusic;

@@ -1,6 +1,7 @@
 #include "AudioTestKit.h"
 
 #include "platform/MessageBox.h"
+#include "platform/ResourcePaths.h"
 
 std::vector<int16_t> Ramp(int32_t count) {
     std::vector<int16_t> samples(static_cast<size_t>(count));
@@ -10,7 +11,7 @@ std::vector<int16_t> Ramp(int32_t count) {
 
 AudioTestKit::AudioTestKit() {
     SetHeadless(true);
-    audio.SetDataRoot(data.Path().c_str());
+    Reindex();
     audio.SetUserFolder(user.Path().c_str());
     audio.InitializeOffline();
 }
@@ -18,8 +19,12 @@ AudioTestKit::AudioTestKit() {
 AudioTestKit::~AudioTestKit() { audio.Shutdown(); }
 
 std::string AudioTestKit::WriteData(const std::string& relative, const std::string& bytes) const {
-    return data.Write(relative, bytes);
+    std::string path = data.Write(relative, bytes);
+    Reindex();
+    return path;
 }
+
+void AudioTestKit::Reindex() const { ResourcePaths::SetDataRoot(data.Path().c_str()); }
 
 std::vector<int16_t> AudioTestKit::Render(int32_t frames) {
     std::vector<int16_t> out(static_cast<size_t>(frames) * 2);

@@ -23,8 +23,11 @@ public:
     TempDir data;
     TempDir user;
 
-    // Writes a data file (e.g. "Sounds/Explode.wav") below the data root.
+    // Writes a data file (e.g. "Sounds/Explode.wav") below the data root and
+    // indexes the root again.
     std::string WriteData(const std::string& relative, const std::string& bytes) const;
+    // Indexes the data root again after files were written some other way.
+    void Reindex() const;
     // Renders `frames` stereo frames; answers the left channel.
     std::vector<int16_t> RenderLeft(int32_t frames);
     // Renders `frames` stereo frames, both channels interleaved.

@@ -15,6 +15,7 @@ protected:
         if (!WriteOggTone(kit.data.File("Music/Theme.ogg"), 44100, 2, 11025, 441.0f) ||
             !WriteOggTone(kit.data.File("Music/map.ogg"), 22050, 1, 22050, 220.0f))
             GTEST_SKIP() << "no Ogg Vorbis encoder";
+        kit.Reindex();
         kit.audio.SetMusicVolume(1.0f);
     }
 
