@@ -5,6 +5,8 @@
 
 #include "core/IOBuffer.h"
 #include "core/Random.h"
+#include "media/Graphics.h"
+#include "media/SpriteStrip.h"
 #include "track/Geometry.h"
 #include "track/Track.h"
 #include "track/TrackHost.h"
@@ -20,6 +22,12 @@ constexpr float kLargeRollRate = 1.0f;
 constexpr float kEaseShare = 15.0f;
 constexpr float kEaseLimit = 2.0f;
 constexpr float kSinkAlphaStep = -0.05f;
+// The shadow: a grey silhouette a little larger than the ball.
+constexpr float kShadowGrey = 0.25f;
+constexpr float kShadowAlpha = 0.85f;
+constexpr float kShadowGrowth = 1.07f;
+// The strips show a ball rolling upwards: turn them to the path direction.
+constexpr float kStripTurn = -90.0f;
 
 float RollRate(float scale) {
     if (scale == kSmallScale) return kSmallRollRate;
@@ -124,4 +132,44 @@ bool Plimb::LoadRecord(IOBuffer& in, int32_t& gapLeftIndex, int32_t& gapRightInd
     gapLeftIndex = ints[3];
     gapRightIndex = ints[4];
     return true;
+}
+
+void Plimb::DrawFrame(const SpriteStrip* strip, int32_t frame, float degrees, float drawScale, bool shadow) const {
+    if (strip == nullptr) return;
+    Graphics& graphics = GetGraphics();
+    if (shadow) {
+        graphics.SetColour(kShadowGrey, kShadowGrey, kShadowGrey, DrawAlpha(kShadowAlpha));
+        graphics.SetBlendMode(1);
+    } else {
+        graphics.SetColour(1.0f, 1.0f, 1.0f, DrawAlpha(1.0f));
+    }
+    strip->Frame(frame).DrawRotatedScaled(position.x, position.y, degrees, drawScale);
+    graphics.SetBlendMode(0);
+}
+
+namespace {
+const SpriteStrip* BallStrip(const TrackHost* board, int32_t colour) {
+    const TrackImages* images = board != nullptr ? board->Images() : nullptr;
+    if (images == nullptr || colour < 0 || colour >= TrackImages::kColours) return nullptr;
+    return images->balls[colour];
+}
+
+int32_t RollingFrame(float rollFrame) {
+    if (!(rollFrame >= 0.0f)) return Plimb::kRollFrames - 1;
+    if (rollFrame >= static_cast<float>(Plimb::kRollFrames)) return 0;
+    return static_cast<int32_t>(rollFrame);
+}
+}  // namespace
+
+void Plimb::DrawShadow() const {
+    DrawFrame(BallStrip(board, colour), RollingFrame(rollFrame), angle + kStripTurn, scale * kShadowGrowth, true);
+}
+
+void Plimb::DrawBody() const {
+    DrawFrame(BallStrip(board, colour), RollingFrame(rollFrame), angle + kStripTurn, scale, false);
+}
+
+void Plimb::Draw() {
+    DrawShadow();
+    DrawBody();
 }

@@ -9,6 +9,7 @@
 #include "track/Vec2.h"
 
 class IOBuffer;
+class SpriteStrip;
 class Track;
 class TrackHost;
 struct ChainSegment;
@@ -26,6 +27,12 @@ public:
     void Update() override;
     // Starts fading out (a ball leaving play); nothing when already fading.
     void Sink();
+
+    // The grey silhouette under the ball, then the ball itself; nothing
+    // without the board's images.
+    virtual void DrawShadow() const;
+    virtual void DrawBody() const;
+    void Draw() override;
 
     // The ball record of the saved game; gap flanks travel as item indices
     // (-1 for none). Load answers false on a short record or a value that is
@@ -64,4 +71,8 @@ public:
 
 protected:
     void UpdateFade();
+    // The shadow's or body's opacity: the fading alpha while fading.
+    float DrawAlpha(float opaque) const { return fading ? alpha : opaque; }
+    // Draws `strip` frame `frame` in blend mode 1 (shadow) or 0 (body).
+    void DrawFrame(const SpriteStrip* strip, int32_t frame, float degrees, float drawScale, bool shadow) const;
 };

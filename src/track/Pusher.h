@@ -13,6 +13,10 @@ public:
 
     // Fading, the countdown, and a slow turn towards the path direction.
     void Update() override;
+    // The robot strip's frame for its angle (one frame per 4 degrees), a
+    // little larger than the balls.
+    void DrawShadow() const override;
+    void DrawBody() const override;
 
     WaveSpec* wave;
     float gapAhead = -1;            // pixels of gap to the robot ahead; -1 without one

@@ -156,3 +156,16 @@ void Track::DestroyItem(Plimb* item) {
     if (insertion.pushedNeighbour == item) insertion.pushedNeighbour = nullptr;
     delete item;
 }
+
+void Track::Draw() const {
+    for (const Plimb* item : items) {
+        if (!item->hidden) item->DrawShadow();
+    }
+    for (const Plimb* item : items) {
+        if (!item->hidden) item->DrawBody();
+    }
+    if (insertion.shot != nullptr) {
+        insertion.shot->DrawShadow();
+        insertion.shot->DrawBody();
+    }
+}

@@ -52,6 +52,8 @@ public:
 
     // One tick.
     virtual void Update();
+    // Every visible item's shadow, then every body, then the shot sliding in.
+    virtual void Draw() const;
 
     // The board hands out the level's waves before the first tick.
     void AddWave(const WaveSpec& wave);
