@@ -12,6 +12,7 @@
 #include "platform/MessageBox.h"
 #include "platform/QuitSignals.h"
 #include "platform/System.h"
+#include "track/TrackDemoApp.h"
 
 namespace {
 constexpr int kExitBadCommandLine = 2;
@@ -40,8 +41,8 @@ int main(int argc, char** argv) {
     GetRandom().Seed(options.hasSeed ? options.seed : static_cast<int32_t>(MillisecondsSinceBoot()));
 
     EntryResult result = RunApplications(
-        [] {
-            auto app = std::make_unique<App>();
+        [&options] {
+            auto app = options.trackDemo ? std::make_unique<TrackDemoApp>() : std::make_unique<App>();
             app->SetName("Plimb Zappets");
             return app;
         },

@@ -55,6 +55,8 @@ const Switch kSwitches[] = {
      [](LaunchOptions& o, const String&) { return o.showVersion = true; }},
     {"--help", nullptr, "print this text and exit",
      [](LaunchOptions& o, const String&) { return o.showHelp = true; }},
+    {"--track-demo", nullptr, "developer scene: ball chains rolling on the Blue board's two paths",
+     [](LaunchOptions& o, const String&) { return o.trackDemo = true; }},
     {"-crash", nullptr, "fault at start to test the crash report",
      [](LaunchOptions& o, const String&) { return o.crash = true; }},
     {"-hardware", nullptr, "skip the hardware test, use accelerated rendering",

@@ -22,4 +22,5 @@ struct LaunchOptions {
     bool hardwareTest = false;   // "-hwtest"
     bool showVersion = false;
     bool showHelp = false;
+    bool trackDemo = false;    // developer scene: chains rolling on the Blue board's paths
 };

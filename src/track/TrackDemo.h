@@ -1,0 +1,70 @@
+#pragma once
+// Developer scene (--track-demo): waves roll along the two paths of the Blue
+// board over its background, with robots pushing, pieces joining after balls
+// are taken out now and then, and chains running into their ends. It stands
+// in for the board, so it is the chains' host too. Not reachable from the menus.
+
+#include <memory>
+#include <vector>
+
+#include "core/ObjectManager.h"
+#include "media/Sprite.h"
+#include "media/SpriteStrip.h"
+#include "track/Track.h"
+#include "track/TrackHost.h"
+#include "ui/Gadget.h"
+
+class TrackDemo : public Gadget, public TrackHost {
+public:
+    TrackDemo();
+    ~TrackDemo() override;
+
+    void Update() override;
+    void Draw() override;
+
+    float BallSpacing() const override;
+    float HitRadius() const override;
+    float BallScale() const override;
+    int32_t ColourCount() const override;
+    float RushFraction() const override;
+    bool IsRushActive() const override { return rush; }
+    void EndRush() override { rush = false; }
+    bool IsReversing() const override { return false; }
+    bool IsSlowed() const override { return false; }
+    bool IsFrozen() const override { return false; }
+    bool IsProgressGoalReached() const override { return false; }
+    bool AnyTrackHoldsItems() const override;
+    int32_t LauncherLoadedColour() const override { return -1; }
+    int32_t LauncherNextColour() const override { return -1; }
+    void OnPop(Plimb& ball) override {}
+    void OnGroup(const std::vector<Plimb*>& group) override {}
+    void OnCombo(int32_t comboCount, Vec2 where) override {}
+    void OnAfterPop() override {}
+    void OnCollision(Plimb& rear, Plimb& front, float speedDifference) override {}
+    void OnRobotCleared(Vec2 where) override {}
+    void OnHit(Plimb& shot, Plimb& ball) override {}
+    void AddScore(int32_t points) override {}
+    void AddProgress(int32_t points) override {}
+    int32_t WorldIndex() const override { return -1; }
+    PlayStyle CurrentPlayStyle() const override { return PlayStyle::Normal; }
+    void CountStatistic(TrackStatistic statistic, int32_t amount) override {}
+    void RaiseStatistic(TrackStatistic statistic, int32_t value) override {}
+    void PlaySound(TrackSound sound, float pitch, float volume) override {}
+    const TrackImages* Images() const override { return &images; }
+    void AddTrackEffect(Object* effect) override;
+
+private:
+    void StartTracks();
+    // Stand-ins while the artwork is missing: the path as a line, balls as squares.
+    void DrawPathLines() const;
+    void DrawBallSquares(const Track& track) const;
+
+    std::vector<std::unique_ptr<Track>> tracks;
+    ObjectManager effects;
+    bool rush = true;
+    int32_t ticks = 0;
+    Sprite background;
+    SpriteStrip ballStrips[TrackImages::kColours];
+    SpriteStrip robotStrip;
+    TrackImages images;
+};

@@ -1,0 +1,5 @@
+#include "track/TrackDemoApp.h"
+
+#include "track/TrackDemo.h"
+
+void TrackDemoApp::OnLoadingComplete() { mGadgets.Add(new TrackDemo()); }
