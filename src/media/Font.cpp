@@ -13,6 +13,13 @@ constexpr char kBlank = ' ';
 constexpr char kNewLine = '\n';
 // One glyph record: character, page, x, y, width, height, advance, offset x, offset y.
 constexpr int32_t kGlyphRecordBytes = 1 + 4 * 8;
+// No glyph moves the pen or itself further than this, in pixels; larger
+// values in a file are clamped (and NaN reads as 0).
+constexpr float kMaxMetric = 65536;
+// Widths are answered as int32: sums of clamped metrics stay below this.
+constexpr float kMaxWidth = 2.0e9f;
+
+float Metric(float value) { return std::isfinite(value) ? std::clamp(value, -kMaxMetric, kMaxMetric) : 0.0f; }
 
 bool IsFiniteRect(const Rect& r) {
     return std::isfinite(r.x) && std::isfinite(r.y) && std::isfinite(r.width) && std::isfinite(r.height);
@@ -68,17 +75,17 @@ int32_t Font::AddPage(Image page) {
 
 void Font::AddGlyph(uint8_t ch, int32_t page, const Rect& source, float advance, float offsetX, float offsetY) {
     if (ch < kFirstGlyph || ch >= kGlyphLimit || !IsFiniteRect(source)) return;
-    mLineHeight = std::max(mLineHeight, source.height);
+    mLineHeight = std::max(mLineHeight, Metric(source.height));
     if (ch == kBlank) {
-        mSpaceWidth = advance;
+        mSpaceWidth = Metric(advance);
         return;
     }
     Glyph& glyph = mGlyphs[ch];
     if (glyph.defined) return;
     glyph.defined = true;
-    glyph.advance = advance;
-    glyph.offsetX = offsetX;
-    glyph.offsetY = offsetY;
+    glyph.advance = Metric(advance);
+    glyph.offsetX = Metric(offsetX);
+    glyph.offsetY = Metric(offsetY);
     // One texel wider and taller than stated, as the pages were made for.
     glyph.source = Rect{source.x, source.y, source.width + 1, source.height + 1};
     glyph.page = page >= 0 && page < static_cast<int32_t>(mPages.size()) ? page : -1;
@@ -157,7 +164,7 @@ int32_t Font::TextWidth(const String& text) const {
         }
         widest = std::max(widest, line);
     }
-    return static_cast<int32_t>(widest + 0.5f);
+    return static_cast<int32_t>(std::min(widest + 0.5f, kMaxWidth));
 }
 
 void Font::TextSize(const String& text, float& width, float& height) const {

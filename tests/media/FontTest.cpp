@@ -133,6 +133,11 @@ TEST(FontLoading, HostileTablesAreRefusedOrBounded) {
     ASSERT_TRUE(font.LoadDescription(reinterpret_cast<const uint8_t*>(odd.data()), odd.size(), "x"));
     EXPECT_EQ(font.Advance('a'), 6);
     EXPECT_TRUE(font.GlyphImage('a').IsEmpty());
+    // Advances near the int32 limit are clamped, so long texts still measure.
+    Font wide;
+    std::string far = Description(0, {{'w', 0, 0, 0, 1, 1, 2147483647, 0, 0}});
+    ASSERT_TRUE(wide.LoadDescription(reinterpret_cast<const uint8_t*>(far.data()), far.size(), "x"));
+    EXPECT_GT(wide.TextWidth("wwwwwwww"), 0);
 }
 
 TEST(FontLoading, TextDescriptionBuildsGlyphsFromItsLists) {
