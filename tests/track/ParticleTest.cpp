@@ -6,6 +6,7 @@
 #include "core/Random.h"
 #include "media/Animator_Sprite.h"
 #include "media/Sprite.h"
+#include "track/CelebrationBurst.h"
 #include "track/EffectImages.h"
 #include "track/Firework_Particle.h"
 #include "track/SmokePuff.h"
@@ -57,6 +58,39 @@ TEST(Firework_Particle, TrailImageCopiesTheSparkAndFadesOnItsOwn) {
     EXPECT_FLOAT_EQ(image->mScale, 0.7f);
     EXPECT_FLOAT_EQ(image->mRotation, 30);
     EXPECT_FLOAT_EQ(image->mVX, 0);  // stays where it was dropped
+}
+
+TEST(CelebrationBurst, ThreeVolleysOfFifteenFasterEachTime) {
+    Images fake;
+    GetRandom().Seed(21);
+    ObjectManager effects;
+    CelebrationBurst(effects, fake.images, 400, 300);
+    ASSERT_EQ(effects.Count(), 45);
+    for (int i = 0; i < 45; ++i) {
+        auto* spark = static_cast<Firework_Particle*>(effects.At(i));
+        float dx = spark->mX - 400, dy = spark->mY - 300;
+        float out = std::sqrt(dx * dx + dy * dy);
+        EXPECT_GE(out, 4.99f);
+        EXPECT_LE(out, 9.01f);
+        float speed = std::sqrt(spark->mVX * spark->mVX + spark->mVY * spark->mVY);
+        float slowest = 1.65f + static_cast<float>(i / 15);
+        EXPECT_GE(speed, slowest - 0.001f) << i;
+        EXPECT_LE(speed, slowest + 1.001f) << i;
+        // Flies straight out from the centre.
+        EXPECT_NEAR(dx * spark->mVY - dy * spark->mVX, 0, 0.01f);
+        EXPECT_FLOAT_EQ(spark->mAlpha, 1.3f);
+        EXPECT_FLOAT_EQ(spark->mFrictionX, 0.985f);
+        EXPECT_FLOAT_EQ(spark->mColour.r, 1);
+        EXPECT_GE(spark->mColour.g, 0.5f);
+        EXPECT_FLOAT_EQ(spark->trailLoss.r, 0.0025f);
+    }
+    // Neighbours in a volley are 24 degrees apart.
+    auto* a = static_cast<Firework_Particle*>(effects.At(0));
+    auto* b = static_cast<Firework_Particle*>(effects.At(1));
+    float turn = std::atan2(b->mVY, b->mVX) - std::atan2(a->mVY, a->mVX);
+    turn = std::remainder(turn * 57.29578f, 360.0f);
+    EXPECT_NEAR(turn, 24, 0.01f);
+    effects.Clear();
 }
 
 TEST(SmokePuff, RisesDarkensAndFades) {
