@@ -4,6 +4,7 @@
 
 #include "support/TempDir.h"
 #include "app/App.h"
+#include "media/Graphics.h"
 #include "media/Keyboard.h"
 #include "ui/Probe.h"
 
@@ -123,4 +124,15 @@ TEST(AppInput, ScreenshotsTakeTheFirstFreeNumber) {
     EXPECT_EQ(app.NextScreenshotPath(), app.mDataFolder + "Screenshots/screenshot2.bmp");
     folder.Write("Screenshots/screenshot2.bmp", "x");
     EXPECT_EQ(app.NextScreenshotPath(), app.mDataFolder + "Screenshots/screenshot4.bmp");
+}
+
+TEST(AppInput, FullScreenSwitchesWaitUntilLoadingHasFinished) {
+    TestApp app;
+    bool fullScreen = GetGraphics().IsFullscreen();
+    app.WindowProcedure({1, WindowMessage::SysKeyDown, VirtualKey::Return, 0});
+    EXPECT_EQ(GetGraphics().IsFullscreen(), fullScreen);
+    app.WindowProcedure({1, WindowMessage::SysCommand, SysCommand::Maximize, 0});
+    EXPECT_EQ(GetGraphics().IsFullscreen(), fullScreen);
+    EXPECT_EQ(app.beeps, 1);  // a refused maximise beeps
+    EXPECT_FALSE(app.mSwitchingMode);
 }
