@@ -8,6 +8,7 @@
 #include "app/ProcessEntry.h"
 #include "core/Log.h"
 #include "core/Random.h"
+#include "game/demo/UiDemoApp.h"
 #include "platform/CrashHandler.h"
 #include "platform/MessageBox.h"
 #include "platform/QuitSignals.h"
@@ -41,7 +42,8 @@ int main(int argc, char** argv) {
     GetRandom().Seed(options.hasSeed ? options.seed : static_cast<int32_t>(MillisecondsSinceBoot()));
 
     EntryResult result = RunApplications(
-        [&options] {
+        [&options]() -> std::unique_ptr<App> {
+            if (options.uiDemo) return std::make_unique<UiDemoApp>();
             auto app = options.trackDemo ? std::make_unique<TrackDemoApp>() : std::make_unique<App>();
             app->SetName("Plimb Zappets");
             return app;

@@ -29,6 +29,8 @@ constexpr long long kMaxSeed = std::numeric_limits<uint32_t>::max();
 const Switch kSwitches[] = {
     {"--headless", nullptr, "no window or sound; message boxes answer their default",
      [](LaunchOptions& o, const String&) { return o.headless = true; }},
+    {"--ui-demo", nullptr, "a check scene of buttons and edit boxes instead of the game",
+     [](LaunchOptions& o, const String&) { return o.uiDemo = true; }},
     {"--fast", nullptr, "virtual clock: one update step per loop tick, nothing sleeps",
      [](LaunchOptions& o, const String&) { return o.fast = true; }},
     {"--ticks", "N", "quit after N update steps and print the step and draw counts",

@@ -20,6 +20,7 @@ struct LaunchOptions {
     bool forceHardware = false;  // "-hardware"
     bool forceSoftware = false;  // "-software"
     bool hardwareTest = false;   // "-hwtest"
+    bool uiDemo = false;         // "--ui-demo": the controls check scene instead of the game
     bool showVersion = false;
     bool showHelp = false;
     bool trackDemo = false;    // developer scene: chains rolling on the Blue board's paths

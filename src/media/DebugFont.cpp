@@ -4,7 +4,9 @@
 #include <cstring>
 #include <memory>
 
+#include "media/Font.h"
 #include "media/Graphics.h"
+#include "media/Image.h"
 #include "platform/RenderTexture.h"
 
 namespace {
@@ -89,3 +91,25 @@ void DebugFont::Draw(const String& text, float x, float y) {
 }
 
 float DebugFont::TextWidth(const String& text) { return static_cast<float>(text.Length()) * kCell * kScale; }
+
+void DebugFont::FillFont(Font& font) {
+    const int32_t scale = static_cast<int32_t>(kScale);
+    // One blank row below the glyphs: a font reads one texel beyond each
+    // glyph's stated size.
+    Image page;
+    if (!page.Create(kGlyphCount * kCell * scale, kGlyphHeight * scale + 1)) return;
+    for (int32_t g = 0; g < kGlyphCount; ++g)
+        for (int32_t y = 0; y < kGlyphHeight * scale; ++y)
+            for (int32_t x = 0; x < kGlyphWidth * scale; ++x)
+                if (kGlyphs[g].rows[y / scale] & (0x10 >> (x / scale))) *page.PixelAt(g * kCell * scale + x, y) = kInk;
+    int32_t pageIndex = font.AddPage(std::move(page));
+    const float advance = kCell * kScale;
+    for (int32_t g = 0; g < kGlyphCount; ++g) {
+        Rect source{static_cast<float>(g * kCell * scale), 0, kGlyphWidth * kScale, kGlyphHeight * kScale};
+        char c = kGlyphs[g].ch;
+        font.AddGlyph(static_cast<uint8_t>(c), pageIndex, source, advance, 0, 0);
+        if (c >= 'A' && c <= 'Z') font.AddGlyph(static_cast<uint8_t>(c - 'A' + 'a'), pageIndex, source, advance, 0, 0);
+    }
+    font.AddGlyph(static_cast<uint8_t>(' '), pageIndex, Rect{0, 0, advance, kGlyphHeight * kScale}, advance, 0, 0);
+    font.MarkLoaded();
+}

@@ -5,6 +5,8 @@
 
 #include "core/String.h"
 
+class Font;
+
 class DebugFont {
 public:
     // Height of one line in logical pixels.
@@ -13,4 +15,7 @@ public:
     // Top-left at (x, y), in the current drawing colour.
     static void Draw(const String& text, float x, float y);
     static float TextWidth(const String& text);
+    // Gives `font` these glyphs at the same size (both letter cases drawn as
+    // upper case), for screens that run before any font data exists.
+    static void FillFont(Font& font);
 };
