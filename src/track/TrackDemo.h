@@ -22,6 +22,8 @@ public:
     void Update() override;
     void Draw() override;
 
+    const std::vector<std::unique_ptr<Track>>& Tracks() const { return tracks; }
+
     float BallSpacing() const override;
     float HitRadius() const override;
     float BallScale() const override;
