@@ -18,6 +18,7 @@ struct EffectImages {
     const Sprite* wickSegment = nullptr;      // "graphics\\WickSegment"
     const Sprite* spark = nullptr;            // "graphics\\Spark"
     const Sprite* speck = nullptr;            // "graphics\\Speck"
+    const Sprite* poof = nullptr;             // "graphics\\Poof"
     const Sprite* smoke[kSmokeCount] = {};    // "graphics\\Smoke1" .. "graphics\\Smoke3"
     Sound* firework = nullptr;                // "Sounds\\FIREWORK"
 };

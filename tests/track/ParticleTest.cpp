@@ -9,6 +9,7 @@
 #include "track/CelebrationBurst.h"
 #include "track/EffectImages.h"
 #include "track/Firework_Particle.h"
+#include "track/PopPuff.h"
 #include "track/SmokePuff.h"
 
 namespace {
@@ -114,4 +115,24 @@ TEST(SmokePuff, RisesDarkensAndFades) {
     }
     EffectImages none;
     EXPECT_EQ(MakeSmokePuff(none, 0, 0), nullptr);
+}
+
+TEST(PopPuff, ShrinksAndFadesByTheBallsScale) {
+    Sprite poof;
+    EffectImages images;
+    images.poof = &poof;
+    Animator_Sprite* puff = MakePopPuff(images, 50, 60, 0.8f);
+    ASSERT_NE(puff, nullptr);
+    EXPECT_FLOAT_EQ(puff->mScale, 0.8f);
+    EXPECT_FLOAT_EQ(puff->mScaleSpeed, -0.036f);
+    EXPECT_FLOAT_EQ(puff->mAlpha, 0.8f);
+    EXPECT_FLOAT_EQ(puff->mAlphaSpeed, 0.035f);
+    int ticks = 0;
+    while (!puff->mKilled && ticks < 100) {
+        puff->Update();
+        ++ticks;
+    }
+    EXPECT_EQ(ticks, 23);  // alpha 0.8 runs out first, at 0.035 a tick
+    delete puff;
+    EXPECT_EQ(MakePopPuff(EffectImages{}, 0, 0, 1), nullptr);
 }
