@@ -28,7 +28,7 @@ constexpr int32_t kBeepEdgeMilliseconds = 5;  // fade in and out, so the tone do
 constexpr float kBeepAmplitude = 0.25f;     // of full scale
 constexpr int32_t kMillisecondsPerSecond = 1000;
 
-const char* DeviceFailureText(AudioDeviceFailure failure) {
+const char* FailureReason(AudioDeviceFailure failure) {
     switch (failure) {
         case AudioDeviceFailure::NoMemory: return "There is insufficent memory.";
         case AudioDeviceFailure::NoDriver:
@@ -71,6 +71,10 @@ Audio& GetAudio() {
 
 void MessageBeep() { GetAudio().Beep(); }
 
+String MusicInterfaceErrorText(AudioDeviceFailure failure) {
+    return String::Format(kMusicErrorText, FailureReason(failure));
+}
+
 Audio::Audio() = default;
 
 Audio::~Audio() {
@@ -86,7 +90,7 @@ void Audio::Initialize() {
         AudioDeviceFailure failure = mDevice.Open(mMixer);
         if (failure != AudioDeviceFailure::None) {
             Log::Line("Audio device did not open: %s", mDevice.FailureText().c_str());
-            ShowMessageBox(kMusicErrorTitle, String::Format(kMusicErrorText, DeviceFailureText(failure)));
+            ShowMessageBox(kMusicErrorTitle, MusicInterfaceErrorText(failure));
         }
     }
     if (mDevice.IsOpen()) StartMixer();

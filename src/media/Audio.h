@@ -111,3 +111,6 @@ Audio& GetAudio();
 
 // The system beep of edit boxes and debug keys.
 void MessageBeep();
+
+// The player's message when the sound card does not open.
+String MusicInterfaceErrorText(AudioDeviceFailure failure);

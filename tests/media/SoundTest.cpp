@@ -282,3 +282,15 @@ TEST(Audio, VolumesComeFromTheSettingsFileAndGoBackAtShutdown) {
     EXPECT_FLOAT_EQ(audio.GetMusicVolume(), 0.75f);  // not a number: the default
     EXPECT_NE(user.Read("config.cfg").find("Other=1"), std::string::npos);
 }
+
+TEST(Audio, EachDeviceFailureExplainsItselfInTheMusicInterfaceBox) {
+    EXPECT_EQ(MusicInterfaceErrorText(AudioDeviceFailure::NoDriver).str(),
+              "The BASS music interface could not initialize because:\n\n"
+              "[There is no available device driver... the device may already be in use.]\n\n"
+              "Music will not play during the game.");
+    EXPECT_TRUE(MusicInterfaceErrorText(AudioDeviceFailure::NoMemory).Contains("[There is insufficent memory.]"));
+    EXPECT_TRUE(MusicInterfaceErrorText(AudioDeviceFailure::UnsupportedFormat)
+                    .Contains("[The specified format is not supported by the device.]"));
+    EXPECT_TRUE(MusicInterfaceErrorText(AudioDeviceFailure::AlreadyOpen).Contains("[BASS has already been initialized.]"));
+    EXPECT_TRUE(MusicInterfaceErrorText(AudioDeviceFailure::Other).Contains("[Some other mystery problem!]"));
+}

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdlib>
+#include <string>
 
 #include "platform/AudioDevice.h"
 
@@ -26,4 +28,19 @@ TEST(AudioDevice, OpensOnceClosesAndOpensAgain) {
     EXPECT_FALSE(device.IsOpen());
     device.Close();
     EXPECT_EQ(device.Open(source), AudioDeviceFailure::None);
+}
+
+TEST(AudioDevice, AMissingDriverIsReportedAsNoDriver) {
+    const char* old = std::getenv("SDL_AUDIODRIVER");
+    std::string saved = old ? old : "";
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    CountingSource source;
+    AudioDevice device;
+    EXPECT_EQ(device.Open(source), AudioDeviceFailure::NoDriver);
+    EXPECT_FALSE(device.IsOpen());
+    EXPECT_FALSE(device.FailureText().IsEmpty());
+    if (old)
+        setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+    else
+        unsetenv("SDL_AUDIODRIVER");
 }
