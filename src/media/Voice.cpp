@@ -47,7 +47,7 @@ template <int kChannels> void Voice::MixRun(float* out, int32_t frames, uint64_t
     while (done < frames && mPlaying) {
         int64_t index = static_cast<int64_t>(mPosition >> kFractionBits);
         if (index >= mFrames) {
-            if (mLooping && !mStreaming) {
+            if (mLooping && !mStreaming && mFrames > 0) {
                 mPosition -= static_cast<uint64_t>(mFrames) << kFractionBits;
                 continue;
             }
