@@ -13,6 +13,7 @@ SDL_Texture* AsTexture(void* p) { return static_cast<SDL_Texture*>(p); }
 
 constexpr int kQuadIndices[6] = {0, 1, 2, 0, 2, 3};
 constexpr uint32_t kSilhouetteRgb = 0x00FFFFFF;
+constexpr uint32_t kBlack = 0xFF000000;
 }  // namespace
 
 Renderer& GetRenderer() {
@@ -44,27 +45,16 @@ bool Renderer::Open(Window* window, const RendererSettings& settings) {
     mSettings = settings;
     mSettings.logicalWidth = std::clamp(settings.logicalWidth, 1, RenderTexture::kMaxSide);
     mSettings.logicalHeight = std::clamp(settings.logicalHeight, 1, RenderTexture::kMaxSide);
-    bool opened = window ? OpenWindow(*window) : settings.kind == RendererKind::Offscreen && OpenOffscreen();
+    mSoftware = settings.kind != RendererKind::Accelerated;
+    if (mSoftware) mRasterizer.Resize(mSettings.logicalWidth, mSettings.logicalHeight);
+    bool opened = window ? OpenWindow(*window) : settings.kind == RendererKind::Offscreen;
     if (!opened) {
         Close();
         return false;
     }
+    mOpen = true;
     ++mGeneration;
-    SDL_SetRenderDrawBlendMode(AsRenderer(mRenderer), SDL_BLENDMODE_BLEND);
     return true;
-}
-
-bool Renderer::OpenOffscreen() {
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, mSettings.logicalWidth, mSettings.logicalHeight, 32,
-                                                          SDL_PIXELFORMAT_ARGB8888);
-    if (!surface) {
-        Log::Line("Could not create software render surface: %s", SDL_GetError());
-        return false;
-    }
-    mSurface = surface;
-    mRenderer = SDL_CreateSoftwareRenderer(surface);
-    if (!mRenderer) Log::Line("Could not create software render surface: %s", SDL_GetError());
-    return mRenderer != nullptr;
 }
 
 bool Renderer::OpenWindow(Window& window) {
@@ -74,22 +64,27 @@ bool Renderer::OpenWindow(Window& window) {
     SDL_SetWindowSize(sdl, mSettings.deviceWidth, mSettings.deviceHeight);
     SDL_SetWindowPosition(sdl, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     SetFullscreen(mSettings.fullscreen);
-    uint32_t flags = SDL_RENDERER_TARGETTEXTURE;
-    flags |= mSettings.kind == RendererKind::Accelerated ? SDL_RENDERER_ACCELERATED : SDL_RENDERER_SOFTWARE;
+    uint32_t flags = mSoftware ? SDL_RENDERER_SOFTWARE : SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE;
     if (mSettings.vsync) flags |= SDL_RENDERER_PRESENTVSYNC;
-    mRenderer = SDL_CreateRenderer(sdl, -1, flags);
-    if (!mRenderer) {
+    SDL_Renderer* renderer = SDL_CreateRenderer(sdl, -1, flags);
+    mRenderer = renderer;
+    if (!renderer) {
         Log::Line("Error[SDL_CreateRenderer]: %s", SDL_GetError());
         return false;
     }
-    SDL_Texture* target = SDL_CreateTexture(AsRenderer(mRenderer), SDL_PIXELFORMAT_ARGB8888,
-                                            SDL_TEXTUREACCESS_TARGET, mSettings.logicalWidth, mSettings.logicalHeight);
-    if (!target || SDL_SetRenderTarget(AsRenderer(mRenderer), target) != 0) {
+    // Hardware mode draws into a target texture; safe mode draws in memory
+    // and streams the frame to the window when presenting.
+    SDL_Texture* target = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
+                                            mSoftware ? SDL_TEXTUREACCESS_STREAMING : SDL_TEXTUREACCESS_TARGET,
+                                            mSettings.logicalWidth, mSettings.logicalHeight);
+    if (!target || (!mSoftware && SDL_SetRenderTarget(renderer, target) != 0)) {
         Log::Line("CreateSurface Error: %s", SDL_GetError());
         if (target) SDL_DestroyTexture(target);
         return false;
     }
     mTarget = target;
+    SDL_SetTextureScaleMode(target, SDL_ScaleModeLinear);
+    SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
     SDL_ShowWindow(sdl);
     return true;
 }
@@ -123,16 +118,16 @@ void Renderer::Close() {
     if (mRenderer) ReleaseDeviceTextures();
     if (mTarget) SDL_DestroyTexture(AsTexture(mTarget));
     if (mRenderer) SDL_DestroyRenderer(AsRenderer(mRenderer));
-    if (mSurface) SDL_FreeSurface(static_cast<SDL_Surface*>(mSurface));
     mTarget = nullptr;
     mRenderer = nullptr;
-    mSurface = nullptr;
     mWindow = nullptr;
+    mOpen = false;
     mLastTexture = nullptr;
     ++mGeneration;
 }
 
 std::string Renderer::DeviceDescription() const {
+    if (mOpen && mSoftware) return mWindow ? "software" : "software (offscreen)";
     SDL_RendererInfo info{};
     if (!mRenderer || SDL_GetRendererInfo(AsRenderer(mRenderer), &info) != 0 || !info.name) return "none";
     return info.name;
@@ -141,7 +136,12 @@ std::string Renderer::DeviceDescription() const {
 void Renderer::BeginFrame() {
     mTextureSwaps = 0;
     mLastTexture = nullptr;
-    if (!mRenderer) return;
+    if (!mOpen) return;
+    if (mSoftware) {
+        mRasterizer.ClearClip();
+        mRasterizer.Clear(kBlack);
+        return;
+    }
     DestroyRetired();
     SDL_Renderer* renderer = AsRenderer(mRenderer);
     SDL_RenderSetClipRect(renderer, nullptr);
@@ -150,8 +150,14 @@ void Renderer::BeginFrame() {
 }
 
 void Renderer::Present() {
-    if (!mRenderer || !mWindow) return;
+    if (!mOpen || !mWindow) return;
     SDL_Renderer* renderer = AsRenderer(mRenderer);
+    if (mSoftware) {
+        SDL_UpdateTexture(AsTexture(mTarget), nullptr, mRasterizer.Pixels(), mRasterizer.Width() * 4);
+        SDL_RenderCopy(renderer, AsTexture(mTarget), nullptr, nullptr);
+        SDL_RenderPresent(renderer);
+        return;
+    }
     SDL_SetRenderTarget(renderer, nullptr);
     SDL_RenderCopy(renderer, AsTexture(mTarget), nullptr, nullptr);
     SDL_RenderPresent(renderer);
@@ -159,7 +165,11 @@ void Renderer::Present() {
 }
 
 void Renderer::SetClip(int32_t x, int32_t y, int32_t width, int32_t height) {
-    if (!mRenderer) return;
+    if (!mOpen) return;
+    if (mSoftware) {
+        mRasterizer.SetClip(x, y, width, height);
+        return;
+    }
     // SDL treats an empty clip as "no clip": an empty one is a rectangle off screen.
     SDL_Rect rect{x, y, width, height};
     if (width <= 0 || height <= 0) rect = SDL_Rect{-2, -2, 1, 1};
@@ -167,7 +177,12 @@ void Renderer::SetClip(int32_t x, int32_t y, int32_t width, int32_t height) {
 }
 
 void Renderer::ClearClip() {
-    if (mRenderer) SDL_RenderSetClipRect(AsRenderer(mRenderer), nullptr);
+    if (!mOpen) return;
+    if (mSoftware) {
+        mRasterizer.ClearClip();
+        return;
+    }
+    SDL_RenderSetClipRect(AsRenderer(mRenderer), nullptr);
 }
 
 void* Renderer::DeviceTexture(RenderTexture& texture, int layer) {
@@ -209,14 +224,20 @@ void* Renderer::DeviceTexture(RenderTexture& texture, int layer) {
 
 void Renderer::DrawQuad(RenderTexture& texture, const RenderVertex corners[4], RenderColour colour, bool silhouette,
                         bool linear) {
-    if (!mRenderer) return;
-    int layer = silhouette ? 1 : 0;
-    SDL_Texture* device = AsTexture(DeviceTexture(texture, layer));
-    if (!device) return;
+    if (!mOpen) return;
     if (mLastTexture != &texture) {
         ++mTextureSwaps;
         mLastTexture = &texture;
     }
+    if (mSoftware) {
+        std::lock_guard<std::mutex> guard(texture.mLock);
+        SoftwareRasterizer::Source source{texture.mPixels.data(), texture.mWidth, texture.mHeight};
+        mRasterizer.DrawQuad(source, corners, colour, silhouette, linear);
+        return;
+    }
+    int layer = silhouette ? 1 : 0;
+    SDL_Texture* device = AsTexture(DeviceTexture(texture, layer));
+    if (!device) return;
     int32_t scaleMode = linear ? SDL_ScaleModeLinear : SDL_ScaleModeNearest;
     if (texture.mScaleMode[layer] != scaleMode) {
         SDL_SetTextureScaleMode(device, static_cast<SDL_ScaleMode>(scaleMode));
@@ -234,7 +255,11 @@ void Renderer::DrawQuad(RenderTexture& texture, const RenderVertex corners[4], R
 }
 
 void Renderer::FillQuad(const RenderVertex corners[4], RenderColour colour) {
-    if (!mRenderer) return;
+    if (!mOpen) return;
+    if (mSoftware) {
+        mRasterizer.FillQuad(corners, colour);
+        return;
+    }
     SDL_Vertex vertices[4];
     for (int i = 0; i < 4; ++i) {
         vertices[i].position = SDL_FPoint{corners[i].x, corners[i].y};
@@ -245,9 +270,13 @@ void Renderer::FillQuad(const RenderVertex corners[4], RenderColour colour) {
 }
 
 bool Renderer::ReadPixels(std::vector<uint32_t>& pixels, int32_t& width, int32_t& height) {
-    if (!mRenderer) return false;
+    if (!mOpen) return false;
     width = mSettings.logicalWidth;
     height = mSettings.logicalHeight;
+    if (mSoftware) {
+        pixels.assign(mRasterizer.Pixels(), mRasterizer.Pixels() + static_cast<size_t>(width) * height);
+        return true;
+    }
     pixels.assign(static_cast<size_t>(width) * height, 0);
     SDL_Renderer* renderer = AsRenderer(mRenderer);
     SDL_Rect saved;

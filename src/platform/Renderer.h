@@ -1,10 +1,12 @@
 #pragma once
-// The drawing device: textured, tinted, clipped quads on SDL_Renderer.
-// Every frame is drawn into a target of the logical screen size, so the last
-// frame can be read back at any time (screenshots) and is scaled to the window
-// when presented. Without a window the software renderer draws into a memory
-// surface (headless runs and tests). Main thread only, except where a
-// RenderTexture says otherwise.
+// The drawing device: textured, tinted, clipped quads. Hardware mode draws
+// with SDL_Renderer's accelerated driver (SDL_RenderGeometry) into a target
+// texture; safe mode and the headless target draw with our own software
+// rasterizer into a frame in memory, which SDL's software renderer shows in
+// the window. Either way the frame has the logical size, can be read back at
+// any time (screenshots) and is scaled to the window when presented.
+// Main thread only, except where a RenderTexture says otherwise. Close it
+// before the window goes.
 
 #include <cstdint>
 #include <mutex>
@@ -13,6 +15,8 @@
 #include <vector>
 
 #include "platform/RenderTexture.h"
+#include "platform/RenderVertex.h"
+#include "platform/SoftwareRasterizer.h"
 
 class Window;
 
@@ -32,18 +36,6 @@ struct RendererSettings {
     bool vsync = false;
 };
 
-// One corner of a drawn quad: screen position in logical pixels and the
-// texture position in texels.
-struct RenderVertex {
-    float x = 0, y = 0;
-    float u = 0, v = 0;
-};
-
-// 8-bit drawing colour.
-struct RenderColour {
-    uint8_t r = 255, g = 255, b = 255, a = 255;
-};
-
 class Renderer {
 public:
     // Name of the first accelerated render driver ("opengl", ...), "" when none.
@@ -56,7 +48,7 @@ public:
     // logs the reason when the device cannot be made.
     bool Open(Window* window, const RendererSettings& settings);
     void Close();
-    bool IsOpen() const { return mRenderer != nullptr; }
+    bool IsOpen() const { return mOpen; }
     // Switches the window between full screen and its windowed size.
     void SetFullscreen(bool on);
     // The display's refresh rate in Hz, 60 when unknown.
@@ -93,16 +85,17 @@ public:
     void Unregister(RenderTexture* texture);
 
 private:
-    bool OpenOffscreen();
     bool OpenWindow(Window& window);
     void* DeviceTexture(RenderTexture& texture, int layer);
     void ReleaseDeviceTextures();
     void DestroyRetired();
 
     RendererSettings mSettings;
-    void* mRenderer = nullptr;  // SDL_Renderer
-    void* mSurface = nullptr;   // SDL_Surface of the offscreen target
-    void* mTarget = nullptr;    // SDL_Texture holding the frame when drawing for a window
+    bool mOpen = false;
+    bool mSoftware = false;      // drawing with mRasterizer
+    SoftwareRasterizer mRasterizer;
+    void* mRenderer = nullptr;  // SDL_Renderer of the window
+    void* mTarget = nullptr;    // SDL_Texture holding the frame for the window
     void* mWindow = nullptr;    // SDL_Window
     uint32_t mGeneration = 1;   // device textures from another generation are stale
     int32_t mTextureSwaps = 0;

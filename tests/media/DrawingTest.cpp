@@ -104,6 +104,20 @@ TEST_F(DrawingTest, ColourTintsAndBlendModeOneDrawsASilhouette) {
     EXPECT_TRUE(Near(At(13, 3), 0xFF008000)) << std::hex << At(13, 3);
 }
 
+TEST_F(DrawingTest, SmoothFilteringKeepsFlatColoursTintedAndBlended) {
+    Sprite white(TestPictures::Filled(20, 20, kWhite));
+    Graphics& graphics = GetGraphics();
+    graphics.SetFiltering(true);
+    graphics.SetColour(1, 0.5f, 0, 1);
+    white.DrawRotatedScaled(100, 100, 30, 1.5f);
+    graphics.SetColour(0, 0, 1, 0.5f);
+    white.DrawRotatedScaled(300, 100, 45, 1);
+    EXPECT_TRUE(Near(At(100, 100), 0xFFFF8000)) << std::hex << At(100, 100);
+    EXPECT_TRUE(Near(At(106, 94), 0xFFFF8000)) << std::hex << At(106, 94);
+    EXPECT_TRUE(Near(At(300, 100), 0xFF000080)) << std::hex << At(300, 100);
+    EXPECT_EQ(At(100, 80), kBlack);  // outside the turned square
+}
+
 TEST_F(DrawingTest, ColourAlphaBlendsOverWhatIsThere) {
     Sprite white(TestPictures::Filled(2, 2, kWhite));
     Graphics& graphics = GetGraphics();
