@@ -67,6 +67,20 @@ public:
     // No item left, or the rear-most one beyond the end of the path.
     bool IsRearmostBeyondEnd() const;
 
+    // The hittable item nearest to (x, y), strictly closer than the hit
+    // radius; robots skipped when asked. Ties keep the rear-most.
+    Plimb* FindNearestBall(float x, float y, bool skipRobots) const;
+    // A flying shot offered to the chain: true when it hit and now belongs to
+    // the track (it slides into its slot over the next ticks); false leaves it
+    // with the board, perhaps with the gap it flew through recorded.
+    bool InsertShot(Plimb* shot);
+    // A fire ball touching the chain burns the nearest ball (pays 50 points).
+    void BurnBallAt(const Plimb& fireball);
+    bool IsInserting() const { return insertion.shot != nullptr; }
+    int32_t ComboCount() const { return comboCount; }
+    int32_t InsertLock() const { return insertLock; }
+    Vec2 PopMeanPoint() const { return popMeanPoint; }
+
     // Takes a ball out of its chain (splitting its piece) and destroys it.
     void RemoveBall(Plimb* ball);
     // Splits ball's piece around its members first .. last (both -1: the
@@ -124,6 +138,20 @@ private:
     void DriveRobotSegment(ChainSegment& segment, Pusher& robot, float freePath);
     void UpdateEnd();
     void MoveSegments();
+    // Shots (TrackShots.cpp) and matching (TrackMatching.cpp).
+    void ChooseSlot(Plimb* shot, Plimb* hit);
+    void RecordGapFlanks(Plimb* shot) const;
+    void FollowAnchor();
+    void ProgressInsertion();
+    void FlyShot();
+    void PushNeighbour();
+    void CompleteInsertion();
+    void MatchColours();
+    // Pops the group around a candidate; answers whether it popped.
+    bool PopGroupAround(Plimb* candidate);
+    void PayGroup(int32_t size, bool gapBonusDue);
+    void MagnetAfterInsertion();
+    void PullBack(ChainSegment* segment);
     void JoinSegments();
     void CleanUpRobots();
     void UpdateItems();

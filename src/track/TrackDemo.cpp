@@ -98,7 +98,6 @@ bool TrackDemo::AnyTrackHoldsItems() const {
     return false;
 }
 
-void TrackDemo::AddTrackEffect(Object* effect) { effects.Add(effect); }
 
 void TrackDemo::Update() {
     bool lost = false;

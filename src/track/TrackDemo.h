@@ -53,7 +53,7 @@ public:
     void RaiseStatistic(TrackStatistic statistic, int32_t value) override {}
     void PlaySound(TrackSound sound, float pitch, float volume) override {}
     const TrackImages* Images() const override { return &images; }
-    void AddTrackEffect(Object* effect) override;
+    void ShowFloatingText(const String& text, Vec2 where, FloaterKind kind) override {}
 
 private:
     void StartTracks();

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/String.h"
 #include "track/PlayStyle.h"
 #include "track/Vec2.h"
 
-class Object;
 class Plimb;
 class SpriteStrip;
 
@@ -26,6 +26,9 @@ enum class TrackStatistic : int32_t {
 // Sounds a chain plays; TrackSoundName gives the catalogue name.
 enum class TrackSound : int32_t { BallBump, Explode, GapBonus };
 const char* TrackSoundName(TrackSound sound);
+
+// What a floating text over a popped group shows; the board picks its look.
+enum class FloaterKind : int32_t { Points, GapBonus, Combo };
 
 // The images a chain draws with; a missing entry (null) is not drawn.
 struct TrackImages {
@@ -84,6 +87,6 @@ public:
     // Media and effects.
     virtual void PlaySound(TrackSound sound, float pitch, float volume) = 0;
     virtual const TrackImages* Images() const = 0;  // null: nothing drawn
-    // The board's track effects (floating texts); the board owns `effect`.
-    virtual void AddTrackEffect(Object* effect) = 0;
+    // A floating text (one of the board's track effects) at a screen point.
+    virtual void ShowFloatingText(const String& text, Vec2 where, FloaterKind kind) = 0;
 };

@@ -1,5 +1,6 @@
-// One tick of a chain: flags, speeds, the end test, waves and moving. Joining
-// and robot clean-up are in TrackJoining.cpp.
+// One tick of a chain: flags, speeds, the end test, waves and moving. Shots
+// are in TrackShots.cpp, matching in TrackMatching.cpp, joining and robot
+// clean-up in TrackJoining.cpp.
 #include <algorithm>
 #include <cmath>
 
@@ -56,9 +57,13 @@ void Track::Update() {
     comboActive = !matchCandidates.empty();
     UpdateSpeeds();
     UpdateEnd();
+    FollowAnchor();
     if (waveDelay > 0) --waveDelay;
     TrySpawnWave();
     MoveSegments();
+    ProgressInsertion();
+    MatchColours();
+    MagnetAfterInsertion();
     JoinSegments();
     CleanUpRobots();
     UpdateItems();

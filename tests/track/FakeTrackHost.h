@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "core/Object.h"
+#include <string>
 #include "track/Plimb.h"
 #include "track/TrackHost.h"
 
@@ -13,14 +13,16 @@ struct FakeTrackHost : TrackHost {
         int32_t rearColour, frontColour;
         float speedDifference;
     };
+    struct Floater {
+        std::string text;
+        Vec2 where;
+        FloaterKind kind;
+    };
     struct Played {
         TrackSound sound;
         float pitch, volume;
     };
 
-    ~FakeTrackHost() override {
-        for (Object* effect : effects) delete effect;
-    }
     float BallSpacing() const override { return spacing; }
     float HitRadius() const override { return hitRadius; }
     float BallScale() const override { return scale; }
@@ -57,7 +59,9 @@ struct FakeTrackHost : TrackHost {
     }
     void PlaySound(TrackSound sound, float pitch, float volume) override { sounds.push_back({sound, pitch, volume}); }
     const TrackImages* Images() const override { return nullptr; }
-    void AddTrackEffect(Object* effect) override { effects.push_back(effect); }
+    void ShowFloatingText(const String& text, Vec2 where, FloaterKind kind) override {
+        floaters.push_back({text.str(), where, kind});
+    }
 
     int32_t Statistic(TrackStatistic statistic) const { return statistics[static_cast<int32_t>(statistic)]; }
 
@@ -88,5 +92,5 @@ struct FakeTrackHost : TrackHost {
     int32_t progress = 0;
     int32_t statistics[5] = {};
     std::vector<Played> sounds;
-    std::vector<Object*> effects;
+    std::vector<Floater> floaters;
 };
