@@ -6,6 +6,7 @@
 #include "app/AppReport.h"
 #include "app/CommandLine.h"
 #include "app/ProcessEntry.h"
+#include "board/LevelPlayApp.h"
 #include "core/Log.h"
 #include "core/Random.h"
 #include "game/demo/UiDemoApp.h"
@@ -36,6 +37,11 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    if (!options.level.IsEmpty() && !LevelPlayApp::HasBoardFor(options.level)) {
+        std::fprintf(stderr, "no board for level %s\n", options.level.c_str());
+        return kExitBadCommandLine;
+    }
+
     SetHeadless(options.headless);
     InstallQuitSignals();
     InstallCrashHandler(&ApplyCrashGuard, &CrashReportText);
@@ -43,8 +49,15 @@ int main(int argc, char** argv) {
 
     EntryResult result = RunApplications(
         [&options]() -> std::unique_ptr<App> {
-            if (options.uiDemo) return std::make_unique<UiDemoApp>();
-            auto app = options.trackDemo ? std::make_unique<TrackDemoApp>() : std::make_unique<App>();
+            std::unique_ptr<App> app;
+            if (options.uiDemo)
+                app = std::make_unique<UiDemoApp>();
+            else if (!options.level.IsEmpty())
+                app = std::make_unique<LevelPlayApp>();
+            else if (options.trackDemo)
+                app = std::make_unique<TrackDemoApp>();
+            else
+                app = std::make_unique<App>();
             app->SetName("Plimb Zappets");
             return app;
         },

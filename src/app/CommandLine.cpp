@@ -25,6 +25,9 @@ bool ParseInteger(const String& text, long long low, long long high, long long& 
 constexpr long long kMaxTicks = std::numeric_limits<int32_t>::max();
 constexpr long long kMinSeed = std::numeric_limits<int32_t>::min();
 constexpr long long kMaxSeed = std::numeric_limits<uint32_t>::max();
+constexpr long long kFirstWorld = 1, kLastWorld = 5;
+constexpr int32_t kStyleCount = 3;
+constexpr const char* kStyleNames[kStyleCount] = {"normal", "child", "apocalypse"};
 
 const Switch kSwitches[] = {
     {"--headless", nullptr, "no window or sound; message boxes answer their default",
@@ -53,6 +56,25 @@ const Switch kSwitches[] = {
      [](LaunchOptions& o, const String& v) { return !(o.dataFolder = v).IsEmpty(); }},
     {"--screenshot", "FILE", "write the last drawn frame to FILE (24-bit BMP) at exit",
      [](LaunchOptions& o, const String& v) { return !(o.screenshotFile = v).IsEmpty(); }},
+    {"--level", "NAME", "play the level NAME on its board",
+     [](LaunchOptions& o, const String& v) { return !(o.level = v).IsEmpty(); }},
+    {"--world", "1..5", "the world whose difficulty file defines the level",
+     [](LaunchOptions& o, const String& v) {
+         long long n = 0;
+         if (!ParseInteger(v, kFirstWorld, kLastWorld, n)) return false;
+         o.world = static_cast<int32_t>(n);
+         return true;
+     }},
+    {"--style", "normal|child|apocalypse", "the play style of the level",
+     [](LaunchOptions& o, const String& v) {
+         for (int32_t i = 0; i < kStyleCount; ++i) {
+             if (v.EqualsIgnoreCase(kStyleNames[i])) {
+                 o.playStyle = i;
+                 return true;
+             }
+         }
+         return false;
+     }},
     {"--version", nullptr, "print the version and exit",
      [](LaunchOptions& o, const String&) { return o.showVersion = true; }},
     {"--help", nullptr, "print this text and exit",
@@ -115,6 +137,10 @@ bool CommandLine::Parse(int argc, const char* const* argv) {
         }
     }
     return true;
+}
+
+const char* CommandLine::StyleName(int32_t playStyle) {
+    return playStyle >= 0 && playStyle < kStyleCount ? kStyleNames[playStyle] : kStyleNames[0];
 }
 
 String CommandLine::Usage() {

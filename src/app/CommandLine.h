@@ -14,6 +14,8 @@ public:
     const String& Error() const { return mError; }
     // The help text listing every switch.
     static String Usage();
+    // The --style word of a play style (0 .. 2); "normal" for any other.
+    static const char* StyleName(int32_t playStyle);
 
 private:
     LaunchOptions mOptions;

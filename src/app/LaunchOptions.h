@@ -21,6 +21,9 @@ struct LaunchOptions {
     bool forceSoftware = false;  // "-software"
     bool hardwareTest = false;   // "-hwtest"
     bool uiDemo = false;         // "--ui-demo": the controls check scene instead of the game
+    String level;              // play this one level (a theme word); empty: the whole game
+    int32_t world = 1;         // the level's world, 1 .. 5
+    int32_t playStyle = 0;     // 0 normal, 1 child, 2 apocalypse
     bool showVersion = false;
     bool showHelp = false;
     bool trackDemo = false;    // developer scene: chains rolling on the Blue board's paths

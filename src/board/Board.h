@@ -1,0 +1,290 @@
+#pragma once
+// The play field of one level: it owns the level's tracks, the balls in
+// flight, the falling bonus items, the eaters and the effect objects, drives
+// them in a fixed order every tick, decides when a life is lost, runs the
+// rewind that follows and decides when the level is complete. Themed boards
+// (Board_Blue, ...) add scenery and paths.
+//
+// The files: Board.cpp (construction, level set-up, hooks), BoardUpdate.cpp
+// (the tick), BoardFlight.cpp (balls in flight, the bomb blast, drops),
+// BoardChoices.cpp (launcher colours, bonus items, catches), BoardEffects.cpp
+// (pop, robot and firework effects, end-of-level hand-over), BoardTitle.cpp
+// (title images), BoardDraw.cpp (the frame), BoardRecord.cpp (saved state).
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "board/LevelTarget.h"
+#include "core/Colour.h"
+#include "core/ObjectManager.h"
+#include "media/Image.h"
+#include "media/Sprite.h"
+#include "track/EffectHost.h"
+#include "track/TrackHost.h"
+#include "track/Vec2.h"
+#include "ui/Gadget.h"
+
+class Bonus;
+enum class BonusKind : int32_t;
+class BoardGame;
+class IOBuffer;
+class Plimb;
+class Track;
+struct BoardMedia;
+
+class Board : public Gadget, public TrackHost, public EffectHost, public LevelTarget {
+public:
+    // Ball size classes: drawing scale, pixels between ball centres and the
+    // squared hit distance.
+    struct BallSizeClass {
+        float scale, spacing, hitDistanceSq;
+    };
+    static constexpr BallSizeClass kBallSizes[3] = {{0.6f, 32.0f, 1058.0f}, {0.8f, 42.0f, 1800.0f}, {1.0f, 53.0f, 2888.0f}};
+    static constexpr int32_t kLargestBallSize = 2;
+    static constexpr int32_t kIntroTicks = 300;
+    static constexpr int32_t kTitleTicks = 260;
+    static constexpr int32_t kEndDelayTicks = 300;
+    static constexpr float kMirrorAxis = 400;  // x, pixels
+    // Bounds of a loaded record.
+    static constexpr int32_t kMaxShots = 64;
+    static constexpr int32_t kMaxBonusItems = 256;
+
+    // `game` outlives the board; `media` may be null (nothing drawn) and
+    // outlives it.
+    Board(BoardGame& game, const BoardMedia* media);
+    ~Board() override;
+
+    // The level's waves, title, rush and progress target from the level
+    // loader (LevelTarget); tracks must exist (the themed constructor).
+    void Start();
+    // Holds the title on screen; `line` (the journey's "%s LEVEL %d-%d") may
+    // be empty.
+    void BuildTitleImages(const String& title, const String& line);
+
+    void Update() override;
+    void Draw() override;
+    void OnMouseDown(float x, float y, int32_t button) override;
+    void OnMouseMove(float x, float y) override;
+    void OnKeyDown(int32_t key) override;
+    // Mouse buttons: a negative code fires, any other swaps.
+    void OnMouseButton(float x, float y, int32_t button);
+
+    // Themed drawing between the background and the aiming beam; false: the
+    // plain order (tracks, eaters, balls in flight).
+    virtual bool DrawPlayfield() { return false; }
+    virtual void HandOverToEater(Track& track, int32_t trackIndex);
+    void BeginCompletion();
+
+    // Saved state. Load answers false on a damaged record or when the saved
+    // counts of tracks or eaters differ from this board's.
+    void Save(IOBuffer& out) const;
+    bool Load(IOBuffer& in);
+
+    // Choices.
+    int32_t ChooseLauncherColour(int32_t excludedColour);
+    Bonus* CreateBonusItem();
+    // The kinds CreateBonusItem draws from, repeats included; empty: a coin.
+    std::vector<BonusKind> BonusCandidates() const;
+    void CollectBonus(Bonus& item);
+
+    // Effects.
+    void PopEffect(const Plimb& ball);
+    void RobotBurst(Vec2 where);
+    void Flash(const Colour& colour, int32_t ticks);
+    void Shake(float amount) { shake = amount; }
+    void AddDropRequest(Vec2 where) { dropRequests.push_back(where); }
+    void RequestColourCheck();
+
+    // The game screen: progress reached its target (no more waves), and its
+    // displayed meter has filled (every track is told no wave follows).
+    void SetWavesOver() { wavesOver = true; }
+    void EndWaves();
+
+    // Parts for the themes, the game screen and tests.
+    int32_t AddTrack(std::unique_ptr<Track> track, int32_t eaterIndex);
+    // An eater whose tile (may be null) is centred on `centre`, mirrored with
+    // the board.
+    int32_t AddEaterAt(const Sprite* tile, Vec2 centre);
+    void AddTargetRange(int32_t trackIndex, float from, float to);
+    Track& TrackAt(int32_t index) { return *tracks[index].track; }
+    const std::vector<Plimb*>& Shots() const { return shots; }
+    void AddShot(Plimb* shot) {
+        shots.push_back(shot);
+        ++shotsFired;
+    }
+    int32_t ShotsFired() const { return shotsFired; }
+    ObjectManager& BonusItems() { return bonusItems; }
+    ObjectManager& Effects() { return effects; }
+    ObjectManager& Eaters() { return eaters; }
+    int32_t LiveBallCount() const;
+    const String& DisplayName() const { return displayName; }
+    int32_t ProgressTarget() const { return progressTarget; }
+    float TargetX() const { return targetX; }
+    void SetTargetX(float x) { targetX = x; }
+
+    // TrackHost.
+    float BallSpacing() const override { return ballSpacing; }
+    float HitRadius() const override { return hitDistance; }
+    float BallScale() const override { return ballScale; }
+    int32_t ColourCount() const override { return kDefaultColourCount; }
+    float RushFraction() const override { return rush; }
+    bool IsRushActive() const override { return rushActive; }
+    void EndRush() override { rushActive = false; }
+    bool IsReversing() const override { return backTimer > 0; }
+    bool IsSlowed() const override { return slowTimer > 0; }
+    bool IsFrozen() const override { return false; }
+    bool IsProgressGoalReached() const override { return wavesOver; }
+    bool AnyTrackHoldsItems() const override;
+    int32_t LauncherLoadedColour() const override { return -1; }
+    int32_t LauncherNextColour() const override { return -1; }
+    void OnPop(Plimb& ball) override;
+    void OnGroup(const std::vector<Plimb*>& group) override {}
+    void OnCombo(int32_t comboCount, Vec2 where) override {}
+    void OnAfterPop() override { RequestColourCheck(); }
+    void OnCollision(Plimb& rear, Plimb& front, float speedDifference) override {}
+    void OnRobotCleared(Vec2 where) override { RobotBurst(where); }
+    void OnHit(Plimb& shot, Plimb& ball) override {}
+    void AddScore(int32_t points) override;
+    void AddProgress(int32_t points) override;
+    int32_t WorldIndex() const override;
+    PlayStyle CurrentPlayStyle() const override;
+    void CountStatistic(TrackStatistic statistic, int32_t amount) override;
+    void RaiseStatistic(TrackStatistic statistic, int32_t value) override;
+    void PlaySound(TrackSound sound, float pitch, float volume) override;
+    const TrackImages* Images() const override;
+    void AddTrackEffect(Object* effect) override { trackEffects.Add(effect); }
+
+    // EffectHost.
+    void ShowPoints(int32_t points, float x, float y) override {}
+    void AddEffect(Object* effect) override { effects.Add(effect); }
+    void SetFireGrant(int32_t value) override { fireGrant = value; }
+    void SetBombGrant(int32_t value) override { bombGrant = value; }
+    void SetSlowTimer(int32_t ticks) override { slowTimer = ticks; }
+    void SetBackTimer(int32_t ticks) override { backTimer = ticks; }
+    void SetAimTimer(int32_t ticks) override { aimTimer = ticks; }
+    void FireworkBurst(float x, float y) override;
+    float WickAngleOffset(bool secondEater) const override { return wickAngleOffset[secondEater ? 1 : 0]; }
+
+    // LevelTarget.
+    int32_t TrackCount() const override { return static_cast<int32_t>(tracks.size()); }
+    void AddWaveToTrack(int32_t trackIndex, const WaveSpec& wave) override;
+    void SetTrackReleaseWait(int32_t trackIndex, int32_t ticks) override;
+    void SetDisplayName(const String& name) override { displayName = name; }
+    void SetRush(float fraction) override { rush = fraction; }
+    void SetProgressTarget(int32_t points) override { progressTarget = points; }
+
+    // State; the game screen, themes and tests read and set it directly.
+    int32_t startDelay = kIntroTicks;
+    float rush = 0.25f;
+    bool rushActive = true;
+    int32_t ballSize = 0;
+    float ballScale = kBallSizes[kLargestBallSize].scale;
+    float ballSpacing = kBallSizes[kLargestBallSize].spacing;
+    float hitDistanceSq = kBallSizes[kLargestBallSize].hitDistanceSq;
+    float hitDistance;
+    int32_t slowTimer = 0, backTimer = 0, aimTimer = 0;
+    int32_t fireGrant = 0, bombGrant = 0;
+    float shotPitch = 1.0f;
+    int32_t shotPitchReset = 0;
+    bool paused = false;
+    bool losing = false;
+    bool drained = false;
+    int32_t lossWait = 0;
+    bool gameOver = false;
+    bool rewinding = false;
+    bool rewindBraking = false;
+    int32_t lossesOnBoard = 0;
+    bool wavesOver = false;
+    bool wavesEnded = false;
+    bool mirror = false;
+    bool completing = false, complete = false, completeStarted = false, completeReported = false;
+    int32_t completeCountdown = 0;
+    int32_t endDelay = kEndDelayTicks;
+    bool needColourCheck = false;
+    bool explosionActive = false;
+    Vec2 explosionCentre;
+    float explosionRadius = 0;
+    float shake = 0;
+    Vec2 shakeOffset;  // kept in the record only: drawing shakes on its own
+    Colour flashColour{1, 1, 1, 1};
+    int32_t flashDuration = 1, flashLeft = 0;
+    int32_t titleHold = 0;
+    float titleAlpha = 1.0f;
+    float pulsePhase = 0;
+    float darken = 0, swirlAlpha = 0, swirlAngle = 0;
+    int32_t rewindTicks = 0;
+    // The level was already complete when the saved game was taken.
+    bool advance = false;
+    bool requestLevelComplete = false;
+    // Launcher chooser.
+    int32_t dangerColour = -1;
+    int32_t dangerRepeats = 0;
+    int32_t fallbackColour = 0;
+    bool boardEmpty = false;
+    // A five-entry shuffle of 0 .. 4 for themes that pick among variants.
+    int32_t permutation[5] = {0, 1, 2, 3, 4};
+    // Degrees added to the fuse bombs of eater 0 and of the other eaters.
+    float wickAngleOffset[2] = {0, 0};
+    int32_t wicksOnFirstEater = 0, wicksOnOtherEaters = 0;
+
+protected:
+    static constexpr int32_t kDefaultColourCount = 3;
+
+    struct TrackSlot {
+        std::unique_ptr<Track> track;
+        int32_t eaterIndex;
+        // Path positions (in samples) preferred for the launcher's colour.
+        std::vector<std::pair<float, float>> targetRanges;
+    };
+
+    // "Levels\\<theme>\\<name>"; null without media (tests) or when missing.
+    std::unique_ptr<Sprite> LoadThemeSprite(const char* theme, const char* name) const;
+    void ApplyBallSize();
+    // Update steps.
+    void UpdateRollSound();
+    void UpdateRewind();
+    void FinishRewind();
+    void UpdateTracks();
+    void LoseLife();
+    void ResolveLoss();
+    void UpdateShots();
+    void UpdateEndAndColours();
+    void CheckLauncherColours();
+    void UpdateCompletion();
+    void UpdateExplosion();
+    void HandleDropRequests();
+    void RearmRush();
+    void RejoinAllGaps();
+    void DestroyShot(size_t index);
+    bool AnyBonusFalling() const;
+    bool AnyShotSpecial() const;
+    Bonus* MakeCoin();
+    // Drawing.
+    void DrawPlain();
+    void DrawAimingBeam();
+    void DrawLandingMarker();
+    void DrawGhostBall(float x, float y) const;
+    // Probes up from (x, y) among visible balls within `reach` in x; the
+    // height where a ball would be hit (or the top).
+    float ProbeHit(float x, float y, float reach) const;
+    static void DrawImageCentred(const Sprite& sprite, float x, float y, float alpha);
+
+    BoardGame& game;
+    const BoardMedia* media;
+    ObjectManager effects;
+    ObjectManager trackEffects;
+    ObjectManager bonusItems;
+    ObjectManager eaters;
+    ObjectManager fuseEffects;
+    std::vector<TrackSlot> tracks;
+    std::vector<Plimb*> shots;  // owned
+    std::vector<Vec2> dropRequests;
+    std::unique_ptr<Sprite> background;
+    String displayName = "UNNAMED LEVEL";
+    int32_t progressTarget = 0;
+    std::unique_ptr<Sprite> titleSprite, lineSprite;
+    int32_t coinKind = 0;
+    int32_t shotsFired = 0;
+    float targetX = kMirrorAxis;  // where the player points the launcher
+};

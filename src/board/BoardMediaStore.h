@@ -1,0 +1,28 @@
+#pragma once
+// Loads the shared board pictures and the title font by their catalogue
+// names and owns them; Media() hands them to boards. Stands in for the
+// game's start-up loader for single levels started from the command line.
+
+#include <memory>
+#include <vector>
+
+#include "board/BoardMedia.h"
+#include "media/Font.h"
+#include "media/Sprite.h"
+#include "media/SpriteStrip.h"
+
+class BoardMediaStore {
+public:
+    // A missing picture is logged and left null (not drawn).
+    void Load();
+    const BoardMedia& Media() const { return media; }
+
+private:
+    const Sprite* LoadSprite(const char* name);
+    const SpriteStrip* LoadStrip(const char* name, int32_t frames);
+
+    BoardMedia media;
+    std::vector<std::unique_ptr<Sprite>> sprites;
+    std::vector<std::unique_ptr<SpriteStrip>> strips;
+    Font titleFont;
+};

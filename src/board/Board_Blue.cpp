@@ -1,0 +1,32 @@
+#include "board/Board_Blue.h"
+
+#include "track/Track.h"
+
+namespace {
+// The lanes, in the path notation; each ends in its eater's mouth.
+constexpr const char* kPath1 =
+    "%%Note:;\t859.9999 130 m;\t247.0425 130 200 130 v;\t10.9301 130 37.8461 365.9812 201.9999 366 c;\t277.0066 "
+    "366.0085 468.9999 366 y";
+constexpr const char* kPath2 =
+    "%%Note:;\t-78.9999 500 m;\t533.9574 500 580.9999 500 v;\t770.0697 500 743.1537 264.0187 578.9999 264 c;\t503.9933 "
+    "263.9914 311.9999 264 y";
+// Where the lanes end; the eaters are centred there.
+constexpr Vec2 kEnd1{469, 366};
+constexpr Vec2 kEnd2{312, 264};
+constexpr int32_t kBallSize = 2;
+}  // namespace
+
+Board_Blue::Board_Blue(BoardGame& game, const BoardMedia* media) : Board(game, media) {
+    ballSize = kBallSize;
+    background = LoadThemeSprite(kThemeWord, "Background");
+    enemy1 = LoadThemeSprite(kThemeWord, "Enemy1");
+    enemy2 = LoadThemeSprite(kThemeWord, "Enemy2");
+    AddEaterAt(enemy1.get(), kEnd1);
+    AddEaterAt(enemy2.get(), kEnd2);
+    int32_t eater = 0;
+    for (const char* path : {kPath1, kPath2}) {
+        auto track = std::make_unique<Track>(this);
+        track->Path().Parse(path);
+        AddTrack(std::move(track), eater++);
+    }
+}

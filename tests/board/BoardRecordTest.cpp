@@ -1,0 +1,142 @@
+// The board's saved state: what comes back, what is refused, and a whole
+// level that continues identically after a save and a load.
+#include <vector>
+
+#include "BoardTestSupport.h"
+#include "board/BoardFactory.h"
+#include "board/Board_Blue.h"
+#include "board/LevelLibrary.h"
+#include "core/IOBuffer.h"
+#include "track/Bomb.h"
+#include "track/Bonus.h"
+#include "track/Eater.h"
+#include "track/FireBall.h"
+
+namespace {
+
+std::vector<uint8_t> Record(const Board& board) {
+    IOBuffer out;
+    board.Save(out);
+    const uint8_t* bytes = out.Data();
+    return std::vector<uint8_t>(bytes, bytes + out.Size());
+}
+
+IOBuffer BufferOf(const std::vector<uint8_t>& bytes, size_t count) {
+    IOBuffer in;
+    in.SetData(bytes.data(), static_cast<int32_t>(count));
+    return in;
+}
+
+TEST_F(BoardTest, FallingItemsAndShotsComeBackByKind) {
+    Build();
+    board->BonusItems().Add(Bonus::Create(static_cast<int32_t>(BonusKind::Aim), nullptr, 0));
+    board->BonusItems().Add(Bonus::Create(static_cast<int32_t>(BonusKind::Coin), nullptr, 0));
+    auto* fire = new FireBall(board.get(), nullptr);
+    fire->isFireBall = true;
+    board->AddShot(fire);
+    board->AddShot(new Plimb(board.get()));
+    board->aimTimer = 77;
+    std::vector<uint8_t> saved = Record(*board);
+
+    Build();
+    IOBuffer in = BufferOf(saved, saved.size());
+    ASSERT_TRUE(board->Load(in));
+    ASSERT_EQ(board->BonusItems().Count(), 2);
+    EXPECT_EQ(static_cast<Bonus*>(board->BonusItems().At(0))->kind, BonusKind::Aim);
+    EXPECT_EQ(static_cast<Bonus*>(board->BonusItems().At(1))->kind, BonusKind::Coin);
+    ASSERT_EQ(board->Shots().size(), 2u);
+    EXPECT_NE(dynamic_cast<FireBall*>(board->Shots()[0]), nullptr);
+    EXPECT_EQ(dynamic_cast<FireBall*>(board->Shots()[1]), nullptr);
+    EXPECT_EQ(board->aimTimer, 77);
+    EXPECT_EQ(Record(*board), saved);
+}
+
+TEST_F(BoardTest, RecordsOfAnotherShapeAreRefused) {
+    Build(1);
+    std::vector<uint8_t> oneTrack = Record(*board);
+    Build(2);
+    IOBuffer in = BufferOf(oneTrack, oneTrack.size());
+    EXPECT_FALSE(board->Load(in));
+}
+
+TEST_F(BoardTest, EveryCutOfARecordLoadsAsFailureWithoutHarm) {
+    Build(2);
+    Lay(0, 8, 300);
+    Lay(1, 5, 600);
+    board->BonusItems().Add(Bonus::Create(static_cast<int32_t>(BonusKind::Bomb), nullptr, 0));
+    auto* bomb = new Bomb(board.get(), board.get(), nullptr);
+    bomb->isBomb = true;
+    board->AddShot(bomb);
+    std::vector<uint8_t> saved = Record(*board);
+    // One board takes every cut: a refused record leaves it able to play on
+    // and to load the whole record afterwards.
+    Build(2);
+    for (size_t cut = 0; cut < saved.size(); ++cut) {
+        IOBuffer in = BufferOf(saved, cut);
+        EXPECT_FALSE(board->Load(in)) << "cut at " << cut;
+        Tick();
+    }
+    IOBuffer whole = BufferOf(saved, saved.size());
+    ASSERT_TRUE(board->Load(whole));
+    EXPECT_EQ(Record(*board), saved);
+}
+
+// A level of the journey on the Blue board, as the game screen sets it up.
+struct BluePlay {
+    explicit BluePlay(const LevelLibrary& library) {
+        board = CreateBoard("blue", game, nullptr);
+        library.LoadLevel("Blue", 0, PlayStyle::Normal, *board);
+        board->BuildTitleImages(board->DisplayName(), String());
+        board->Start();
+    }
+    FakeBoardGame game;
+    std::unique_ptr<Board> board;
+};
+
+TEST(BoardBlue, ThemeWordsIgnoreCaseAndOthersMakeNoBoard) {
+    FakeBoardGame game;
+    EXPECT_NE(dynamic_cast<Board_Blue*>(CreateBoard("BLUE", game, nullptr).get()), nullptr);
+    EXPECT_EQ(CreateBoard("Bluebird", game, nullptr), nullptr);
+    std::unique_ptr<Board> blue = CreateBoard("Blue", game, nullptr);
+    EXPECT_EQ(blue->TrackCount(), 2);
+    EXPECT_EQ(blue->Eaters().Count(), 2);
+    blue->Start();
+    EXPECT_FLOAT_EQ(blue->ballScale, 1.0f);
+    EXPECT_FLOAT_EQ(blue->ballSpacing, 53.0f);
+    // The lanes end at their own eaters.
+    Track& first = blue->TrackAt(0);
+    Track& second = blue->TrackAt(1);
+    EXPECT_NEAR(first.Samples().back().x, 469, 1);
+    EXPECT_NEAR(second.Samples().back().x, 312, 1);
+}
+
+TEST(BoardBlue, ASavedLevelContinuesExactlyAsTheOriginal) {
+    LevelLibrary library;
+    library.Load(PZ_ASSET_DIR "/levels");
+    GetRandom().Seed(2024);
+    BluePlay original(library);
+    ASSERT_EQ(original.board->DisplayName(), String("TWIN LANES"));
+    // Some ticks past the intro, chosen by the seed.
+    int32_t saveTick = Board::kIntroTicks + 500 + GetRandom().Next(1500);
+    for (int32_t i = 0; i < saveTick; ++i) original.board->Update();
+    ASSERT_GT(original.board->LiveBallCount(), 0);
+    std::vector<uint8_t> saved = Record(*original.board);
+    Random generatorAtSave = GetRandom();
+
+    std::vector<std::vector<uint8_t>> expected;
+    for (int32_t i = 0; i < 1000; ++i) {
+        original.board->Update();
+        expected.push_back(Record(*original.board));
+    }
+
+    BluePlay restored(library);
+    IOBuffer in = BufferOf(saved, saved.size());
+    ASSERT_TRUE(restored.board->Load(in));
+    GetRandom() = generatorAtSave;
+    for (int32_t i = 0; i < 1000; ++i) {
+        restored.board->Update();
+        ASSERT_EQ(Record(*restored.board), expected[i]) << "tick " << i << " after the load";
+    }
+}
+
+}  // namespace

@@ -1,0 +1,39 @@
+#pragma once
+// The game screen for boards under test: settable journey values and a
+// record of what the board reported.
+
+#include <string>
+#include <vector>
+
+#include "board/BoardGame.h"
+
+struct FakeBoardGame : BoardGame {
+    void AddScore(int32_t points) override { score += points; }
+    void AddProgress(int32_t points) override { progress += points; }
+    bool IsMeterFull() const override { return meterFull; }
+    int32_t Lives() const override { return lives; }
+    void SetLives(int32_t value) override { lives = value; }
+    PlayStyle Style() const override { return style; }
+    int32_t WorldIndex() const override { return world; }
+    bool Mirror() const override { return mirror; }
+    bool IsPaused() const override { return paused; }
+    void SetPaused(bool on) override { paused = on; }
+    bool IsBusy() const override { return busy; }
+    void ClearTallies() override { missed = caught = 0; }
+    void CountTally(BoardTally tally) override { ++(tally == BoardTally::MissedShots ? missed : caught); }
+    void CountStatistic(TrackStatistic, int32_t) override {}
+    void RaiseStatistic(TrackStatistic, int32_t) override {}
+    void CountLifeLost() override { ++livesLost; }
+    void MarkGameOver() override { over = true; }
+    void ClearSavedJourney() override { ++journeyCleared; }
+    void ShowLevelUp() override { ++levelUps; }
+    void LevelComplete() override { ++completions; }
+    void PlaySound(const char* name, float, float) override { sounds.push_back(name); }
+    void SetRollSound(bool, float, float) override {}
+
+    int32_t score = 0, progress = 0, lives = 3, world = 0;
+    PlayStyle style = PlayStyle::Normal;
+    bool meterFull = false, mirror = false, paused = false, busy = false, over = false;
+    int32_t missed = 0, caught = 0, livesLost = 0, journeyCleared = 0, levelUps = 0, completions = 0;
+    std::vector<std::string> sounds;
+};
