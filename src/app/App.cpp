@@ -1,4 +1,5 @@
 #include "app/App.h"
+#include "media/Graphics.h"
 
 #include "core/Random.h"
 #include "platform/Clock.h"
@@ -68,10 +69,25 @@ void App::Restart() {
 
 void App::SetCursor(CursorHandle cursor) {
     mCursor = mBusyCount > 0 ? mWaitCursor : cursor;
+    CursorKind kind = mCursor == mWaitCursor   ? CursorKind::Wait
+                      : mCursor == mHandCursor ? CursorKind::Hand
+                      : mCursor == mTextCursor ? CursorKind::Text
+                      : mCursor == mCustomCursor ? CursorKind::Custom
+                                                 : CursorKind::Arrow;
+    GetGraphics().SetCursorKind(kind);
     UpdateCursor();
 }
 
-void App::UpdateCursor() { ShowCursor(mCursor); }
+void App::UpdateCursor() {
+    Graphics& graphics = GetGraphics();
+    int32_t x = 0, y = 0;
+    bool inside = mWindow.MousePosition(x, y) && x >= 0 && y >= 0 && x < mWindow.Width() && y < mWindow.Height();
+    // With custom cursors the graphics service draws the cursor in the frame
+    // and the system one is hidden.
+    bool drawn = graphics.Settings().customCursors && inside;
+    graphics.SetDrawCursor(drawn);
+    ShowCursor(drawn ? mBlankCursor : mCursor);
+}
 
 bool App::OpenURL(const String& text) {
     MouseUp(kOffScreen, kOffScreen, -1);

@@ -76,7 +76,9 @@ void App::SetServicesActive(bool active) {
 }
 
 void App::BeginDraw() {
-    if (!Display().minimised) GetGraphics().BeginFrame();
+    if (Display().minimised) return;
+    GetGraphics().BeginFrame();
+    GetGraphics().SetCursorPosition(mMouseX, mMouseY);
 }
 
 void App::EndDraw() {
