@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 
 #include "media/Graphics.h"
 #include "media/Image.h"
@@ -175,6 +177,20 @@ TEST_F(DrawingTest, AtlasSpritesShareOneTexture) {
     EXPECT_EQ(At(8, 0), kBlack);
     EXPECT_EQ(red.AlphaAt(0, 0), 255);
     EXPECT_EQ(red.AlphaAt(8, 0), 0);
+}
+
+TEST_F(DrawingTest, BrokenTransformsDrawNothingAndNeverCrash) {
+    Sprite sprite(TestPictures::Filled(4, 4, kRed));
+    Graphics& graphics = GetGraphics();
+    graphics.SetFiltering(true);
+    sprite.DrawRotatedScaled(100, 100, std::nanf(""), 1);
+    sprite.DrawRotatedScaled(1e30f, -1e30f, 10, 1e20f);
+    sprite.DrawRotatedScaled(100, 100, 45, 0);  // a point: nothing to draw
+    graphics.SetOffset(std::numeric_limits<float>::infinity(), 0);
+    sprite.Draw(0, 0);
+    graphics.SetOffset(0, 0);
+    graphics.FillRect(-1e9f, -1e9f, 2e9f, 2e9f);
+    EXPECT_EQ(At(400, 300), 0xFFFFFFFFu);  // the huge rectangle covers the screen in white
 }
 
 TEST_F(DrawingTest, FillRectUsesColourAndOffset) {
