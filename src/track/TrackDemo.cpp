@@ -1,5 +1,6 @@
 #include "track/TrackDemo.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/Random.h"
@@ -8,6 +9,7 @@
 #include "media/Image.h"
 #include "media/ImageFile.h"
 #include "track/Plimb.h"
+#include "track/TextFloater.h"
 
 namespace {
 // The Blue board: two paths, each entering from off screen at one side.
@@ -29,6 +31,15 @@ constexpr int32_t kTicksBetweenRemovals = 170;
 constexpr float kSquareSize = 20.0f;
 constexpr float kPathDotSize = 2.0f;
 constexpr int32_t kPathDotStep = 4;  // samples between dots of the path line
+
+// Balls in flight: sub-steps per tick and their length (pixels), and the
+// height above which a shot is gone.
+constexpr int32_t kFlightSubSteps = 37;
+constexpr float kFlightSubStep = 0.25f;
+constexpr float kShotGoneAbove = -40.0f;
+constexpr int32_t kLargeBalls = 2;
+constexpr float kLauncherWidth = 60.0f;
+constexpr float kLauncherHeight = 24.0f;
 
 const float kSquareColours[TrackImages::kColours][3] = {
     {0.9f, 0.2f, 0.2f}, {0.2f, 0.8f, 0.3f}, {0.25f, 0.4f, 0.95f}, {0.95f, 0.85f, 0.2f},
@@ -67,9 +78,65 @@ TrackDemo::TrackDemo() {
     Image robot;
     if (LoadQuietly("graphics\\Robot", robot) && robotStrip.Load(robot, kRollFrames)) images.robot = &robotStrip;
     StartTracks();
+    launcher.SetSize(kLargeBalls);
 }
 
-TrackDemo::~TrackDemo() { effects.Clear(); }
+TrackDemo::~TrackDemo() {
+    effects.Clear();
+    for (Plimb* shot : shots) delete shot;
+}
+
+void TrackDemo::OnMouseDown(float x, float y, int32_t button) {
+    if (button == kLeftButton) {
+        launcher.Fire();
+    } else {
+        launcher.RequestSwap();
+    }
+}
+
+int32_t TrackDemo::ChooseLauncherColour(int32_t excludedColour) {
+    std::vector<int32_t> present;
+    for (const auto& track : tracks) {
+        for (const Plimb* item : track->Items()) {
+            if (!item->isRobot && item->colour != excludedColour &&
+                std::find(present.begin(), present.end(), item->colour) == present.end())
+                present.push_back(item->colour);
+        }
+    }
+    if (present.empty()) return GetRandom().Next(kColours);
+    return present[GetRandom().Next(static_cast<int32_t>(present.size()))];
+}
+
+void TrackDemo::ShowFloatingText(const String& text, Vec2 where, FloaterKind kind) {
+    effects.Add(new TextFloater(text, where.x, where.y, nullptr, Colour{}, Colour{0, 0, 0, 1}));
+}
+
+void TrackDemo::FlyShots() {
+    for (size_t i = 0; i < shots.size();) {
+        Plimb* shot = shots[i];
+        if (shot->position.y < kShotGoneAbove) {
+            delete shot;
+            shots.erase(shots.begin() + static_cast<std::ptrdiff_t>(i));
+            continue;
+        }
+        shot->Update();
+        bool taken = false;
+        for (int32_t step = 0; step < kFlightSubSteps && !taken; ++step) {
+            shot->position.y -= kFlightSubStep;
+            for (auto& track : tracks) {
+                if (track->InsertShot(shot)) {
+                    taken = true;
+                    break;
+                }
+            }
+        }
+        if (taken) {  // later shots wait for the next tick
+            shots.erase(shots.begin() + static_cast<std::ptrdiff_t>(i));
+            return;
+        }
+        ++i;
+    }
+}
 
 void TrackDemo::StartTracks() {
     tracks.clear();
@@ -121,6 +188,9 @@ void TrackDemo::Update() {
         }
         if (!onScreen.empty()) track.RemoveBall(onScreen[GetRandom().Next(static_cast<int32_t>(onScreen.size()))]);
     }
+    FlyShots();
+    launcher.Update();
+    if (pitchReset > 0 && --pitchReset == 0) shotPitch = 1.0f;
     effects.Update();
 }
 
@@ -135,20 +205,33 @@ void TrackDemo::DrawPathLines() const {
     }
 }
 
-void TrackDemo::DrawBallSquares(const Track& track) const {
+void TrackDemo::DrawSquares(const std::vector<Plimb*>& balls) const {
     Graphics& graphics = GetGraphics();
-    for (const Plimb* item : track.Items()) {
+    for (const Plimb* item : balls) {
         if (item->isRobot) {
             if (images.robot != nullptr) continue;
             graphics.SetColour(0.5f, 0.5f, 0.5f, item->alpha);
         } else {
-            if (images.balls[item->colour] != nullptr) continue;
+            if (item->colour < 0 || item->colour >= TrackImages::kColours || images.balls[item->colour] != nullptr)
+                continue;
             const float* rgb = kSquareColours[item->colour];
             graphics.SetColour(rgb[0], rgb[1], rgb[2], item->alpha);
         }
         float size = kSquareSize * item->scale;
         graphics.FillRect(item->position.x - size / 2, item->position.y - size / 2, size, size);
     }
+}
+
+void TrackDemo::DrawLauncherStandIn() const {
+    Graphics& graphics = GetGraphics();
+    graphics.SetColour(0.6f, 0.6f, 0.65f, 1.0f);
+    graphics.FillRect(launcher.X() - kLauncherWidth / 2, launcher.Y() + launcher.Recoil(), kLauncherWidth,
+                      kLauncherHeight);
+    std::vector<Plimb*> balls;
+    for (Plimb* ball : {launcher.Loaded(), launcher.Next()}) {
+        if (ball != nullptr) balls.push_back(ball);
+    }
+    DrawSquares(balls);
 }
 
 void TrackDemo::Draw() {
@@ -163,8 +246,16 @@ void TrackDemo::Draw() {
     }
     for (const auto& track : tracks) {
         track->Draw();
-        DrawBallSquares(*track);
+        DrawSquares(track->Items());
     }
+    for (const Plimb* shot : shots) {
+        shot->DrawShadow();
+        shot->DrawBody();
+    }
+    DrawSquares(shots);
+    launcher.Draw();
+    DrawLauncherStandIn();
     effects.Draw();
     graphics.SetColour(1.0f, 1.0f, 1.0f, 1.0f);
+    graphics.DrawDebugText(String::Format("SCORE %d", score), 10, 580);
 }
