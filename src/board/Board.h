@@ -153,7 +153,7 @@ public:
     void RaiseStatistic(TrackStatistic statistic, int32_t value) override;
     void PlaySound(TrackSound sound, float pitch, float volume) override;
     const TrackImages* Images() const override;
-    void AddTrackEffect(Object* effect) override { trackEffects.Add(effect); }
+    void ShowFloatingText(const String& text, Vec2 where, FloaterKind kind) override;
 
     // EffectHost.
     void ShowPoints(int32_t points, float x, float y) override {}

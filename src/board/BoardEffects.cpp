@@ -10,6 +10,7 @@
 #include "track/Eater.h"
 #include "track/Firework_Particle.h"
 #include "track/Plimb.h"
+#include "track/TextFloater.h"
 #include "track/Track.h"
 #include "track/Wick.h"
 
@@ -139,4 +140,11 @@ void Board::HandOverToEater(Track& track, int32_t trackIndex) {
     Wick* wick = Wick::MakeWick(this, media ? &media->effects : nullptr, track, secondEater);
     ++(secondEater ? wicksOnOtherEaters : wicksOnFirstEater);
     static_cast<Eater*>(eaters.At(eaterIndex))->AddWick(wick);
+}
+
+void Board::ShowFloatingText(const String& text, Vec2 where, FloaterKind kind) {
+    // Points in white, the gap bonus and combos in gold, all outlined in black.
+    const Colour colour = kind == FloaterKind::Points ? Colour{1, 1, 1, 1} : Colour{1.0f, 0.85f, 0.2f, 1};
+    trackEffects.Add(new TextFloater(text, where.x, where.y, media ? media->titleFont : nullptr, colour,
+                                     Colour{0, 0, 0, 1}));
 }
