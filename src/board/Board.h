@@ -156,7 +156,7 @@ public:
     void ShowFloatingText(const String& text, Vec2 where, FloaterKind kind) override;
 
     // EffectHost.
-    void ShowPoints(int32_t points, float x, float y) override {}
+    void ShowPoints(int32_t points, float x, float y) override;
     void AddEffect(Object* effect) override { effects.Add(effect); }
     void SetFireGrant(int32_t value) override { fireGrant = value; }
     void SetBombGrant(int32_t value) override { bombGrant = value; }

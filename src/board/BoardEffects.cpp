@@ -10,14 +10,13 @@
 #include "track/Eater.h"
 #include "track/Firework_Particle.h"
 #include "track/Plimb.h"
+#include "track/PopPuff.h"
 #include "track/TextFloater.h"
 #include "track/Track.h"
 #include "track/Wick.h"
 
 namespace {
 constexpr float kDegrees = 3.14159265f / 180;
-// Pop puff: shrinks by a share of the ball's scale per tick while fading.
-constexpr float kPopShrink = 0.045f, kPopFade = 0.035f;
 // Robot burst.
 constexpr int32_t kRobotPoints = 500;
 constexpr float kRobotFlashGrowth = 0.045f, kRobotFlashFade = 0.01f;
@@ -45,14 +44,21 @@ constexpr int32_t kAngles = 360;
 }  // namespace
 
 void Board::PopEffect(const Plimb& ball) {
-    auto* puff = new Animator_Sprite(media ? media->pop : nullptr);
-    puff->mX = ball.position.x;
-    puff->mY = ball.position.y;
-    puff->mScale = ball.scale;
-    puff->mScaleSpeed = -kPopShrink * ball.scale;
-    puff->mAlpha = ball.scale;
-    puff->mAlphaSpeed = kPopFade;
-    effects.Add(puff);
+    if (!media) return;
+    if (Animator_Sprite* puff = MakePopPuff(media->effects, ball.position.x, ball.position.y, ball.scale))
+        effects.Add(puff);
+}
+
+void Board::ShowFloatingText(const String& text, Vec2 where, FloaterKind kind) {
+    // Points in gold, bonuses in white, combos in orange, all outlined dark.
+    static constexpr Colour kColours[] = {{1, 0.85f, 0.2f, 1}, {1, 1, 1, 1}, {1, 0.55f, 0.1f, 1}};
+    static constexpr Colour kOutline{0.1f, 0.05f, 0.2f, 1};
+    const Font* font = media ? media->floaterFont : nullptr;
+    trackEffects.Add(new TextFloater(text, where.x, where.y, font, kColours[static_cast<int32_t>(kind)], kOutline));
+}
+
+void Board::ShowPoints(int32_t points, float x, float y) {
+    ShowFloatingText(String::Format("%d", points), Vec2{x, y}, FloaterKind::Points);
 }
 
 void Board::RobotBurst(Vec2 where) {
@@ -140,11 +146,4 @@ void Board::HandOverToEater(Track& track, int32_t trackIndex) {
     Wick* wick = Wick::MakeWick(this, media ? &media->effects : nullptr, track, secondEater);
     ++(secondEater ? wicksOnOtherEaters : wicksOnFirstEater);
     static_cast<Eater*>(eaters.At(eaterIndex))->AddWick(wick);
-}
-
-void Board::ShowFloatingText(const String& text, Vec2 where, FloaterKind kind) {
-    // Points in white, the gap bonus and combos in gold, all outlined in black.
-    const Colour colour = kind == FloaterKind::Points ? Colour{1, 1, 1, 1} : Colour{1.0f, 0.85f, 0.2f, 1};
-    trackEffects.Add(new TextFloater(text, where.x, where.y, media ? media->titleFont : nullptr, colour,
-                                     Colour{0, 0, 0, 1}));
 }

@@ -13,11 +13,11 @@ struct BoardMedia {
 
     TrackImages track;
     EffectImages effects;
-    const Sprite* pop = nullptr;                  // "graphics\\Poof"
     const Sprite* flash = nullptr;                // robot burst flash
     const Sprite* sparks[kSparkCount] = {};       // robot burst sparks
     const Sprite* explosion = nullptr;            // bomb blast, 240 pixels across at scale 1
     const Sprite* swirl = nullptr;                // rewind swirl
     const Sprite* rewindCaption = nullptr;        // rewind caption
     const Font* titleFont = nullptr;              // "Fonts\\ArialBlack20Bold"
+    const Font* floaterFont = nullptr;            // "Fonts\\ArialBlack16Bold"
 };

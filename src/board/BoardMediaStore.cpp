@@ -45,11 +45,12 @@ void BoardMediaStore::Load() {
     effects.spark = LoadSprite("graphics\\Spark");
     effects.speck = LoadSprite("graphics\\Speck");
     for (int32_t i = 0; i < EffectImages::kSmokeCount; ++i) effects.smoke[i] = LoadSprite(kSmoke[i]);
-    media.pop = LoadSprite("graphics\\Poof");
+    effects.poof = LoadSprite("graphics\\Poof");
     media.flash = LoadSprite("graphics\\Halo");
     for (int32_t i = 0; i < BoardMedia::kSparkCount; ++i) media.sparks[i] = LoadSprite(kStars[i]);
     media.explosion = LoadSprite("graphics\\explosion");
     media.swirl = LoadSprite("Graphics\\Swirl");
     media.rewindCaption = LoadSprite("Graphics\\REDO");
     if (titleFont.Load("Fonts\\ArialBlack20Bold")) media.titleFont = &titleFont;
+    if (floaterFont.Load("Fonts\\ArialBlack16Bold")) media.floaterFont = &floaterFont;
 }

@@ -25,4 +25,5 @@ private:
     std::vector<std::unique_ptr<Sprite>> sprites;
     std::vector<std::unique_ptr<SpriteStrip>> strips;
     Font titleFont;
+    Font floaterFont;
 };
