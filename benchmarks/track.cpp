@@ -1,6 +1,7 @@
 // One tick of a busy chain, and sampling a path, on a 3000-pixel path.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -81,6 +82,71 @@ static void TrackUpdateBusy(benchmark::State& state) {
     }
 }
 BENCHMARK(TrackUpdateBusy);
+
+// The tick in which an inserted shot completes a group of three whose hole
+// is flanked by equal colours: the pop, its scoring and the magnet pull.
+static void TrackUpdatePopTick(benchmark::State& state) {
+    FakeTrackHost host;
+    host.goalReached = true;
+    GetRandom().Seed(7);
+    std::unique_ptr<Track> track = BusyTrack(host);
+    // Colours Y X X Y around a ball on the path near the front.
+    const ChainSegment& front = *track->Segments().back();
+    Plimb* hit = front.items[front.items.size() - 6];
+    hit->colour = 6;
+    front.items[front.items.size() - 5]->colour = 6;
+    front.items[front.items.size() - 7]->colour = 7;
+    front.items[front.items.size() - 4]->colour = 7;
+    track->Update();
+    auto* shot = new Plimb(&host);
+    shot->colour = 6;
+    shot->scale = host.scale;
+    const Vec2 ahead = track->PointAtDistance(hit->distance + host.spacing);
+    shot->position = {hit->position.x + (ahead.x - hit->position.x) * 0.3f,
+                      hit->position.y + (ahead.y - hit->position.y) * 0.3f + 8.0f};
+    if (!track->InsertShot(shot)) {
+        delete shot;
+        state.SkipWithError("the shot missed");
+        return;
+    }
+    while (track->IsInserting() || track->InsertLock() > 1) track->Update();
+    IOBuffer snapshot;
+    track->Save(snapshot);
+    const Random random = GetRandom();
+    const size_t groupsBefore = host.groups.size();
+    for (auto _ : state) {
+        state.PauseTiming();
+        snapshot.SetPosition(0);
+        track->Load(snapshot);
+        GetRandom() = random;
+        state.ResumeTiming();
+        track->Update();
+    }
+    state.counters["pops"] = static_cast<double>(host.groups.size() - groupsBefore) /
+                             static_cast<double>(std::max<int64_t>(state.iterations(), 1));
+}
+BENCHMARK(TrackUpdatePopTick);
+
+// The same busy tick, restored before every tick like the pop tick above.
+static void TrackUpdateRestoredEveryTick(benchmark::State& state) {
+    FakeTrackHost host;
+    host.goalReached = true;
+    GetRandom().Seed(7);
+    std::unique_ptr<Track> track = BusyTrack(host);
+    track->Update();
+    IOBuffer snapshot;
+    track->Save(snapshot);
+    const Random random = GetRandom();
+    for (auto _ : state) {
+        state.PauseTiming();
+        snapshot.SetPosition(0);
+        track->Load(snapshot);
+        GetRandom() = random;
+        state.ResumeTiming();
+        track->Update();
+    }
+}
+BENCHMARK(TrackUpdateRestoredEveryTick);
 
 static void SampleLongPath(benchmark::State& state) {
     QuickSpline path;
