@@ -7,7 +7,9 @@
 #include "core/Random.h"
 #include "platform/WindowMessages.h"
 #include "track/Bonus.h"
+#include "track/Bomb.h"
 #include "track/Eater.h"
+#include "track/FireBall.h"
 #include "track/Plimb.h"
 #include "track/ScoreRule.h"
 #include "track/Track.h"
@@ -102,7 +104,22 @@ void Board::Start() {
         if (mirror) slot.track->Path().MirrorX(kMirrorAxis);
         slot.track->BuildFromPath();
     }
+    launcher.SetSize(ballSize);
 }
+
+int32_t Board::LauncherLoadedColour() const { return launcher.Loaded() ? launcher.Loaded()->colour : -1; }
+
+int32_t Board::LauncherNextColour() const { return launcher.Next() ? launcher.Next()->colour : -1; }
+
+Plimb* Board::MakeFireBall() { return new FireBall(this, media ? &media->effects : nullptr); }
+
+Plimb* Board::MakeBomb() { return new Bomb(this, this, media ? &media->effects : nullptr); }
+
+void Board::PlayLauncherSound(LauncherSound sound, float pitch, float volume) {
+    game.PlaySound(sound == LauncherSound::FireBall ? "Sounds\\FIREBALL" : "Sounds\\shot_sound", pitch, volume);
+}
+
+const LauncherImages* Board::LauncherArt() const { return media ? &media->launcher : nullptr; }
 
 void Board::EndWaves() {
     wavesEnded = true;
@@ -173,7 +190,15 @@ void Board::OnMouseButton(float x, float y, int32_t button) {
         return;
     }
     if (losing || complete || paused) return;
-    // Firing and swapping are the launcher's; the board only gates them.
+    if (button >= 0) {
+        launcher.RequestSwap();
+        return;
+    }
+    // A fire ball or bomb flies alone, and nothing fires after one until it is spent.
+    auto special = [](const Plimb* ball) { return ball && (ball->isFireBall || ball->isBomb); };
+    bool specialReady = special(launcher.Loaded()) || special(launcher.Next());
+    if (AnyShotSpecial() || explosionActive || (specialReady && !shots.empty())) return;
+    launcher.Fire();
 }
 
 void Board::OnKeyDown(int32_t key) {

@@ -21,6 +21,8 @@
 #include "media/Image.h"
 #include "media/Sprite.h"
 #include "track/EffectHost.h"
+#include "track/Launcher.h"
+#include "track/LauncherHost.h"
 #include "track/TrackHost.h"
 #include "track/Vec2.h"
 #include "ui/Gadget.h"
@@ -33,7 +35,7 @@ class Plimb;
 class Track;
 struct BoardMedia;
 
-class Board : public Gadget, public TrackHost, public EffectHost, public LevelTarget {
+class Board : public Gadget, public TrackHost, public EffectHost, public LauncherHost, public LevelTarget {
 public:
     // Ball size classes: drawing scale, pixels between ball centres and the
     // squared hit distance.
@@ -82,7 +84,7 @@ public:
     bool Load(IOBuffer& in);
 
     // Choices.
-    int32_t ChooseLauncherColour(int32_t excludedColour);
+    int32_t ChooseLauncherColour(int32_t excludedColour) override;
     Bonus* CreateBonusItem();
     // The kinds CreateBonusItem draws from, repeats included; empty: a coin.
     std::vector<BonusKind> BonusCandidates() const;
@@ -120,7 +122,9 @@ public:
     int32_t LiveBallCount() const;
     const String& DisplayName() const { return displayName; }
     int32_t ProgressTarget() const { return progressTarget; }
-    float TargetX() const { return targetX; }
+    float TargetX() const override { return targetX; }
+    Launcher& GetLauncher() { return launcher; }
+    const Launcher& GetLauncher() const { return launcher; }
     void SetTargetX(float x) { targetX = x; }
 
     // TrackHost.
@@ -136,8 +140,8 @@ public:
     bool IsFrozen() const override { return false; }
     bool IsProgressGoalReached() const override { return wavesOver; }
     bool AnyTrackHoldsItems() const override;
-    int32_t LauncherLoadedColour() const override { return -1; }
-    int32_t LauncherNextColour() const override { return -1; }
+    int32_t LauncherLoadedColour() const override;
+    int32_t LauncherNextColour() const override;
     void OnPop(Plimb& ball) override;
     void OnGroup(const std::vector<Plimb*>& group) override {}
     void OnCombo(int32_t comboCount, Vec2 where) override {}
@@ -165,6 +169,22 @@ public:
     void SetAimTimer(int32_t ticks) override { aimTimer = ticks; }
     void FireworkBurst(float x, float y) override;
     float WickAngleOffset(bool secondEater) const override { return wickAngleOffset[secondEater ? 1 : 0]; }
+
+    // LauncherHost.
+    TrackHost* BallBoard() override { return this; }
+    bool HasFireGrant() const override { return fireGrant != 0; }
+    void ClearFireGrant() override { fireGrant = 0; }
+    bool HasBombGrant() const override { return bombGrant != 0; }
+    void ClearBombGrant() override { bombGrant = 0; }
+    Plimb* MakeFireBall() override;
+    Plimb* MakeBomb() override;
+    float ShotPitch() const override { return shotPitch; }
+    void SetShotPitch(float pitch) override { shotPitch = pitch; }
+    void SetPitchResetTicks(int32_t ticks) override { shotPitchReset = ticks; }
+    void LaunchShot(Plimb* shot) override { AddShot(shot); }
+    void CountLauncherStatistic(LauncherStatistic statistic) override {}
+    void PlayLauncherSound(LauncherSound sound, float pitch, float volume) override;
+    const LauncherImages* LauncherArt() const override;
 
     // LevelTarget.
     int32_t TrackCount() const override { return static_cast<int32_t>(tracks.size()); }
@@ -249,8 +269,13 @@ protected:
     void LoseLife();
     void ResolveLoss();
     void UpdateShots();
+    void CatchBonusItems();
+    // Offers a flying shot to every chain at its current place; true when a
+    // chain took it or it blew up (it is no longer the board's to move).
+    bool OfferShot(size_t index, bool& stopAll);
     void UpdateEndAndColours();
     void CheckLauncherColours();
+    bool ColourPresent(int32_t colour) const;
     void UpdateCompletion();
     void UpdateExplosion();
     void HandleDropRequests();
@@ -278,6 +303,7 @@ protected:
     ObjectManager eaters;
     ObjectManager fuseEffects;
     std::vector<TrackSlot> tracks;
+    Launcher launcher{this};
     std::vector<Plimb*> shots;  // owned
     std::vector<Vec2> dropRequests;
     std::unique_ptr<Sprite> background;

@@ -7,6 +7,7 @@
 #include "board/BoardMedia.h"
 #include "core/Random.h"
 #include "track/Bonus.h"
+#include "track/Geometry.h"
 #include "track/Plimb.h"
 #include "track/Track.h"
 
@@ -25,6 +26,7 @@ constexpr int32_t kCoinTwiceBelow = 5;
 constexpr int32_t kPowerTwiceFrom = 16;
 constexpr int32_t kDropsNeedMoreThan = 3;  // balls, once the waves are over
 constexpr int32_t kCoinKinds = 6;
+constexpr float kCatchReachSq = 4900;  // pixels squared added to the item's own reach
 
 bool IsBallColour(int32_t colour) { return colour >= 0 && colour < kColours; }
 
@@ -147,6 +149,16 @@ Bonus* Board::CreateBonusItem() {
     BonusKind kind = candidates[GetRandom().Next(static_cast<int32_t>(candidates.size()))];
     if (kind == BonusKind::Coin) return MakeCoin();
     return Bonus::Create(static_cast<int32_t>(kind), media ? &media->effects : nullptr, 0);
+}
+
+void Board::CatchBonusItems() {
+    Vec2 catcher{launcher.X(), launcher.Y()};
+    for (int32_t i = 0; i < bonusItems.Count(); ++i) {
+        auto* item = static_cast<Bonus*>(bonusItems.At(i));
+        if (item->mKilled) continue;
+        float reach = item->radius * item->scale;
+        if (DistanceSquared(item->position, catcher) < reach * reach + kCatchReachSq) CollectBonus(*item);
+    }
 }
 
 void Board::CollectBonus(Bonus& item) {

@@ -23,8 +23,6 @@ constexpr float kBeamAlpha = 0.35f;
 constexpr int32_t kBeamFadeTicks = 300;
 constexpr float kBeamBarHeight = 2, kBeamBarStep = 2, kBeamWidth = 60;
 constexpr float kGhostAlpha = 0.25f;
-constexpr float kBarrelHeight = 40;       // the barrel tip above the launcher's base (pixels)
-constexpr float kLauncherY = 560;         // the launcher's base line
 constexpr float kExplosionSpriteRadius = 120;
 constexpr float kRewindDarkness = 0.45f;
 constexpr float kCentreX = 400, kCentreY = 300;
@@ -77,8 +75,8 @@ void Board::DrawPlain() {
 }
 
 void Board::DrawAimingBeam() {
-    float x = targetX;
-    float hitY = ProbeHit(x, kLauncherY - kBarrelHeight, kBeamReach);
+    float x = launcher.X();
+    float hitY = ProbeHit(x, launcher.Y(), kBeamReach);
     float alpha = aimTimer < kBeamFadeTicks ? kBeamAlpha * static_cast<float>(aimTimer) / kBeamFadeTicks : kBeamAlpha;
     Graphics& graphics = GetGraphics();
     float top = hitY - ballSpacing;
@@ -94,8 +92,8 @@ void Board::DrawAimingBeam() {
 }
 
 void Board::DrawLandingMarker() {
-    float x = targetX;
-    float tip = kLauncherY - kBarrelHeight;
+    float x = launcher.X();
+    float tip = launcher.Loaded() ? launcher.Loaded()->position.y : launcher.Y();
     float hitY = ProbeHit(x, tip, kMarkerReach);
     if (hitY > kProbeTop) DrawGhostBall(x, hitY);
 }
@@ -112,6 +110,7 @@ void Board::Draw() {
     if (background) background->Draw(0, 0);
     if (!DrawPlayfield()) DrawPlain();
     if (aimTimer > 0) DrawAimingBeam();
+    launcher.Draw();
     effects.Draw();
     fuseEffects.Draw();
     trackEffects.Draw();

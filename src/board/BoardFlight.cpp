@@ -71,24 +71,46 @@ void Board::UpdateShots() {
             continue;
         }
         shot->Update();
-        bool landed = false;
-        for (int32_t step = 0; step < kFlightSubSteps && !landed; ++step) {
+        // The flanks of a gap the shot flew through count only for a while.
+        if (shot->gapTimer > 0 && --shot->gapTimer == 0) shot->gapLeft = shot->gapRight = nullptr;
+        bool gone = false, stopAll = false;
+        for (int32_t step = 0; step < kFlightSubSteps && !gone; ++step) {
             shot->position.y -= kFlightSubStep;
-            if (!shot->isBomb) continue;
-            for (TrackSlot& slot : tracks) {
-                for (Plimb* item : slot.track->Items()) {
-                    if (!item->hittable || DistanceSquared(item->position, shot->position) >= hitDistanceSq) continue;
-                    game.PlaySound(BoardSoundName(BoardSound::Explosion), 1, 1);
-                    explosionCentre = shot->position;
-                    explosionRadius = 0;
-                    explosionActive = true;
-                    DestroyShot(i);
-                    return;
-                }
-            }
+            gone = OfferShot(i, stopAll);
+        }
+        if (stopAll) return;
+        if (gone) {
+            mayMove = false;  // later shots wait for the next tick
+            continue;
         }
         ++i;
     }
+}
+
+bool Board::OfferShot(size_t index, bool& stopAll) {
+    Plimb* shot = shots[index];
+    for (TrackSlot& slot : tracks) {
+        Track& track = *slot.track;
+        if (shot->isFireBall) {
+            track.BurnBallAt(*shot);
+            continue;
+        }
+        if (shot->isBomb) {
+            if (!track.FindNearestBall(shot->position.x, shot->position.y, false)) continue;
+            game.PlaySound(BoardSoundName(BoardSound::Explosion), 1, 1);
+            explosionCentre = shot->position;
+            explosionRadius = 0;
+            explosionActive = true;
+            DestroyShot(index);
+            stopAll = true;
+            return true;
+        }
+        if (track.InsertShot(shot)) {
+            shots.erase(shots.begin() + static_cast<std::ptrdiff_t>(index));
+            return true;
+        }
+    }
+    return false;
 }
 
 void Board::UpdateExplosion() {

@@ -3,6 +3,7 @@
 // of the catalogue fills it once; a missing entry (null) is not drawn.
 
 #include "track/EffectImages.h"
+#include "track/LauncherHost.h"
 #include "track/TrackHost.h"
 
 class Font;
@@ -12,6 +13,7 @@ struct BoardMedia {
     static constexpr int kSparkCount = 3;
 
     TrackImages track;
+    LauncherImages launcher;
     EffectImages effects;
     const Sprite* flash = nullptr;                // robot burst flash
     const Sprite* sparks[kSparkCount] = {};       // robot burst sparks

@@ -35,6 +35,8 @@ const SpriteStrip* BoardMediaStore::LoadStrip(const char* name, int32_t frames) 
 void BoardMediaStore::Load() {
     for (int32_t i = 0; i < TrackImages::kColours; ++i) media.track.balls[i] = LoadStrip(kBallStrips[i], kBallFrames);
     media.track.robot = LoadStrip("graphics\\Robot", kRobotFrames);
+    media.launcher.base = LoadSprite("graphics\\Launcher");
+    media.launcher.light = LoadSprite("graphics\\LauncherLight");
     EffectImages& effects = media.effects;
     effects.coin = LoadStrip("graphics\\Coin", kCoinFrames);
     effects.gemHalo = LoadSprite("Graphics\\GemHalo");

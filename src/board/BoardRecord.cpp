@@ -52,6 +52,7 @@ void Board::Save(IOBuffer& out) const {
         out.WriteInt(static_cast<int32_t>(item->kind));
         item->Save(out);
     }
+    launcher.Save(out);
 }
 
 bool Board::Load(IOBuffer& in) {
@@ -148,6 +149,7 @@ bool Board::Load(IOBuffer& in) {
         if (in.HasError() || !item || !item->Load(in)) return false;
         loadedItems.push_back(std::move(item));
     }
+    if (!launcher.Load(in)) return false;
 
     for (Plimb* shot : shots) delete shot;
     shots.clear();

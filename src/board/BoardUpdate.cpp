@@ -61,11 +61,13 @@ void Board::Update() {
     UpdateTracks();
     if (losing && !rewinding) ResolveLoss();
     UpdateShots();
+    launcher.Update();
     effects.Update();
     trackEffects.Update();
     bonusItems.Update();
     eaters.Update();
     fuseEffects.Update();
+    CatchBonusItems();
     UpdateEndAndColours();
     UpdateCompletion();
     if (explosionActive) UpdateExplosion();
@@ -176,6 +178,8 @@ void Board::LoseLife() {
     if (game.Lives() < 1) {
         game.MarkGameOver();
         game.ClearSavedJourney();
+        if (launcher.Loaded()) PopEffect(*launcher.Loaded());
+        if (launcher.Next()) PopEffect(*launcher.Next());
         for (size_t i = shots.size(); i-- > 0;) {
             PopEffect(*shots[i]);
             DestroyShot(i);
@@ -246,6 +250,25 @@ void Board::CheckLauncherColours() {
         soonest->SetWaveDelay(0);
         soonest->TrySpawnWave();
     }
+    // Balls of colours no longer on the board are changed for useful ones.
+    Plimb* loaded = launcher.Loaded();
+    Plimb* next = launcher.Next();
+    if (loaded && !ColourPresent(loaded->colour)) {
+        int32_t colour = ChooseLauncherColour(next ? next->colour : -1);
+        if (!boardEmpty) loaded->colour = colour;
+    }
+    if (next && !ColourPresent(next->colour)) {
+        int32_t colour = ChooseLauncherColour(loaded ? loaded->colour : -1);
+        if (!boardEmpty) next->colour = colour;
+    }
+}
+
+bool Board::ColourPresent(int32_t colour) const {
+    if (colour < 0 || colour >= TrackImages::kColours) return true;  // special balls keep theirs
+    for (const TrackSlot& slot : tracks)
+        for (const Plimb* item : slot.track->Items())
+            if (!item->mKilled && item->colour == colour) return true;
+    return false;
 }
 
 void Board::UpdateCompletion() {

@@ -66,6 +66,37 @@ TEST_F(BoardTest, ShotsClimbNineAndAQuarterPixelsPerTick) {
     EXPECT_FLOAT_EQ(shot->position.y, 500 - 9.25f);
 }
 
+TEST_F(BoardTest, AShotJoiningAChainHoldsLaterShotsForThatTick) {
+    Build();
+    std::vector<Plimb*> balls = Lay(0, 10, 300);
+    for (Plimb* ball : balls) ball->hittable = true;
+    auto* first = new Plimb(board.get());
+    first->position = Vec2{balls[5]->position.x, 340};
+    first->colour = balls[5]->colour;
+    auto* second = new Plimb(board.get());
+    second->position = Vec2{100, 500};
+    board->AddShot(first);
+    board->AddShot(second);
+    Tick();
+    ASSERT_EQ(board->Shots().size(), 1u);
+    EXPECT_EQ(board->Shots()[0], second);
+    EXPECT_FLOAT_EQ(second->position.y, 500);
+    Tick();
+    EXPECT_FLOAT_EQ(second->position.y, 500 - 9.25f);
+}
+
+TEST_F(BoardTest, TheLauncherCatchesFallingItems) {
+    Build();
+    Bonus* aim = Bonus::Create(static_cast<int32_t>(BonusKind::Aim), nullptr, 0);
+    aim->position = Vec2{board->GetLauncher().X(), board->GetLauncher().Y() - 60};
+    aim->acceleration = Vec2{};
+    board->BonusItems().Add(aim);
+    Tick();
+    EXPECT_TRUE(aim->mKilled);
+    EXPECT_EQ(board->aimTimer, Bonus::kAimTicks);
+    EXPECT_EQ(game.caught, 1);
+}
+
 TEST_F(BoardTest, ABombTouchingAChainBlowsUpAndClearsBallsAround) {
     Build();
     std::vector<Plimb*> balls = Lay(0, 10, 300);
