@@ -299,7 +299,6 @@ void Renderer::Register(RenderTexture* texture) {
 void Renderer::Unregister(RenderTexture* texture) {
     std::lock_guard<std::mutex> guard(mTexturesLock);
     mTextures.erase(texture);
-    if (mLastTexture == texture) mLastTexture = nullptr;
     for (int layer = 0; layer < 2; ++layer)
         if (texture->mDevice[layer] && texture->mDeviceGeneration[layer] == mGeneration)
             mRetired.push_back(texture->mDevice[layer]);

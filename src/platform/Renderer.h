@@ -99,7 +99,7 @@ private:
     void* mWindow = nullptr;    // SDL_Window
     uint32_t mGeneration = 1;   // device textures from another generation are stale
     int32_t mTextureSwaps = 0;
-    const RenderTexture* mLastTexture = nullptr;
+    const RenderTexture* mLastTexture = nullptr;  // compared only, never followed
 
     std::mutex mTexturesLock;  // guards the two sets below; textures come and go on any thread
     std::unordered_set<RenderTexture*> mTextures;
