@@ -118,6 +118,7 @@ void Audio::SetActive(bool active) {
     for (MusicEntry& entry : mMusic) entry.channel->Pause(!active);
     if (mBeep) mBeep->Pause(!active);
     auto lock = LockSounds();
+    mPauseCount = active ? std::max(mPauseCount - 1, 0) : mPauseCount + 1;
     for (Sound* sound : mSounds) sound->Pause(!active);
 }
 

@@ -79,6 +79,9 @@ public:
     std::unique_lock<std::recursive_mutex> LockSounds() {
         return std::unique_lock<std::recursive_mutex>(mSoundsLock);
     }
+    // Focus losses not yet returned: what a copy or channel made now starts
+    // paused with (a sound may finish loading while the window is in the back).
+    int32_t GetPauseCount() const { return mPauseCount; }
 
 private:
     struct MusicEntry {
@@ -102,6 +105,7 @@ private:
     String mUserFolder;
     float mSoundVolume = AudioVolumes::kDefaultSound;
     float mMusicVolume = AudioVolumes::kDefaultMusic;
+    int32_t mPauseCount = 0;  // guarded by mSoundsLock
     bool mStarted = false;  // Initialize ran: Shutdown stores the volumes
     bool mEnabled = false;  // the mixer runs (device open, or offline)
 };

@@ -19,6 +19,7 @@ Audio::MusicEntry* Audio::AddMusic(const String& name, bool looping) {
         return nullptr;
     }
     channel->ApplyVolume(mMusicVolume);
+    for (int32_t i = 0; i < GetPauseCount(); ++i) channel->Pause(true);
     mMusic.push_back(MusicEntry{std::move(channel), false});
     return &mMusic.back();
 }

@@ -68,6 +68,8 @@ void Sound::MakeInstances(std::shared_ptr<const PcmData> pcm, int32_t copies) {
     std::vector<std::unique_ptr<SoundInstance>> made;
     for (int32_t i = 0; i <= copies; ++i) made.push_back(std::make_unique<SoundInstance>(mAudio, pcm));
     auto lock = mAudio.LockSounds();
+    for (auto& instance : made)
+        for (int32_t i = 0; i < mAudio.GetPauseCount(); ++i) instance->Pause(true);
     mInstances.swap(made);
     mCursor = 0;
 }

@@ -103,6 +103,14 @@ TEST_F(MusicTest, OneShotChannelEndsAndPausesWithFocus) {
     EXPECT_EQ(kit.audio.GetMusicChannelCount(), 0);
 }
 
+TEST_F(MusicTest, MusicStartedWhileInTheBackWaitsForFocus) {
+    kit.audio.SetActive(false);
+    ASSERT_TRUE(kit.audio.PlayMusic("Music\\Theme", 0));
+    EXPECT_EQ(Run(5), 0);
+    kit.audio.SetActive(true);
+    EXPECT_GT(Run(5), 10000);
+}
+
 TEST_F(MusicTest, MusicVolumeScalesEveryChannel) {
     ASSERT_TRUE(kit.audio.PlayMusic("Music\\Theme", 0));
     int32_t full = Run(10);

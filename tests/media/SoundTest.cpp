@@ -116,6 +116,18 @@ TEST(Sound, FocusLossPausesAndReturnResumesFromTheSameSample) {
     EXPECT_EQ(Slice(kit.RenderLeft(3), 0, 3), (std::vector<int16_t>{1000, 1001, 1002}));
 }
 
+TEST(Sound, ASoundLoadedWhileInTheBackStaysQuietUntilFocusReturns) {
+    AudioTestKit kit;
+    kit.WriteData("Sounds/explode.wav", MakeWav(Ramp(1000)));
+    kit.audio.SetActive(false);
+    Sound sound(kit.audio);
+    ASSERT_TRUE(sound.Load(kName));
+    sound.Play(1.0f);
+    EXPECT_EQ(kit.RenderLeft(10), std::vector<int16_t>(10, 0));
+    kit.audio.SetActive(true);
+    EXPECT_EQ(kit.RenderLeft(3), (std::vector<int16_t>{0, 1, 2}));
+}
+
 TEST(Sound, LoopingCopyLoopsAgainAfterAPause) {
     AudioTestKit kit;
     kit.WriteData("Sounds/roll.wav", MakeWav({10, 20, 30, 40}));
