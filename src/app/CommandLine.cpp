@@ -75,6 +75,8 @@ const Switch kSwitches[] = {
          }
          return false;
      }},
+    {"--autoplay", nullptr, "a bot plays the level given with --level",
+     [](LaunchOptions& o, const String&) { return o.autoplay = true; }},
     {"--version", nullptr, "print the version and exit",
      [](LaunchOptions& o, const String&) { return o.showVersion = true; }},
     {"--help", nullptr, "print this text and exit",

@@ -24,6 +24,7 @@ struct LaunchOptions {
     String level;              // play this one level (a theme word); empty: the whole game
     int32_t world = 1;         // the level's world, 1 .. 5
     int32_t playStyle = 0;     // 0 normal, 1 child, 2 apocalypse
+    bool autoplay = false;     // a bot plays the level through the player's inputs
     bool showVersion = false;
     bool showHelp = false;
     bool trackDemo = false;    // developer scene: chains rolling on the Blue board's paths

@@ -38,6 +38,12 @@ void LevelPlayApp::Initialize(const LaunchOptions& launch) {
     board->Start();
     mGadgets.Add(board);
     board->TakeFocus();
+    if (launch.autoplay) autoPlayer = std::make_unique<AutoPlayer>(*board);
+}
+
+void LevelPlayApp::Update() {
+    if (autoPlayer && !reported) autoPlayer->Tick();
+    App::Update();
 }
 
 void LevelPlayApp::AfterUpdate() {

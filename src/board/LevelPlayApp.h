@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/App.h"
+#include "board/AutoPlayer.h"
 #include "board/BoardMediaStore.h"
 #include "board/GameStandIn.h"
 #include "board/LevelLibrary.h"
@@ -22,6 +23,7 @@ public:
     static bool HasBoardFor(const String& levelName);
 
     void Initialize(const LaunchOptions& launch) override;
+    void Update() override;
     void AfterUpdate() override;
     void Quit() override;
 
@@ -33,6 +35,7 @@ private:
     BoardMediaStore media;
     LevelLibrary library;
     Board* board = nullptr;  // owned by the gadget tree
+    std::unique_ptr<AutoPlayer> autoPlayer;
     int32_t ticks = 0;
     bool reported = false;
 };
