@@ -13,7 +13,7 @@ constexpr int32_t kSessionIdLimit = 999999;  // session ids run 1 .. this
 
 App* GetApp() { return gApp; }
 
-App::App() : mEvents(0) {
+App::App() {
     gApp = this;
     SetObjectHost(this);
     mSessionId = GetRandom().Next(kSessionIdLimit) + 1;
@@ -106,7 +106,6 @@ void App::ClearHoverGadget(Gadget* gadget) {
 
 void App::FreeQueuedEvents() {
     Lock(true);
-    for (int32_t i = 0; i < mEvents.Count(); ++i) delete mEvents.AtAs<WindowEvent>(i);
-    mEvents.Clear();
+    mEvents.clear();
     Lock(false);
 }

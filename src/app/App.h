@@ -12,6 +12,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <deque>
 #include <mutex>
 #include <thread>
 #include <utility>
@@ -158,7 +159,10 @@ public:
     bool mRestart = false;
     bool mSwitchingMode = false;
     uint32_t mLastDrawTime = 0;
-    List mEvents;  // of WindowEvent*, owned
+    // Window input waiting for the next update step, oldest first. A deque:
+    // replay takes from the front, and a flood of events must not cost a
+    // move of the whole queue per event.
+    std::deque<WindowEvent> mEvents;
     std::recursive_mutex mEventLock;
     float mSpeed = 1.0f;
     float mTargetSpeed = 1.0f;

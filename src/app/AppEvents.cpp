@@ -112,18 +112,21 @@ bool App::SwitchDisplayMode() {
 void App::QueueEvent(uint32_t window, uint32_t message, uint32_t wparam, uint32_t lparam) {
     if (mQuit) return;
     Lock(true);
-    mEvents.Add(new WindowEvent{window, message, wparam, lparam});
+    mEvents.push_back(WindowEvent{window, message, wparam, lparam});
     Lock(false);
 }
 
 void App::ProcessEvents() {
     while (!mQuit) {
         Lock(true);
-        WindowEvent* event = mEvents.IsEmpty() ? nullptr : mEvents.AtAs<WindowEvent>(0);
-        if (event) mEvents.RemoveAt(0);
+        bool empty = mEvents.empty();
+        WindowEvent event{};
+        if (!empty) {
+            event = mEvents.front();
+            mEvents.pop_front();
+        }
         Lock(false);
-        if (!event) return;
-        HandleEvent(event->window, event->message, event->wparam, event->lparam);
-        delete event;
+        if (empty) return;
+        HandleEvent(event.window, event.message, event.wparam, event.lparam);
     }
 }

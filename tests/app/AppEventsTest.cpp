@@ -28,10 +28,10 @@ TEST(AppEventsTest, QueuedInputIsReplayedInArrivalOrderAtTheNextStep) {
     app.WindowProcedure({1, WindowMessage::Char, 'a', 1});
     app.WindowProcedure({1, WindowMessage::MouseWheel, static_cast<uint32_t>(-120) << 16, 0});
     EXPECT_EQ(app.log, "");  // nothing is handled where it arrives
-    EXPECT_EQ(app.mEvents.Count(), 4);
+    EXPECT_EQ(static_cast<int>(app.mEvents.size()), 4);
     app.ProcessEvents();
     EXPECT_EQ(app.log, "down65 press-3,700,-1 char97 wheel-120 ");
-    EXPECT_EQ(app.mEvents.Count(), 0);
+    EXPECT_EQ(static_cast<int>(app.mEvents.size()), 0);
     EXPECT_EQ(app.mCurrentMessage, 0u);
 }
 
@@ -39,9 +39,9 @@ TEST(AppEventsTest, InactiveWindowTakesAPressAsFocusNotInput) {
     InputLog app;
     app.mActive = false;
     app.WindowProcedure({1, WindowMessage::MouseMove, 0, PackPoint(5, 5)});
-    EXPECT_EQ(app.mEvents.Count(), 0);
+    EXPECT_EQ(static_cast<int>(app.mEvents.size()), 0);
     app.WindowProcedure({1, WindowMessage::LeftButtonDown, MouseKeys::Left, PackPoint(5, 5)});
-    EXPECT_EQ(app.mEvents.Count(), 0);
+    EXPECT_EQ(static_cast<int>(app.mEvents.size()), 0);
     EXPECT_TRUE(app.mActive);
 }
 

@@ -80,7 +80,7 @@ TEST(AppInput, AFloodOfQueuedEventsIsReplayedInOneStep) {
     }
     Queue(app, 0x7FFF, 1, 1);  // a message nobody knows
     app.ProcessEvents();
-    EXPECT_EQ(app.mEvents.Count(), 0);
+    EXPECT_EQ(static_cast<int>(app.mEvents.size()), 0);
     EXPECT_EQ(app.mCaptureCount, 0);
 }
 
