@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -14,9 +15,14 @@ protected:
         Build(2000);
     }
     ~TrackShotTest() override {
-        for (Plimb* shot : shots) {
-            if (shot->track == nullptr) delete shot;
-        }
+        for (Plimb* shot : shots) delete shot;
+    }
+
+    // Offers a shot; one the track takes is the track's from then on.
+    bool Insert(Plimb* shot) {
+        if (!track->InsertShot(shot)) return false;
+        shots.erase(std::find(shots.begin(), shots.end(), shot));
+        return true;
     }
 
     // A standing piece without a robot, its rear ball at `first`.
@@ -61,7 +67,7 @@ TEST_F(TrackShotTest, ARobotIsNeverAHitTarget) {
     EXPECT_EQ(track->FindNearestBall(robot->position.x, robot->position.y, false), robot);
     Place(Segment(0), 500);
     Plimb* shot = Shot(0, robot->position.x - 20, robot->position.y + 10);
-    EXPECT_FALSE(track->InsertShot(shot));  // only the robot lies within reach
+    EXPECT_FALSE(Insert(shot));  // only the robot lies within reach
     EXPECT_EQ(host.hits, 0);
 }
 
@@ -69,10 +75,10 @@ TEST_F(TrackShotTest, AShotSlidesInAheadOfTheBallItHits) {
     Chain({0, 1, 2, 3}, 100);
     track->Update();
     Plimb* shot = Shot(3, 100 + 32 + 10, 320);  // nearest ball 1, nearer its front slot
-    ASSERT_TRUE(track->InsertShot(shot));
+    ASSERT_TRUE(Insert(shot));
     EXPECT_EQ(host.hits, 1);
     EXPECT_EQ(host.sounds.back().sound, TrackSound::BallBump);
-    EXPECT_FALSE(track->InsertShot(Shot(1, 300, 320)));  // one shot at a time
+    EXPECT_FALSE(Insert(Shot(1, 300, 320)));  // one shot at a time
     RunUntilSettled();
     EXPECT_FALSE(track->IsInserting());
     EXPECT_EQ(Colours(), (std::vector<int32_t>{0, 1, 3, 2, 3}));
@@ -86,7 +92,7 @@ TEST_F(TrackShotTest, AShotNearerTheRearSlotOfTheRearBallGoesBehindIt) {
     Chain({0, 1, 2}, 300);
     track->Update();
     Plimb* shot = Shot(4 % 3, 300 - 12, 320);
-    ASSERT_TRUE(track->InsertShot(shot));
+    ASSERT_TRUE(Insert(shot));
     RunUntilSettled();
     ASSERT_EQ(track->Items().front(), shot);
     EXPECT_EQ(Segment(0).First(), shot);
@@ -96,7 +102,7 @@ TEST_F(TrackShotTest, AShotNearerTheRearSlotOfTheRearBallGoesBehindIt) {
 TEST_F(TrackShotTest, AGroupOfThreePopsAndScores) {
     Chain({2, 0, 0, 1, 3}, 100);
     track->Update();
-    ASSERT_TRUE(track->InsertShot(Shot(0, 100 + 64 + 10, 320)));
+    ASSERT_TRUE(Insert(Shot(0, 100 + 64 + 10, 320)));
     RunUntilSettled();
     EXPECT_EQ(Colours(), (std::vector<int32_t>{2, 1, 3}));
     EXPECT_EQ(host.score, 300);
@@ -123,7 +129,7 @@ TEST_F(TrackShotTest, AGroupInAForwardPieceLeavesTheFrontStandingAndPullingBack)
     ChainSegment& chain = Chain({2, 1, 0, 0, 1, 3}, 100);
     chain.speed = 0.5f;
     track->Update();
-    ASSERT_TRUE(track->InsertShot(Shot(0, 100 + 96 + 10, 320)));
+    ASSERT_TRUE(Insert(Shot(0, 100 + 96 + 10, 320)));
     for (int i = 0; i < 60 && host.groups.empty(); ++i) track->Update();
     ASSERT_EQ(host.groups.size(), 1u);
     ASSERT_EQ(track->Segments().size(), 2u);
@@ -135,7 +141,7 @@ TEST_F(TrackShotTest, AGroupInAForwardPieceLeavesTheFrontStandingAndPullingBack)
 TEST_F(TrackShotTest, AChainReactionScoresAsComboTwoUntilTheNextHit) {
     Chain({2, 1, 1, 0, 0, 1, 3}, 100);
     track->Update();
-    ASSERT_TRUE(track->InsertShot(Shot(0, 100 + 128 + 10, 320)));
+    ASSERT_TRUE(Insert(Shot(0, 100 + 128 + 10, 320)));
     RunUntilSettled(200);
     EXPECT_EQ(Colours(), (std::vector<int32_t>{2, 3}));
     EXPECT_EQ(host.groups, (std::vector<int32_t>{3, 3}));
@@ -152,7 +158,7 @@ TEST_F(TrackShotTest, AChainReactionScoresAsComboTwoUntilTheNextHit) {
     Place(Segment(0), 500);  // the rejoined chain rolled back off the path
     track->Update();
     Plimb* next = Shot(1, track->Items()[0]->position.x + 10, 320);
-    ASSERT_TRUE(track->InsertShot(next));
+    ASSERT_TRUE(Insert(next));
     EXPECT_EQ(track->ComboCount(), 0);
 }
 
@@ -173,7 +179,7 @@ TEST_F(TrackShotTest, AShotThroughAGapEarnsTheBonusOnlyWithFreeFlanksAndAPop) {
         Plimb* shot = Shot(0, 100 + 64 + 10, 320);
         shot->gapLeft = c.flankIsHit ? track->Items()[2] : track->Items()[0];
         shot->gapRight = track->Items()[4];
-        ASSERT_TRUE(track->InsertShot(shot));
+        ASSERT_TRUE(Insert(shot));
         RunUntilSettled();
         EXPECT_EQ(host.score, c.expected);
         bool bonusShown = false;
@@ -188,7 +194,7 @@ TEST_F(TrackShotTest, NoBonusWithoutAPop) {
     Plimb* shot = Shot(0, 100 + 32 + 10, 320);
     shot->gapLeft = track->Items()[0];
     shot->gapRight = track->Items()[4];
-    ASSERT_TRUE(track->InsertShot(shot));
+    ASSERT_TRUE(Insert(shot));
     RunUntilSettled();
     EXPECT_EQ(host.score, 0);
     EXPECT_TRUE(host.floaters.empty());
@@ -200,12 +206,12 @@ TEST_F(TrackShotTest, AMissAlongTheLineBetweenFacingBallsRecordsTheGap) {
     track->RemoveBall(track->Items()[2]);  // pieces {0, 1} and {4}, facing at 132 and 228
     track->Update();
     Plimb* shot = Shot(1, 180, 300);
-    EXPECT_FALSE(track->InsertShot(shot));
+    EXPECT_FALSE(Insert(shot));
     EXPECT_EQ(shot->gapLeft, track->Items()[1]);
     EXPECT_EQ(shot->gapRight, track->Items()[2]);
     EXPECT_EQ(shot->gapTimer, 25);
     Plimb* wide = Shot(1, 180, 200);
-    EXPECT_FALSE(track->InsertShot(wide));
+    EXPECT_FALSE(Insert(wide));
     EXPECT_EQ(wide->gapLeft, nullptr);
 }
 
@@ -233,7 +239,7 @@ TEST_F(TrackShotTest, AFireBallBurnsOneBallForFiftyScaledPoints) {
 TEST_F(TrackShotTest, AnInsertionSurvivesASaveAndLoad) {
     Chain({2, 0, 0, 1, 3}, 100);
     track->Update();
-    ASSERT_TRUE(track->InsertShot(Shot(0, 100 + 64 + 10, 320)));
+    ASSERT_TRUE(Insert(Shot(0, 100 + 64 + 10, 320)));
     track->Update();
     ASSERT_TRUE(track->IsInserting());
     IOBuffer saved;
