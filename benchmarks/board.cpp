@@ -1,0 +1,111 @@
+// The board's speed:
+//   AutoplayLevel: the world-1 Blue level played by the bot for three minutes
+//     of game time (18 000 ticks) or to its end; the "game_x" counter is game
+//     time over wall time (target: 300 or more).
+//   DrawBoard300: one board frame with 300 balls on the Blue lanes, drawn
+//     with the software renderer (target: under 5 ms).
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+
+#include "board/AutoPlayer.h"
+#include "board/Board.h"
+#include "board/BoardFactory.h"
+#include "board/BoardMedia.h"
+#include "board/GameStandIn.h"
+#include "board/LevelLibrary.h"
+#include "core/Random.h"
+#include "media/Graphics.h"
+#include "media/Image.h"
+#include "media/SpriteStrip.h"
+#include "track/Plimb.h"
+#include "track/Track.h"
+
+namespace {
+constexpr int32_t kLevelTicks = 18000;  // three minutes at 100 ticks per second
+constexpr double kSecondsPerTick = 0.01;
+constexpr int32_t kBallsDrawn = 300;
+constexpr int32_t kBallSide = 53, kBallFrames = 90;
+
+std::string LevelFolder() {
+    std::string here = __FILE__;
+    return here.substr(0, here.find_last_of('/')) + "/../assets/levels";
+}
+
+void AutoplayLevel(benchmark::State& state) {
+    LevelLibrary library;
+    library.Load(String(LevelFolder().c_str()));
+    int64_t ticks = 0;
+    int32_t seed = 1;
+    for (auto _ : state) {
+        GetRandom().Seed(seed++);
+        GameStandIn game(0, PlayStyle::Normal);
+        std::unique_ptr<Board> board = CreateBoard("Blue", game, nullptr);
+        game.Attach(board.get());
+        library.LoadLevel("Blue", 0, PlayStyle::Normal, *board);
+        board->Start();
+        AutoPlayer bot(*board);
+        for (int32_t tick = 0; tick < kLevelTicks && !game.won && !board->gameOver; ++tick, ++ticks) {
+            bot.Tick();
+            board->Update();
+        }
+    }
+    state.counters["game_x"] = benchmark::Counter(static_cast<double>(ticks) * kSecondsPerTick, benchmark::Counter::kIsRate);
+}
+BENCHMARK(AutoplayLevel)->Unit(benchmark::kMillisecond);
+
+// A 90-frame strip of shaded discs, like a ball strip.
+Image BallStrip() {
+    Image image;
+    image.Create(kBallSide * kBallFrames, kBallSide);
+    float radius = kBallSide * 0.5f;
+    for (int32_t frame = 0; frame < kBallFrames; ++frame)
+        for (int32_t y = 0; y < kBallSide; ++y)
+            for (int32_t x = 0; x < kBallSide; ++x) {
+                float dx = x + 0.5f - radius, dy = y + 0.5f - radius;
+                float edge = std::fmin(std::fmax(radius - std::sqrt(dx * dx + dy * dy), 0.0f), 1.0f);
+                *image.PixelAt(frame * kBallSide + x, y) = (static_cast<uint32_t>(edge * 255) << 24) | 0x00C08040u;
+            }
+    return image;
+}
+
+void DrawBoard300(benchmark::State& state) {
+    Graphics& graphics = GetGraphics();
+    graphics.SetResolution(800, 600);
+    if (!graphics.Initialize(nullptr)) {
+        state.SkipWithError("no software renderer");
+        return;
+    }
+    SpriteStrip strip(BallStrip(), kBallFrames);
+    BoardMedia media;
+    for (const SpriteStrip*& balls : media.track.balls) balls = &strip;
+    GetRandom().Seed(3);
+    GameStandIn game(0, PlayStyle::Normal);
+    std::unique_ptr<Board> board = CreateBoard("Blue", game, &media);
+    board->Start();
+    // 150 balls on each lane, laid back from the end one spacing apart.
+    for (int32_t t = 0; t < board->TrackCount(); ++t) {
+        Track& track = board->TrackAt(t);
+        WaveSpec wave;
+        wave.count = kBallsDrawn / board->TrackCount();
+        track.AddWave(wave);
+        track.StartWave();
+        float d = static_cast<float>(track.Length());
+        for (auto it = track.Items().rbegin(); it != track.Items().rend(); ++it) {
+            (*it)->distance = d;
+            (*it)->position = track.PointAtDistance(d);
+            d -= board->ballSpacing * 0.5f;
+        }
+    }
+    board->titleAlpha = 0;
+    for (auto _ : state) {
+        graphics.BeginFrame();
+        board->Draw();
+        graphics.EndFrame();
+    }
+    graphics.Shutdown();
+}
+BENCHMARK(DrawBoard300)->Unit(benchmark::kMillisecond);
+}  // namespace
