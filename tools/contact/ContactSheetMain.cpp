@@ -1,7 +1,8 @@
 // pz_contact_sheet <data root> <out.png>: every picture of the data root on one
 // sheet for review. A picture at least three times as wide as high that its
 // height divides is taken as a strip of square frames; four of its frames are
-// shown. Small pictures are enlarged, large ones reduced.
+// shown. Small pictures are enlarged, large ones reduced. A composed view of the
+// Blue board heads the sheet.
 #include <algorithm>
 #include <cairo.h>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "common/Pixmap.h"
+#include "contact/ScenePreview.h"
 
 namespace {
 
@@ -69,15 +71,23 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::vector<Entry> entries = Collect(argv[1]);
+    Pixmap preview = ComposeBluePreview(argv[1]);
     int rows = int((entries.size() + kColumns - 1) / kColumns);
-    cairo_surface_t* sheet =
-        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kColumns * kCell, std::max(1, rows) * (kCell + kLabel));
+    int top = preview.height;
+    cairo_surface_t* sheet = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kColumns * kCell,
+                                                        top + std::max(1, rows) * (kCell + kLabel));
     cairo_t* cr = cairo_create(sheet);
     cairo_set_source_rgb(cr, 0.12, 0.12, 0.16);
     cairo_paint(cr);
+    if (preview.width > 0) {
+        cairo_surface_t* picture = SurfaceFromPixmap(preview);
+        cairo_set_source_surface(cr, picture, 0, 0);
+        cairo_paint(cr);
+        cairo_surface_destroy(picture);
+    }
     for (size_t i = 0; i < entries.size(); ++i) {
         const Pixmap& p = entries[i].picture;
-        double x = double(i % kColumns) * kCell, y = double(i / kColumns) * (kCell + kLabel);
+        double x = double(i % kColumns) * kCell, y = top + double(i / kColumns) * (kCell + kLabel);
         DrawChecker(cr, x + 2, y + 2, kCell - 4, kCell - 4);
         cairo_surface_t* picture = SurfaceFromPixmap(p);
         int frames = (p.width >= 3 * p.height && p.width % p.height == 0) ? p.width / p.height : 1;

@@ -1,0 +1,101 @@
+// pz_background <base.svg> <lanes> <out.jpg>: a theme background. The hand-drawn
+// base picture gets the lanes the chains roll in, drawn along the very path
+// strings the board plays, so picture and paths cannot drift apart. Lanes file:
+//   lane width=PIXELS border=#rrggbb fill=#rrggbb groove=#rrggbb path="<path string>"
+// where "\t" in the path stands for a tab.
+#include <cairo.h>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "common/ParamFile.h"
+#include "common/Pixmap.h"
+#include "common/Svg.h"
+#include "common/ToolError.h"
+#include "track/QuickSpline.h"
+
+namespace {
+
+constexpr int kJpegQuality = 90;
+constexpr float kSampleSpacing = 2.0f;  // pixels between polyline points
+constexpr int kFewestSamples = 10;      // a shorter path is a broken string
+
+struct Colour {
+    double r, g, b;
+};
+
+Colour ReadColour(const ParamLine& line, const std::string& key) {
+    std::string hex = line.Text(key, "");
+    if (hex.size() != 7 || hex[0] != '#' || hex.find_first_not_of("0123456789abcdefABCDEF", 1) != std::string::npos)
+        line.Fail(key + " must be a colour like #rrggbb");
+    auto channel = [&](int i) { return std::stoi(hex.substr(1 + 2 * i, 2), nullptr, 16) / 255.0; };
+    return {channel(0), channel(1), channel(2)};
+}
+
+std::string Unescape(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 't') {
+            out += '\t';
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+void Stroke(cairo_t* cr, const std::vector<PathPoint>& points, double width, Colour c, double alpha, double dx = 0,
+            double dy = 0) {
+    cairo_new_path(cr);
+    for (const PathPoint& p : points) cairo_line_to(cr, p.x + dx, p.y + dy);
+    cairo_set_line_width(cr, width);
+    cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha);
+    cairo_stroke(cr);
+}
+
+void DrawLane(cairo_t* cr, const ParamLine& line) {
+    line.AllowOnly({"width", "border", "fill", "groove", "path"});
+    double width = line.RequiredNumber("width");
+    if (width < 8 || width > 200) line.Fail("width must be 8 ... 200 pixels");
+    Colour border = ReadColour(line, "border"), fill = ReadColour(line, "fill"), groove = ReadColour(line, "groove");
+    QuickSpline spline;
+    spline.Parse(Unescape(line.Text("path", "")).c_str());
+    std::vector<PathPoint> points;
+    spline.SampleEvenly(points, kSampleSpacing);
+    if (int(points.size()) < kFewestSamples) line.Fail("the path string gives no usable path");
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    Stroke(cr, points, width + 14, {0, 0, 0}, 0.28, 0, 5);     // drop shadow
+    Stroke(cr, points, width + 8, border, 1.0);                // rim
+    Stroke(cr, points, width, fill, 1.0);                      // lane bed
+    Stroke(cr, points, width * 0.72, groove, 0.55, 0, 2);      // the groove, lit from above
+    Stroke(cr, points, width * 0.5, groove, 0.45, 0, 3);
+    // Dotted centre line hints at the direction of travel.
+    cairo_set_dash(cr, std::vector<double>{2, 14}.data(), 2, 0);
+    Stroke(cr, points, 4, {1, 1, 1}, 0.3);
+    cairo_set_dash(cr, nullptr, 0, 0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: pz_background <base.svg> <lanes> <out.jpg>\n");
+        return 2;
+    }
+    Pixmap base = RenderSvg(argv[1]);
+    cairo_surface_t* surface = SurfaceFromPixmap(base);
+    cairo_t* cr = cairo_create(surface);
+    int lanes = 0;
+    for (const ParamLine& line : ReadParamFile(argv[2])) {
+        if (line.command != "lane") line.Fail("unknown command \"" + line.command + "\"");
+        DrawLane(cr, line);
+        ++lanes;
+    }
+    if (lanes == 0) FailAt(argv[2], 0, "no lane");
+    cairo_destroy(cr);
+    WriteJpeg(argv[3], PixmapFromSurface(surface), kJpegQuality);
+    cairo_surface_destroy(surface);
+    return 0;
+}

@@ -1,0 +1,42 @@
+#include "common/Svg.h"
+
+#include <cmath>
+#include <librsvg/rsvg.h>
+
+#include "common/ToolError.h"
+
+namespace {
+constexpr double kLargestSide = 4096;  // pixels; larger means a typo in the source
+}
+
+Pixmap RenderSvg(const std::string& path) {
+    GError* error = nullptr;
+    RsvgHandle* handle = rsvg_handle_new_from_file(path.c_str(), &error);
+    if (!handle) {
+        std::string message = error ? error->message : "unreadable";
+        if (error) g_error_free(error);
+        Fail(path + ": " + message);
+    }
+    double width = 0, height = 0;
+    if (!rsvg_handle_get_intrinsic_size_in_pixels(handle, &width, &height) || width < 1 || height < 1 ||
+        width > kLargestSide || height > kLargestSide) {
+        g_object_unref(handle);
+        FailAt(path, 1, "the <svg> element needs width and height in pixels (1 ... 4096)");
+    }
+    int w = int(std::lround(width)), h = int(std::lround(height));
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
+    cairo_t* cr = cairo_create(surface);
+    RsvgRectangle viewport{0, 0, double(w), double(h)};
+    bool ok = rsvg_handle_render_document(handle, cr, &viewport, &error);
+    cairo_destroy(cr);
+    g_object_unref(handle);
+    if (!ok) {
+        std::string message = error ? error->message : "cannot render";
+        if (error) g_error_free(error);
+        cairo_surface_destroy(surface);
+        Fail(path + ": " + message);
+    }
+    Pixmap out = PixmapFromSurface(surface);
+    cairo_surface_destroy(surface);
+    return out;
+}
