@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "game/BuiltData.h"
 
@@ -83,11 +84,13 @@ TEST_F(ContentArt, FontsMeasureSensibly) {
         for (int ch = '1'; ch <= '9'; ++ch) EXPECT_EQ(table.Find(ch)->advance, digit) << "digit " << char(ch);
         EXPECT_GT(table.Find('W')->advance, table.Find('i')->advance);
         EXPECT_GT(table.Find(' ')->advance, 0);
+        std::vector<Picture> pages;
+        for (int i = 0; i < table.pages; ++i) pages.push_back(LoadPicture(folder + "/data" + std::to_string(i) + ".png"));
         float lineHeight = 0;
         for (const GlyphRecord& g : table.glyphs) {
             ASSERT_GE(g.page, 0);
             ASSERT_LT(g.page, table.pages);
-            Picture page = LoadPicture(folder + "/data" + std::to_string(g.page) + ".png");
+            const Picture& page = pages[size_t(g.page)];
             // The game cuts one pixel more than the stated size.
             EXPECT_LE(g.x + g.width + 1, float(page.width));
             EXPECT_LE(g.y + g.height + 1, float(page.height));
@@ -96,7 +99,7 @@ TEST_F(ContentArt, FontsMeasureSensibly) {
         EXPECT_GT(lineHeight, float(digit));  // taller than a digit is wide
         // The glyph of "A" has white fill and a dark outline.
         const GlyphRecord* a = table.Find('A');
-        Picture page = LoadPicture(folder + "/data" + std::to_string(a->page) + ".png");
+        const Picture& page = pages[size_t(a->page)];
         bool white = false, dark = false;
         for (int y = int(a->y); y <= int(a->y + a->height); ++y)
             for (int x = int(a->x); x <= int(a->x + a->width); ++x) {

@@ -25,11 +25,9 @@ struct Colour {
 };
 
 Colour ReadColour(const ParamLine& line, const std::string& key) {
-    std::string hex = line.Text(key, "");
-    if (hex.size() != 7 || hex[0] != '#' || hex.find_first_not_of("0123456789abcdefABCDEF", 1) != std::string::npos)
-        line.Fail(key + " must be a colour like #rrggbb");
-    auto channel = [&](int i) { return std::stoi(hex.substr(1 + 2 * i, 2), nullptr, 16) / 255.0; };
-    return {channel(0), channel(1), channel(2)};
+    float c[3];
+    line.Colour(key, c);
+    return {c[0], c[1], c[2]};
 }
 
 std::string Unescape(const std::string& text) {
@@ -45,10 +43,10 @@ std::string Unescape(const std::string& text) {
     return out;
 }
 
-void Stroke(cairo_t* cr, const std::vector<PathPoint>& points, double width, Colour c, double alpha, double dx = 0,
+void Stroke(cairo_t* cr, const std::vector<Vec2>& points, double width, Colour c, double alpha, double dx = 0,
             double dy = 0) {
     cairo_new_path(cr);
-    for (const PathPoint& p : points) cairo_line_to(cr, p.x + dx, p.y + dy);
+    for (const Vec2& p : points) cairo_line_to(cr, p.x + dx, p.y + dy);
     cairo_set_line_width(cr, width);
     cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha);
     cairo_stroke(cr);
@@ -61,7 +59,7 @@ void DrawLane(cairo_t* cr, const ParamLine& line) {
     Colour border = ReadColour(line, "border"), fill = ReadColour(line, "fill"), groove = ReadColour(line, "groove");
     QuickSpline spline;
     spline.Parse(Unescape(line.Text("path", "")).c_str());
-    std::vector<PathPoint> points;
+    std::vector<Vec2> points;
     spline.SampleEvenly(points, kSampleSpacing);
     if (int(points.size()) < kFewestSamples) line.Fail("the path string gives no usable path");
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);

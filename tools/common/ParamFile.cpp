@@ -49,6 +49,13 @@ void ParamLine::Range(const std::string& key, double fallback, double& from, dou
     to = ParseNumber(*this, found->second.substr(colon + 1));
 }
 
+void ParamLine::Colour(const std::string& key, float out[3]) const {
+    std::string hex = Text(key, "");
+    if (hex.size() != 7 || hex[0] != '#' || hex.find_first_not_of("0123456789abcdefABCDEF", 1) != std::string::npos)
+        Fail(key + "= must be a colour like #rrggbb");
+    for (int i = 0; i < 3; ++i) out[i] = float(std::stoi(hex.substr(1 + 2 * i, 2), nullptr, 16)) / 255.0f;
+}
+
 void ParamLine::AllowOnly(const std::vector<std::string>& keys) const {
     for (const auto& [key, value] : values) {
         bool known = false;

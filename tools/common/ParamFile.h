@@ -20,6 +20,8 @@ struct ParamLine {
     double RequiredNumber(const std::string& key) const;
     // "a:b" gives (a, b); a single number gives (a, a).
     void Range(const std::string& key, double fallback, double& from, double& to) const;
+    // A "#rrggbb" setting as three channels in 0 ... 1.
+    void Colour(const std::string& key, float out[3]) const;
     // Fails on any key that is not in the list (catches misspelt settings).
     void AllowOnly(const std::vector<std::string>& keys) const;
 };

@@ -15,21 +15,10 @@ namespace {
 
 constexpr int kBallColours = 8;
 
-float HexChannel(const ParamLine& at, const std::string& hex, int index) {
-    std::string pair = hex.substr(1 + 2 * index, 2);
-    for (char ch : pair)
-        if (!std::isxdigit(static_cast<unsigned char>(ch))) at.Fail("bad colour \"" + hex + "\"");
-    return float(std::stoi(pair, nullptr, 16)) / 255.0f;
-}
-
-void ReadColour(const ParamLine& at, const std::string& key, float* out) {
-    std::string hex = at.Text(key, "");
-    if (hex.size() != 7 || hex[0] != '#') at.Fail(key + " must be a colour like #rrggbb");
-    for (int i = 0; i < 3; ++i) out[i] = HexChannel(at, hex, i);
-}
-
 void BuildBalls(const std::string& list, const std::string& root) {
     bool seen[kBallColours] = {};
+    BallLook looks[kBallColours];
+    // Every line is checked before the first strip is rendered.
     for (const ParamLine& line : ReadParamFile(list)) {
         if (line.command != "ball") line.Fail("unknown command \"" + line.command + "\"");
         line.AllowOnly({"index", "body", "marking", "shape"});
@@ -37,14 +26,15 @@ void BuildBalls(const std::string& list, const std::string& root) {
         if (index < 1 || index > kBallColours) line.Fail("index must be 1 ... 8");
         if (seen[index - 1]) line.Fail("ball " + std::to_string(index) + " given twice");
         seen[index - 1] = true;
-        BallLook look;
-        ReadColour(line, "body", look.body);
-        ReadColour(line, "marking", look.marking);
+        BallLook& look = looks[index - 1];
+        line.Colour("body", look.body);
+        line.Colour("marking", look.marking);
         if (!MarkingFromName(line.Text("shape", ""), look.shape)) line.Fail("unknown shape");
-        WritePng(root + "/Graphics/balls/" + std::to_string(index) + ".png", RenderBallStrip(look));
     }
     for (int i = 0; i < kBallColours; ++i)
         if (!seen[i]) FailAt(list, 0, "ball " + std::to_string(i + 1) + " is missing");
+    for (int i = 0; i < kBallColours; ++i)
+        WritePng(root + "/Graphics/balls/" + std::to_string(i + 1) + ".png", RenderBallStrip(looks[i]));
 }
 
 }  // namespace
