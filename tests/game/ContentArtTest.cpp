@@ -6,6 +6,9 @@
 #include <vector>
 
 #include "game/BuiltData.h"
+#include "media/Font.h"
+#include "media/Image.h"
+#include "platform/ResourcePaths.h"
 
 namespace {
 
@@ -72,40 +75,48 @@ TEST_F(ContentArt, BallColoursHaveDistinctHues) {
         }
 }
 
-TEST_F(ContentArt, FontsMeasureSensibly) {
+TEST_F(ContentArt, FontGlyphsLieOnTheirPages) {
     for (const char* name : kFonts) {
         SCOPED_TRACE(name);
         std::string folder = ResolveResource(root, name, {""});
         ASSERT_FALSE(folder.empty());
         FontTable table;
         ASSERT_TRUE(LoadFontTable(folder + "/font.description", table));
-        for (int ch = ' '; ch <= '~'; ++ch) ASSERT_NE(table.Find(ch), nullptr) << "no glyph for " << char(ch);
-        int digit = table.Find('0')->advance;
-        for (int ch = '1'; ch <= '9'; ++ch) EXPECT_EQ(table.Find(ch)->advance, digit) << "digit " << char(ch);
-        EXPECT_GT(table.Find('W')->advance, table.Find('i')->advance);
-        EXPECT_GT(table.Find(' ')->advance, 0);
         std::vector<Picture> pages;
         for (int i = 0; i < table.pages; ++i) pages.push_back(LoadPicture(folder + "/data" + std::to_string(i) + ".png"));
-        float lineHeight = 0;
         for (const GlyphRecord& g : table.glyphs) {
             ASSERT_GE(g.page, 0);
             ASSERT_LT(g.page, table.pages);
-            const Picture& page = pages[size_t(g.page)];
             // The game cuts one pixel more than the stated size.
-            EXPECT_LE(g.x + g.width + 1, float(page.width));
-            EXPECT_LE(g.y + g.height + 1, float(page.height));
-            lineHeight = std::max(lineHeight, g.height);
+            EXPECT_LE(g.x + g.width + 1, float(pages[size_t(g.page)].width)) << char(g.character);
+            EXPECT_LE(g.y + g.height + 1, float(pages[size_t(g.page)].height)) << char(g.character);
         }
-        EXPECT_GT(lineHeight, float(digit));  // taller than a digit is wide
-        // The glyph of "A" has white fill and a dark outline.
-        const GlyphRecord* a = table.Find('A');
-        const Picture& page = pages[size_t(a->page)];
+    }
+}
+
+TEST_F(ContentArt, FontsLoadAndMeasureSensibly) {
+    ResourcePaths::SetDataRoot(root.c_str());
+    for (const char* name : kFonts) {
+        SCOPED_TRACE(name);
+        Font font;
+        ASSERT_TRUE(font.Load(name));
+        for (int ch = '!'; ch <= '~'; ++ch) EXPECT_TRUE(font.HasGlyph(uint8_t(ch))) << char(ch);
+        int32_t digit = font.Advance('0');
+        for (int ch = '1'; ch <= '9'; ++ch) EXPECT_EQ(font.Advance(uint8_t(ch)), digit) << "digit " << char(ch);
+        EXPECT_GT(font.Advance('W'), font.Advance('i'));
+        EXPECT_GT(font.SpaceWidth(), 0.0f);
+        EXPECT_EQ(font.TextWidth("10 10"), int32_t(2 * (font.Advance('1') + digit) + font.SpaceWidth() + 0.5f));
+        EXPECT_GT(font.LineHeight(), float(digit));  // a line is taller than a digit is wide
+        // Glyphs are white with a dark outline, so a drawing colour tints the fill only.
+        Image a = font.GlyphImage('A');
+        ASSERT_FALSE(a.IsEmpty());
         bool white = false, dark = false;
-        for (int y = int(a->y); y <= int(a->y + a->height); ++y)
-            for (int x = int(a->x); x <= int(a->x + a->width); ++x) {
-                const uint8_t* p = page.At(x, y);
-                white = white || (p[3] == 255 && p[0] > 240);
-                dark = dark || (p[3] > 200 && p[0] < 60);
+        for (int32_t y = 0; y < a.Height(); ++y)
+            for (int32_t x = 0; x < a.Width(); ++x) {
+                uint32_t p = *a.PixelAt(x, y);
+                uint32_t alpha = p >> 24, red = (p >> 16) & 0xFF;
+                white = white || (alpha == 255 && red > 240);
+                dark = dark || (alpha > 200 && red < 60);
             }
         EXPECT_TRUE(white);
         EXPECT_TRUE(dark);

@@ -6,37 +6,38 @@
 #include <string>
 
 #include "game/BuiltData.h"
+#include "media/Font.h"
+#include "media/Image.h"
+#include "media/OggStream.h"
+#include "media/PcmData.h"
+#include "platform/ResourcePaths.h"
 
 namespace {
 
-// Checks one entry; answers what is wrong with it, or "" when it is fine.
-std::string Problem(const std::string& root, const ResourceEntry& entry) {
+// Loads one entry with the game's own loaders; answers what is wrong with it,
+// or "" when it is fine.
+std::string Problem(const ResourceEntry& entry) {
     switch (entry.kind) {
         case ResourceKind::Image:
         case ResourceKind::Strip: {
-            std::string base = ResolveResource(root, entry.name, {".jpg", ".png"});
-            if (base.empty()) return "missing";
-            std::string file = ResolveResource(root, entry.name, {".jpg"}).empty() ? base + ".png" : base + ".jpg";
-            Picture picture = LoadPicture(file);
-            if (picture.width <= 0) return "does not decode as an image";
-            if (picture.width % entry.frames != 0) return "width does not divide into its frames";
+            if (!ResourcePaths::Exists(String(entry.name) + ".png") && !ResourcePaths::Exists(String(entry.name) + ".jpg"))
+                return "missing";
+            Image image;
+            if (!image.Load(entry.name) || image.IsEmpty()) return "does not load as an image";
+            if (image.Width() % entry.frames != 0) return "width does not divide into its frames";
             return "";
         }
         case ResourceKind::Sound:
         case ResourceKind::Music: {
-            std::string base = ResolveResource(root, entry.name, {".ogg"});
-            if (base.empty()) return "missing";
-            return LoadOgg(base + ".ogg").mono.empty() ? "does not decode as Ogg Vorbis" : "";
+            String path = ResourcePaths::Find(String(entry.name) + ".ogg");
+            if (path.IsEmpty()) return "missing";
+            PcmData pcm;
+            return DecodeOggFile(path, pcm) ? "" : "does not decode as Ogg Vorbis";
         }
         case ResourceKind::Font: {
-            std::string folder = ResolveResource(root, entry.name, {""});
-            if (folder.empty()) return "missing";
-            FontTable table;
-            if (!LoadFontTable(folder + "/font.description", table)) return "bad font.description";
-            for (int page = 0; page < table.pages; ++page)
-                if (LoadPicture(folder + "/data" + std::to_string(page) + ".png").width <= 0)
-                    return "page " + std::to_string(page) + " does not decode";
-            return "";
+            if (!ResourcePaths::Exists(String(entry.name) + "\\font.description")) return "missing";
+            Font font;
+            return font.Load(entry.name) && font.IsLoaded() ? "" : "does not load as a font";
         }
     }
     return "unknown kind";
@@ -45,9 +46,10 @@ std::string Problem(const std::string& root, const ResourceEntry& entry) {
 TEST(ResourceCatalogue, EveryEntryIsBuiltAndLoadsAsItsKind) {
     std::string root = BuiltDataRoot();
     if (root.empty()) GTEST_SKIP() << "no built data root (set PZ_TEST_DATA)";
+    ResourcePaths::SetDataRoot(root.c_str());
     std::string problems;
     for (const ResourceEntry& entry : ResourceCatalogue()) {
-        std::string problem = Problem(root, entry);
+        std::string problem = Problem(entry);
         if (!problem.empty()) problems += std::string("\n  ") + entry.name + ": " + problem;
     }
     EXPECT_TRUE(problems.empty()) << "catalogue entries with problems:" << problems;
