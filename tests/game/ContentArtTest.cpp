@@ -131,6 +131,22 @@ TEST_F(ContentArt, BlueBackgroundFillsTheScreen) {
     EXPECT_EQ(background.height, 600);
 }
 
+TEST_F(ContentArt, GameLoaderReadsTheBackgroundUpright) {
+    ResourcePaths::SetDataRoot(root.c_str());
+    Image image;
+    ASSERT_TRUE(image.Load("Levels\\Blue\\Background"));
+    Picture reference = LoadPicture(ResolveResource(root, "Levels\\Blue\\Background", {".jpg"}) + ".jpg");
+    ASSERT_EQ(image.Width(), reference.width);
+    ASSERT_EQ(image.Height(), reference.height);
+    long difference = 0;
+    for (int y = 0; y < reference.height; y += 7) {
+        uint32_t p = *image.PixelAt(400, y);
+        const uint8_t* q = reference.At(400, y);
+        difference += std::abs(int((p >> 16) & 0xFF) - q[0]) + std::abs(int((p >> 8) & 0xFF) - q[1]);
+    }
+    EXPECT_LT(difference, 4 * (reference.height / 7)) << "rows come out in another order";
+}
+
 TEST_F(ContentArt, HeadsUpFrameLeavesThePlayFieldClear) {
     Picture border = LoadPicture(ResolveResource(root, "graphics\\UIBorder", {".png"}) + ".png");
     ASSERT_EQ(border.width, 800);
