@@ -10,9 +10,10 @@ constexpr const char* kPath1 =
 constexpr const char* kPath2 =
     "%%Note:;\t-78.9999 500 m;\t533.9574 500 580.9999 500 v;\t770.0697 500 743.1537 264.0187 578.9999 264 c;\t503.9933 "
     "263.9914 311.9999 264 y";
-// Where the lanes end; the eaters are centred there.
-constexpr Vec2 kEnd1{469, 366};
-constexpr Vec2 kEnd2{312, 264};
+// Where the lanes end; the eaters are centred there. The notation counts y up
+// from the bottom of its 600-pixel box, so an end written at y lies at 600 - y.
+constexpr Vec2 kEnd1{469, 234};
+constexpr Vec2 kEnd2{312, 336};
 constexpr int32_t kBallSize = 2;
 }  // namespace
 

@@ -5,8 +5,9 @@
 
 namespace {
 
-// Where the Blue board's paths end (the eaters) and where its launcher rests.
-constexpr double kEater1X = 469, kEater1Y = 366, kEater2X = 312, kEater2Y = 264;
+// Where the Blue board's paths end (the eaters; the path notation counts y
+// upwards in a 600-pixel box) and where its launcher rests.
+constexpr double kEater1X = 469, kEater1Y = 234, kEater2X = 312, kEater2Y = 336;
 constexpr double kLauncherX = 300, kLauncherY = 562;
 constexpr double kBallSpacing = 53;
 constexpr int kBallFrame = 56;
@@ -53,13 +54,13 @@ Pixmap ComposeBluePreview(const std::string& root) {
     cairo_t* cr = cairo_create(surface);
     DrawCentred(cr, eater1, kEater1X, kEater1Y);
     DrawCentred(cr, eater2, kEater2X, kEater2Y);
-    // Upper path runs left along y 130, lower path right along y 500.
-    for (int k = 0; k < 8; ++k) DrawBall(cr, balls[k], k * 11, 330 + k * kBallSpacing, 130, 90);
-    for (int k = 0; k < 8; ++k) DrawBall(cr, balls[7 - k], k * 7, 40 + k * kBallSpacing, 500, -90);
+    // The first path runs left along y 470, the second right along y 100.
+    for (int k = 0; k < 8; ++k) DrawBall(cr, balls[k], k * 11, 330 + k * kBallSpacing, 470, 180);
+    for (int k = 0; k < 8; ++k) DrawBall(cr, balls[7 - k], k * 7, 40 + k * kBallSpacing, 100, 0);
     Pixmap robotFrame(64, 64);
     for (int y = 0; y < 64; ++y)
         for (int x = 0; x < 64; ++x) std::copy_n(robot.At(22 * 64 + x, y), 4, robotFrame.At(x, y));
-    DrawCentred(cr, robotFrame, 40 - kBallSpacing, 500);
+    DrawCentred(cr, robotFrame, 40 - kBallSpacing, 100);
     DrawCentred(cr, launcher, kLauncherX, kLauncherY);
     DrawBall(cr, balls[2], 0, kLauncherX, kLauncherY - 16, 0);
     DrawCentred(cr, border, 399, 300);
