@@ -107,7 +107,9 @@ TEST(BoardBlue, ThemeWordsIgnoreCaseAndOthersMakeNoBoard) {
     Track& first = blue->TrackAt(0);
     Track& second = blue->TrackAt(1);
     EXPECT_NEAR(first.Samples().back().x, 469, 1);
+    EXPECT_NEAR(first.Samples().back().y, 234, 1);
     EXPECT_NEAR(second.Samples().back().x, 312, 1);
+    EXPECT_NEAR(second.Samples().back().y, 336, 1);
 }
 
 TEST(BoardBlue, ASavedLevelContinuesExactlyAsTheOriginal) {
