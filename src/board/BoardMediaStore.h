@@ -16,9 +16,10 @@ public:
     // A missing picture is logged and left null (not drawn).
     void Load();
     const BoardMedia& Media() const { return media; }
+    // Loads one more picture and keeps it; null (and a log line) when missing.
+    const Sprite* LoadSprite(const char* name);
 
 private:
-    const Sprite* LoadSprite(const char* name);
     const SpriteStrip* LoadStrip(const char* name, int32_t frames);
 
     BoardMedia media;

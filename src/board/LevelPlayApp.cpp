@@ -37,6 +37,8 @@ void LevelPlayApp::Initialize(const LaunchOptions& launch) {
     board->BuildTitleImages(board->DisplayName(), String());
     board->Start();
     mGadgets.Add(board);
+    hud = new StandInHud(*game, *board, media);
+    mGadgets.Add(hud);
     board->TakeFocus();
     if (launch.autoplay) autoPlayer = std::make_unique<AutoPlayer>(*board);
 }

@@ -11,6 +11,7 @@
 #include "board/BoardMediaStore.h"
 #include "board/GameStandIn.h"
 #include "board/LevelLibrary.h"
+#include "board/StandInHud.h"
 
 class Board;
 
@@ -35,6 +36,7 @@ private:
     BoardMediaStore media;
     LevelLibrary library;
     Board* board = nullptr;  // owned by the gadget tree
+    StandInHud* hud = nullptr;  // owned by the gadget tree, drawn over the board
     std::unique_ptr<AutoPlayer> autoPlayer;
     int32_t ticks = 0;
     bool reported = false;

@@ -1,0 +1,57 @@
+#include "board/StandInHud.h"
+
+#include <algorithm>
+
+#include "board/Board.h"
+#include "board/BoardMediaStore.h"
+#include "board/GameStandIn.h"
+#include "media/Graphics.h"
+#include "media/Sprite.h"
+
+namespace {
+constexpr float kProgressStep = 0.01f;  // bar fill per update step
+constexpr float kFrameX = 399, kFrameY = 300;
+constexpr float kProgressX = 597, kProgressY = 8;  // the bar's top left corner
+constexpr float kScoreCentreX = 96, kScoreTop = 2;
+constexpr float kLivesIconX = 769, kLivesIconY = 590;
+constexpr float kLivesCentreX = 774, kLivesTop = 550;
+}  // namespace
+
+StandInHud::StandInHud(const GameStandIn& game, const Board& board, BoardMediaStore& media)
+    : game(game),
+      board(board),
+      frame(media.LoadSprite("graphics\\UIBorder")),
+      progressFill(media.LoadSprite("graphics\\ProgressFill")),
+      livesIcon(media.LoadSprite("Graphics\\LivesIcon")) {
+    FillScreen();
+    mInputTransparent = true;  // every click belongs to the board below
+    scoreFont.Load("Fonts\\Arial24Bold");
+    livesFont.Load("Fonts\\ArialBlack20Bold");
+}
+
+void StandInHud::Update() {
+    if (game.paused) return;
+    float target = board.ProgressTarget() > 0
+                       ? std::clamp(static_cast<float>(game.progress) / static_cast<float>(board.ProgressTarget()), 0.0f, 1.0f)
+                       : 0.0f;
+    if (progressShown < target) progressShown = std::min(progressShown + kProgressStep, target);
+}
+
+void StandInHud::Draw() {
+    Graphics& graphics = GetGraphics();
+    graphics.PushColour(Colour{1, 1, 1, 1});
+    if (frame) frame->DrawCentred(kFrameX, kFrameY);
+    if (progressFill && progressShown > 0) {
+        graphics.PushClip(Rect{kProgressX, kProgressY, progressFill->Width() * progressShown, progressFill->Height()});
+        progressFill->Draw(kProgressX, kProgressY);
+        graphics.PopClip();
+    }
+    String score = String::Format("%d", game.score);
+    scoreFont.Draw(score, kScoreCentreX - static_cast<float>(scoreFont.TextWidth(score)) / 2, kScoreTop);
+    if (game.Style() != PlayStyle::Child) {
+        if (livesIcon) livesIcon->DrawCentred(kLivesIconX, kLivesIconY);
+        String lives = String::Format("%d", game.lives);
+        livesFont.Draw(lives, kLivesCentreX - static_cast<float>(livesFont.TextWidth(lives)) / 2, kLivesTop);
+    }
+    graphics.PopColour();
+}
