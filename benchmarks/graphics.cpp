@@ -3,7 +3,6 @@
 //   53-pixel balls from one atlas, per frame (target: under 5 ms median).
 //   DecodePng2048: decoding a 2048 x 2048 RGBA PNG.
 #include <benchmark/benchmark.h>
-#include <png.h>
 
 #include <cmath>
 #include <string>
@@ -14,6 +13,7 @@
 #include "media/PngDecoder.h"
 #include "media/Sprite.h"
 #include "media/TextureAtlas.h"
+#include "support/TestPictures.h"
 
 namespace {
 constexpr int32_t kBalls = 400;
@@ -82,26 +82,6 @@ void SoftwareFrame(benchmark::State& state) {
 }
 BENCHMARK(SoftwareFrame)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
-void AppendPng(png_structp png, png_bytep data, png_size_t length) {
-    static_cast<std::string*>(png_get_io_ptr(png))->append(reinterpret_cast<const char*>(data), length);
-}
-
-std::string PngBytes(const Image& image) {
-    std::string out;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    png_set_write_fn(png, &out, AppendPng, nullptr);
-    png_set_IHDR(png, info, image.Width(), image.Height(), 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    png_set_bgr(png);
-    for (int32_t row = 0; row < image.Height(); ++row)
-        png_write_row(png, reinterpret_cast<png_const_bytep>(image.PixelAt(0, row)));
-    png_write_end(png, info);
-    png_destroy_write_struct(&png, &info);
-    return out;
-}
-
 void DecodePng2048(benchmark::State& state) {
     // Artwork-like content: smooth gradients with some noise, so it compresses
     // about as well as a painted picture.
@@ -111,7 +91,7 @@ void DecodePng2048(benchmark::State& state) {
         noise = noise * 1664525u + 1013904223u;  // a plain LCG: only the texture matters here
         pixel ^= (noise >> 16) & 0x070707;
     }
-    std::string bytes = PngBytes(source);
+    std::string bytes = TestPictures::Png(source);
     state.counters["file_kib"] = static_cast<double>(bytes.size()) / 1024;
     for (auto _ : state) {
         Image image;

@@ -3,7 +3,7 @@
 #include "media/Animator_Sprite.h"
 #include "media/Graphics.h"
 #include "media/Sprite.h"
-#include "media/TestPictures.h"
+#include "support/TestPictures.h"
 #include "platform/Renderer.h"
 
 TEST(Animator_Sprite, FadingFromOneByATenthDiesInTheTenthActiveStep) {

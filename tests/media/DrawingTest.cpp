@@ -8,7 +8,7 @@
 #include "media/Image.h"
 #include "media/Sprite.h"
 #include "media/SpriteStrip.h"
-#include "media/TestPictures.h"
+#include "support/TestPictures.h"
 #include "media/TextureAtlas.h"
 #include "platform/Renderer.h"
 #include "platform/Window.h"

@@ -4,7 +4,7 @@
 #include "media/Font.h"
 #include "media/FontTextDescription.h"
 #include "media/Graphics.h"
-#include "media/TestPictures.h"
+#include "support/TestPictures.h"
 #include "platform/MessageBox.h"
 #include "platform/ResourcePaths.h"
 #include "support/TempDir.h"

@@ -2,7 +2,7 @@
 
 #include "media/GifDecoder.h"
 #include "media/Image.h"
-#include "media/TestPictures.h"
+#include "support/TestPictures.h"
 
 namespace {
 constexpr uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF, kWhite = 0xFFFFFFFF;

@@ -2,7 +2,7 @@
 
 #include "core/Log.h"
 #include "media/Image.h"
-#include "media/TestPictures.h"
+#include "support/TestPictures.h"
 #include "platform/MessageBox.h"
 #include "platform/ResourcePaths.h"
 #include "support/TempDir.h"

@@ -5,7 +5,7 @@
 #include "media/BmpFile.h"
 #include "media/Graphics.h"
 #include "media/Sprite.h"
-#include "media/TestPictures.h"
+#include "support/TestPictures.h"
 #include "support/TempDir.h"
 
 namespace {

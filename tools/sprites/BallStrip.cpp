@@ -96,12 +96,12 @@ Pixmap RenderBallStrip(const BallLook& look) {
                         float c[3];
                         SurfaceColour(b, look, c);
                         float diffuse = std::max(0.0f, Dot(n, light));
-                        float spec = std::pow(std::max(0.0f, Dot(n, half)), 60.0f) * 0.75f +
+                        float specular = std::pow(std::max(0.0f, Dot(n, half)), 60.0f) * 0.75f +
                                      std::pow(std::max(0.0f, Dot(n, half)), 6.0f) * 0.12f;
                         float rim = std::pow(1.0f - n.z, 3.0f) * 0.45f * Smooth(-0.3f, 0.6f, -n.y + 0.3f);
                         float edge = Smooth(0.90f, 0.985f, std::sqrt(r2));
                         for (int i = 0; i < 3; ++i) {
-                            float v = c[i] * (0.50f + 0.62f * diffuse) + spec + rim * 0.85f;
+                            float v = c[i] * (0.50f + 0.62f * diffuse) + specular + rim * 0.85f;
                             v += (look.body[i] * 0.25f - v) * edge;
                             sum[i] += std::clamp(v, 0.0f, 1.0f);
                         }

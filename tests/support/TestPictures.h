@@ -1,5 +1,5 @@
 #pragma once
-// Small pictures and picture files made on the fly for the media tests.
+// Small pictures and picture files made on the fly for tests and benchmarks.
 
 #include <cstdint>
 #include <string>

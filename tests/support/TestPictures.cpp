@@ -1,4 +1,4 @@
-#include "media/TestPictures.h"
+#include "support/TestPictures.h"
 
 #include <png.h>
 #include <jpeglib.h>
