@@ -57,14 +57,31 @@ std::unique_ptr<Track> BusyTrack(FakeTrackHost& host) {
 }
 }  // namespace
 
+// A track's state and the random generator's, taken once and put back
+// before timed ticks so every round measures the same work.
+struct TrackSnapshot {
+    IOBuffer record;
+    Random random;
+
+    void Take(const Track& track) {
+        record.Clear();
+        track.Save(record);
+        random = GetRandom();
+    }
+    void Restore(Track& track) {
+        record.SetPosition(0);
+        track.Load(record);
+        GetRandom() = random;
+    }
+};
+
 static void TrackUpdateBusy(benchmark::State& state) {
     FakeTrackHost host;
     host.goalReached = true;  // no further waves: the state stays comparable
     GetRandom().Seed(7);
     std::unique_ptr<Track> track = BusyTrack(host);
-    IOBuffer snapshot;
-    track->Save(snapshot);
-    const Random random = GetRandom();
+    TrackSnapshot snapshot;
+    snapshot.Take(*track);
     state.counters["balls"] = track->BallCount();
     state.counters["pieces"] = static_cast<double>(track->Segments().size());
     state.counters["robots"] = static_cast<double>(track->Robots().size());
@@ -73,9 +90,7 @@ static void TrackUpdateBusy(benchmark::State& state) {
     for (auto _ : state) {
         if (tick++ % kTicksPerRound == 0) {
             state.PauseTiming();
-            snapshot.SetPosition(0);
-            track->Load(snapshot);
-            GetRandom() = random;
+            snapshot.Restore(*track);
             state.ResumeTiming();
         }
         track->Update();
@@ -110,15 +125,12 @@ static void TrackUpdatePopTick(benchmark::State& state) {
         return;
     }
     while (track->IsInserting() || track->InsertLock() > 1) track->Update();
-    IOBuffer snapshot;
-    track->Save(snapshot);
-    const Random random = GetRandom();
+    TrackSnapshot snapshot;
+    snapshot.Take(*track);
     const size_t groupsBefore = host.groups.size();
     for (auto _ : state) {
         state.PauseTiming();
-        snapshot.SetPosition(0);
-        track->Load(snapshot);
-        GetRandom() = random;
+        snapshot.Restore(*track);
         state.ResumeTiming();
         track->Update();
     }
@@ -134,14 +146,11 @@ static void TrackUpdateRestoredEveryTick(benchmark::State& state) {
     GetRandom().Seed(7);
     std::unique_ptr<Track> track = BusyTrack(host);
     track->Update();
-    IOBuffer snapshot;
-    track->Save(snapshot);
-    const Random random = GetRandom();
+    TrackSnapshot snapshot;
+    snapshot.Take(*track);
     for (auto _ : state) {
         state.PauseTiming();
-        snapshot.SetPosition(0);
-        track->Load(snapshot);
-        GetRandom() = random;
+        snapshot.Restore(*track);
         state.ResumeTiming();
         track->Update();
     }
