@@ -3,17 +3,26 @@
 // here; until one exists the application does the least it needs itself.
 #include "app/App.h"
 #include "core/Log.h"
+#include "data/HardwareTest.h"
 #include "data/SettingsKeys.h"
 #include "media/Audio.h"
 #include "media/Graphics.h"
 #include "media/InputManager.h"
 #include "media/Keyboard.h"
+#include "platform/HardwareTester.h"
 #include "platform/MessageBox.h"
 #include "platform/Renderer.h"
 #include "platform/ResourcePaths.h"
 
 namespace {
 constexpr const char* kDevicesFile = "Data/devices.xml";  // in the game data root
+
+// The tester's hidden window and renderer are gone before the game makes its own.
+HardwareVerdict TestHardware(const DisplaySettings::Environment& environment, const String& resultsPath,
+                             bool headless) {
+    HardwareTester tester;
+    return HardwareTest::Run(environment.switches, resultsPath, environment.devicesPath, headless ? nullptr : &tester);
+}
 }  // namespace
 
 App::DisplayState App::Display() const {
@@ -41,9 +50,8 @@ bool App::StartServices() {
     environment.configPath = mConfigPath;
     environment.devicesPath = ResourcePaths::Find(kDevicesFile);
     environment.switches = HardwareSwitches::FromCommandLine(mCommandLine);
-    environment.verdict =
-        HardwareVerdict::Resolve(environment.switches, mDataFolder + SettingsFile::kHardwareTestResults);
-    environment.deviceDescription = String(Renderer::AcceleratedDriverName());
+    environment.verdict = TestHardware(environment, mDataFolder + SettingsFile::kHardwareTestResults, IsHeadless());
+    environment.deviceDescription = environment.verdict.deviceDescription;
     environment.supportsMode = [](int32_t width, int32_t height) { return Renderer::SupportsMode(width, height); };
     graphics.LoadSettings(environment);
     // Headless runs draw with the software renderer into memory, so

@@ -11,7 +11,8 @@ DisplaySettings DisplaySettings::Read(const Environment& environment) {
     Registry config;
     config.Load(environment.configPath);
 
-    if (!config.Has(SettingsKey::kColorDepth) || verdict.cardChanged || verdict.dxVersionChanged) {
+    bool newDevice = verdict.cardChanged || verdict.dxVersionChanged;
+    if (!config.Has(SettingsKey::kColorDepth) || newDevice) {
         defaults.ApplyDeviceTable(environment.devicesPath, environment.deviceDescription, environment.supportsMode,
                                   verdict);
     }
@@ -21,7 +22,8 @@ DisplaySettings DisplaySettings::Read(const Environment& environment) {
     if (!config.Has(SettingsKey::kFullscreen)) config.SetBool(SettingsKey::kFullscreen, defaults.fullscreen);
     if (!config.Has(SettingsKey::kUseCustomCursors)) config.SetBool(SettingsKey::kUseCustomCursors, false);
     if (!config.Has(SettingsKey::kVSync)) config.SetBool(SettingsKey::kVSync, false);
-    if (!config.Has(SettingsKey::kSafeMode) && !environment.switches.SkipsHardwareTest()) {
+    // A safe-mode choice made for another card or driver no longer holds.
+    if ((newDevice || !config.Has(SettingsKey::kSafeMode)) && !environment.switches.SkipsHardwareTest()) {
         config.SetBool(SettingsKey::kSafeMode, verdict.safeModeRequired || verdict.safeModeRecommended);
     }
 

@@ -1,22 +1,11 @@
 #include "data/HardwareVerdict.h"
 
+#include "data/HardwareTestResults.h"
 #include "data/Registry.h"
 #include "data/SettingsKeys.h"
 
 HardwareVerdict HardwareVerdict::Read(const String& resultsPath) {
-    HardwareVerdict verdict;
-    Registry results;
-    results.LoadReadOnly(resultsPath);
-    if (results.Has(SettingsKey::kHWSafeModeRecommended)) {
-        verdict.safeModeRecommended = results.GetBool(SettingsKey::kHWSafeModeRecommended);
-    }
-    if (results.Has(SettingsKey::kHWSafeModeRequired)) {
-        verdict.safeModeRequired = results.GetBool(SettingsKey::kHWSafeModeRequired);
-    }
-    verdict.cardChanged = results.GetBool(SettingsKey::kHWCardChanged);
-    verdict.dxVersionChanged = results.GetBool(SettingsKey::kHWDXVersionChanged);
-    verdict.dxVersion = results.GetString(SettingsKey::kHWDXVersion);
-    return verdict;
+    return HardwareTestResults::Read(resultsPath).Verdict();
 }
 
 HardwareVerdict HardwareVerdict::Resolve(const HardwareSwitches& switches, const String& resultsPath) {

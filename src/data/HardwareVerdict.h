@@ -12,6 +12,7 @@ struct HardwareVerdict {
     bool cardChanged = false;       // a different card than at the last run
     bool dxVersionChanged = false;  // a different driver version than at the last run
     String dxVersion;               // driver version text, matched by devices.xml
+    String deviceDescription;       // the card's name, matched by devices.xml
 
     // The verdict for this run: the switches decide when given, else the
     // results file (missing keys keep the untrusting defaults).

@@ -21,15 +21,6 @@ Renderer& GetRenderer() {
     return renderer;
 }
 
-const char* Renderer::AcceleratedDriverName() {
-    for (int i = 0, count = SDL_GetNumRenderDrivers(); i < count; ++i) {
-        SDL_RendererInfo info{};
-        if (SDL_GetRenderDriverInfo(i, &info) == 0 && (info.flags & SDL_RENDERER_ACCELERATED) && info.name)
-            return info.name;
-    }
-    return "";
-}
-
 bool Renderer::SupportsMode(int32_t width, int32_t height) {
     int count = SDL_GetNumDisplayModes(0);
     if (count < 1) return true;

@@ -38,8 +38,6 @@ struct RendererSettings {
 
 class Renderer {
 public:
-    // Name of the first accelerated render driver ("opengl", ...), "" when none.
-    static const char* AcceleratedDriverName();
     // Whether the first display offers a width x height mode (true when it
     // cannot be asked).
     static bool SupportsMode(int32_t width, int32_t height);
