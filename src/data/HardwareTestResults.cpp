@@ -23,9 +23,26 @@ String OneLine(const String& text) {
     return String(std::move(line));
 }
 
-bool ReadBool(const Registry& file, const char* key, bool missing) {
-    return file.Has(key) ? file.GetBool(key) : missing;
-}
+// Every key but the tester's version, in the file's order. Exactly one of
+// `text` and `flag` names the member the key holds.
+struct Field {
+    const char* key;
+    String HardwareTestResults::*text;
+    bool HardwareTestResults::*flag;
+};
+
+constexpr Field kFields[] = {
+    {SettingsKey::kHWDXVersion, &HardwareTestResults::dxVersion, nullptr},
+    {SettingsKey::kHWDXVersionChanged, nullptr, &HardwareTestResults::dxVersionChanged},
+    {SettingsKey::kHWCardGUID, &HardwareTestResults::cardGUID, nullptr},
+    {SettingsKey::kHWCardChanged, nullptr, &HardwareTestResults::cardChanged},
+    {SettingsKey::kHWDeviceDescription, &HardwareTestResults::deviceDescription, nullptr},
+    {SettingsKey::kHWSupportedCards, &HardwareTestResults::supportedCards, nullptr},
+    {SettingsKey::kHWSafeModeRecommended, nullptr, &HardwareTestResults::safeModeRecommended},
+    {SettingsKey::kHWSafeModeRequired, nullptr, &HardwareTestResults::safeModeRequired},
+    {SettingsKey::kHWFailReason, &HardwareTestResults::failReason, nullptr},
+    {SettingsKey::kHWWarnings, &HardwareTestResults::warnings, nullptr},
+};
 }  // namespace
 
 HardwareTestResults HardwareTestResults::Read(const String& path) {
@@ -34,32 +51,21 @@ HardwareTestResults HardwareTestResults::Read(const String& path) {
     Registry file;
     file.LoadReadOnly(path);
     results.testerVersion = file.GetInt(SettingsKey::kHWTesterVersion);
-    results.dxVersion = file.GetString(SettingsKey::kHWDXVersion);
-    results.dxVersionChanged = file.GetBool(SettingsKey::kHWDXVersionChanged);
-    results.cardGUID = file.GetString(SettingsKey::kHWCardGUID);
-    results.cardChanged = file.GetBool(SettingsKey::kHWCardChanged);
-    results.deviceDescription = file.GetString(SettingsKey::kHWDeviceDescription);
-    results.supportedCards = file.GetString(SettingsKey::kHWSupportedCards);
-    results.safeModeRecommended = ReadBool(file, SettingsKey::kHWSafeModeRecommended, results.safeModeRecommended);
-    results.safeModeRequired = ReadBool(file, SettingsKey::kHWSafeModeRequired, results.safeModeRequired);
-    results.failReason = file.GetString(SettingsKey::kHWFailReason);
-    results.warnings = file.GetString(SettingsKey::kHWWarnings);
+    for (const Field& field : kFields) {
+        // A missing flag keeps its default: safe mode stays on for an unknown card.
+        if (field.text) results.*field.text = file.GetString(field.key);
+        if (field.flag && file.Has(field.key)) results.*field.flag = file.GetBool(field.key);
+    }
     return results;
 }
 
 bool HardwareTestResults::Write(const String& path) const {
     Registry file;
     file.SetInt(SettingsKey::kHWTesterVersion, testerVersion);
-    file.SetString(SettingsKey::kHWDXVersion, OneLine(dxVersion));
-    file.SetBool(SettingsKey::kHWDXVersionChanged, dxVersionChanged);
-    file.SetString(SettingsKey::kHWCardGUID, OneLine(cardGUID));
-    file.SetBool(SettingsKey::kHWCardChanged, cardChanged);
-    file.SetString(SettingsKey::kHWDeviceDescription, OneLine(deviceDescription));
-    file.SetString(SettingsKey::kHWSupportedCards, OneLine(supportedCards));
-    file.SetBool(SettingsKey::kHWSafeModeRecommended, safeModeRecommended);
-    file.SetBool(SettingsKey::kHWSafeModeRequired, safeModeRequired);
-    file.SetString(SettingsKey::kHWFailReason, OneLine(failReason));
-    file.SetString(SettingsKey::kHWWarnings, OneLine(warnings));
+    for (const Field& field : kFields) {
+        if (field.text) file.SetString(field.key, OneLine(this->*field.text));
+        if (field.flag) file.SetBool(field.key, this->*field.flag);
+    }
     int32_t folderEnd = path.Length();
     while (folderEnd > 0 && path[folderEnd - 1] != '/') --folderEnd;
     if (folderEnd > 0) CreateFolders(path.Substring(0, folderEnd));
