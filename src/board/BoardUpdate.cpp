@@ -40,6 +40,9 @@ constexpr int32_t kCompleteCountdownTicks = 5;
 constexpr float kTitleFade = 0.01f;
 // Rush re-arm: chains count as off screen outside this box.
 constexpr float kRushLeft = 25, kRushRight = 775, kRushTop = 25;
+
+// A ball sinking away at the end of its path.
+bool IsDying(const Plimb& ball) { return ball.fading && ball.alphaStep < 0; }
 }  // namespace
 
 void Board::Update() {
@@ -105,15 +108,12 @@ void Board::UpdateRewind() {
         Track& track = *slot.track;
         if (!track.Items().empty() && track.Length() > 0)
             reach = std::max(reach, track.Items().back()->distance / static_cast<float>(track.Length()));
+        if (!rewindBraking) swirlAlpha = std::min(1.0f, swirlAlpha + kRewindFadeStep);
         for (ChainSegment* segment : track.Segments()) {
-            if (rewindBraking) {
-                segment->speed = std::min(0.0f, segment->speed + kRewindBrake);
-                if (segment->speed < 0) stillBack = true;
-            } else {
-                swirlAlpha = std::min(1.0f, swirlAlpha + kRewindFadeStep);
-                segment->speed = kRewindSpeed;
-            }
+            segment->speed = rewindBraking ? std::min(0.0f, segment->speed + kRewindBrake) : kRewindSpeed;
             segment->ShareSpeed();
+            // Braking may start below, but nothing clears while chains still roll back.
+            if (segment->speed < 0) stillBack = true;
         }
         for (Plimb* item : track.Items()) {
             if (item->distance < static_cast<float>(track.Length()) + kSunkReach && item->alpha < 1) {
@@ -136,7 +136,7 @@ void Board::FinishRewind() {
         // the path, it and everything behind it were pushed off and go.
         std::vector<ChainSegment*> segments = track.Segments();
         bool carried = true;
-        size_t firstDeleted = segments.size();
+        size_t firstDeleted = 0;  // pieces before this index go
         for (size_t i = segments.size(); i-- > 0;) {
             ChainSegment* segment = segments[i];
             if (segment->IsEmpty()) continue;
@@ -144,7 +144,7 @@ void Board::FinishRewind() {
                 firstDeleted = i + 1;
                 break;
             }
-            carried = segment->First()->mKilled;
+            carried = IsDying(*segment->First());
         }
         for (size_t i = 0; i < firstDeleted && i < segments.size(); ++i) {
             std::vector<Plimb*> members = segments[i]->items;

@@ -135,6 +135,98 @@ TEST_F(BoardTest, SpeedIsCutAfterTheFirstTwoLossesOnly) {
     EXPECT_EQ(game.lives, 7);
 }
 
+bool AnyPieceRollsBack(Track& track) {
+    for (ChainSegment* segment : track.Segments())
+        if (segment->speed < 0) return true;
+    return false;
+}
+
+TEST_F(BoardTest, ARewindRollsBackThenBrakesAndClearsOnlyOnceTheChainsStand) {
+    game.lives = 5;
+    Build();
+    board->startDelay = 0;
+    board->AddWaveToTrack(0, FastWave(4));
+    while (!board->rewinding) Tick();
+    Track& track = board->TrackAt(0);
+    // Two pieces of chain: the swirl still fades in at its own pace.
+    track.RemoveBall(track.Items()[track.Items().size() / 2]);
+    ASSERT_EQ(track.Segments().size(), 2u);
+    Tick(10);
+    EXPECT_NEAR(board->swirlAlpha, 0.1f, 1e-5f);
+    EXPECT_FLOAT_EQ(board->darken, 1.0f);
+    while (!board->rewindBraking) Tick();
+    EXPECT_LE(track.Items().back()->distance, 0.65f * static_cast<float>(track.Length()));
+    // Braking: the chains slow down before anything clears.
+    while (AnyPieceRollsBack(track)) {
+        EXPECT_FLOAT_EQ(board->darken, 1.0f);
+        Tick();
+    }
+    EXPECT_TRUE(board->rewinding);
+    while (board->rewinding) Tick();
+    EXPECT_FLOAT_EQ(board->darken, 0.0f);
+    EXPECT_FLOAT_EQ(board->swirlAlpha, 0.0f);
+    EXPECT_FALSE(board->losing);
+    EXPECT_FALSE(board->drained);
+    EXPECT_FALSE(track.IsLost());
+    // One loss, one life: play goes on.
+    Tick(100);
+    EXPECT_EQ(game.lives, 4);
+    EXPECT_FALSE(board->losing);
+}
+
+// Ends a rewind on the next tick, with the pieces of track 0 laid out as
+// given: each piece's rear-most distance, rear to front.
+class FinishingRewind : public BoardTest {
+protected:
+    void Arrange(const std::vector<float>& rears) {
+        Build();
+        Track& track = board->TrackAt(0);
+        std::vector<Plimb*> balls = Lay(0, 12, 300);
+        // Cut the chain into as many pieces as asked.
+        for (size_t i = 1; i < rears.size(); ++i) track.RemoveBall(balls[3 * i - 1]);
+        ASSERT_EQ(track.Segments().size(), rears.size());
+        for (size_t i = 0; i < rears.size(); ++i) {
+            ChainSegment& segment = *track.Segments()[i];
+            segment.speed = 0;
+            float d = rears[i];
+            for (Plimb* item : segment.items) {
+                item->distance = d;
+                d += board->ballSpacing;
+            }
+        }
+        track.SetLost(true);
+        board->losing = board->drained = true;
+        board->rewinding = board->rewindBraking = true;
+        board->darken = board->swirlAlpha = 0.05f;
+    }
+};
+
+TEST_F(FinishingRewind, AChainPushedOffTheStartGoesWhole) {
+    Arrange({-1200, -800, -400});
+    Tick();
+    EXPECT_FALSE(board->rewinding);
+    EXPECT_TRUE(board->TrackAt(0).Items().empty());
+    EXPECT_FALSE(board->TrackAt(0).IsLost());
+    EXPECT_FALSE(board->losing);
+}
+
+TEST_F(FinishingRewind, PiecesBehindAChainOnThePathStay) {
+    Arrange({-900, -500, 100});
+    Tick();
+    EXPECT_FALSE(board->rewinding);
+    EXPECT_EQ(board->TrackAt(0).Segments().size(), 3u);
+}
+
+TEST_F(FinishingRewind, BehindASinkingPieceThePiecesOffTheStartGo) {
+    Arrange({-900, -500, -200, 400});
+    Track& track = board->TrackAt(0);
+    ChainSegment* sinking = track.Segments()[3];
+    sinking->First()->Sink();
+    Tick();
+    ASSERT_EQ(track.Segments().size(), 1u);
+    EXPECT_EQ(track.Segments()[0], sinking);
+}
+
 TEST_F(BoardTest, TheLastLifeEndsTheGameAfterTheDrain) {
     game.lives = 1;
     Build();
