@@ -22,12 +22,13 @@ constexpr int32_t kChildLives = 100;
 
 const char* BoardSoundName(BoardSound sound) {
     switch (sound) {
-        case BoardSound::LifeLost: return "Sounds\\LifeLost";
-        case BoardSound::Rewind: return "Sounds\\Rewind";
+        case BoardSound::LifeLost: return "Sounds\\DiedSong";
+        case BoardSound::Rewind: return "Sounds\\DIEDSONGREVERSE";
         case BoardSound::Explosion: return "Sounds\\explode";
-        case BoardSound::Robot: return "Sounds\\RobotDie";
+        case BoardSound::Robot: return "Sounds\\ROBO_BUST";
         case BoardSound::Firework: return "Sounds\\FIREWORK";
-        case BoardSound::BonusCatch: return "Sounds\\BonusCatch";
+        case BoardSound::BonusCatch: return "Sounds\\Coin";
+        case BoardSound::Roll: return "Sounds\\ROLL";
     }
     return "";
 }
@@ -41,19 +42,24 @@ Board::Board(BoardGame& owner, const BoardMedia* boardMedia)
     game.ClearTallies();
     if (game.Style() == PlayStyle::Child) game.SetLives(kChildLives);
     mirror = game.Mirror();
+    menuButton.SetRect(kMenuButtonRect);
+    menuButton.SetListener(this, true);
+    rollSound.Load(BoardSoundName(BoardSound::Roll));
 }
 
 Board::~Board() {
     for (Plimb* shot : shots) delete shot;
     // Tracks first: eaters and effects never point into them, but their
     // items may still sit in the effect managers' reach.
-    tracks.clear();
+    DestroyTracks();
     effects.Clear();
     trackEffects.Clear();
     bonusItems.Clear();
     eaters.Clear();
     fuseEffects.Clear();
 }
+
+void Board::DestroyTracks() { tracks.clear(); }
 
 int32_t Board::AddTrack(std::unique_ptr<Track> track, int32_t eaterIndex) {
     tracks.push_back(TrackSlot{std::move(track), eaterIndex, {}});
@@ -170,6 +176,8 @@ void Board::CountStatistic(TrackStatistic statistic, int32_t amount) { game.Coun
 
 void Board::RaiseStatistic(TrackStatistic statistic, int32_t value) { game.RaiseStatistic(statistic, value); }
 
+void Board::CountLauncherStatistic(LauncherStatistic statistic) { game.CountLauncherStatistic(statistic); }
+
 void Board::PlaySound(TrackSound sound, float pitch, float volume) {
     game.PlaySound(TrackSoundName(sound), pitch, volume);
 }
@@ -199,6 +207,10 @@ void Board::OnMouseButton(float x, float y, int32_t button) {
     bool specialReady = special(launcher.Loaded()) || special(launcher.Next());
     if (AnyShotSpecial() || explosionActive || (specialReady && !shots.empty())) return;
     launcher.Fire();
+}
+
+void Board::Notify(Gadget* source) {
+    if (source == &menuButton) game.OpenPauseMenu();
 }
 
 void Board::OnKeyDown(int32_t key) {

@@ -19,12 +19,14 @@
 #include "core/Colour.h"
 #include "core/ObjectManager.h"
 #include "media/Image.h"
+#include "media/Sound.h"
 #include "media/Sprite.h"
 #include "track/EffectHost.h"
 #include "track/Launcher.h"
 #include "track/LauncherHost.h"
 #include "track/TrackHost.h"
 #include "track/Vec2.h"
+#include "ui/Button.h"
 #include "ui/Gadget.h"
 
 class Bonus;
@@ -48,6 +50,9 @@ public:
     static constexpr int32_t kTitleTicks = 260;
     static constexpr int32_t kEndDelayTicks = 300;
     static constexpr float kMirrorAxis = 400;  // x, pixels
+    // The menu button in the bottom left corner (pixels); the game screen
+    // draws it over its own frame.
+    static constexpr Rect kMenuButtonRect{0, 542, 64, 58};
     // Bounds of a loaded record.
     static constexpr int32_t kMaxShots = 64;
     static constexpr int32_t kMaxBonusItems = 256;
@@ -71,12 +76,21 @@ public:
     void OnKeyDown(int32_t key) override;
     // Mouse buttons: a negative code fires, any other swaps.
     void OnMouseButton(float x, float y, int32_t button);
+    // The board's own controls report here: the menu button opens the game
+    // screen's in-game menu.
+    void Notify(Gadget* source) override;
+    const Button& MenuButton() const { return menuButton; }
+    // The rolling chains' loop; null without audio.
+    SoundInstance* RollLoop() const { return rollSound.GetInstance(0); }
 
     // Themed drawing between the background and the aiming beam; false: the
     // plain order (tracks, eaters, balls in flight).
     virtual bool DrawPlayfield() { return false; }
     virtual void HandOverToEater(Track& track, int32_t trackIndex);
     void BeginCompletion();
+    // Destroys every track with its balls, robots, pieces and waves; the
+    // board plays on without them. The destructor runs it.
+    virtual void DestroyTracks();
 
     // Saved state. Load answers false on a damaged record or when the saved
     // counts of tracks or eaters differ from this board's.
@@ -111,11 +125,7 @@ public:
     void AddTargetRange(int32_t trackIndex, float from, float to);
     Track& TrackAt(int32_t index) { return *tracks[index].track; }
     const std::vector<Plimb*>& Shots() const { return shots; }
-    void AddShot(Plimb* shot) {
-        shots.push_back(shot);
-        ++shotsFired;
-    }
-    int32_t ShotsFired() const { return shotsFired; }
+    void AddShot(Plimb* shot) { shots.push_back(shot); }
     ObjectManager& BonusItems() { return bonusItems; }
     ObjectManager& Effects() { return effects; }
     ObjectManager& Eaters() { return eaters; }
@@ -182,7 +192,7 @@ public:
     void SetShotPitch(float pitch) override { shotPitch = pitch; }
     void SetPitchResetTicks(int32_t ticks) override { shotPitchReset = ticks; }
     void LaunchShot(Plimb* shot) override { AddShot(shot); }
-    void CountLauncherStatistic(LauncherStatistic statistic) override {}
+    void CountLauncherStatistic(LauncherStatistic statistic) override;
     void PlayLauncherSound(LauncherSound sound, float pitch, float volume) override;
     const LauncherImages* LauncherArt() const override;
 
@@ -263,6 +273,7 @@ protected:
     void ApplyBallSize();
     // Update steps.
     void UpdateRollSound();
+    void StopRollSound();
     void UpdateRewind();
     void FinishRewind();
     void UpdateTracks();
@@ -311,6 +322,9 @@ protected:
     int32_t progressTarget = 0;
     std::unique_ptr<Sprite> titleSprite, lineSprite;
     int32_t coinKind = 0;
-    int32_t shotsFired = 0;
     float targetX = kMirrorAxis;  // where the player points the launcher
+    Button menuButton;
+    // The rolling chains' loop: a sound of its own, so that its one copy can
+    // loop and follow the chains' speed while the shared effects play theirs.
+    Sound rollSound;
 };

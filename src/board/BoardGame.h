@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "track/LauncherHost.h"
 #include "track/PlayStyle.h"
 #include "track/TrackHost.h"
 
@@ -14,7 +15,7 @@
 enum class BoardTally : int32_t { MissedShots, BonusesCaught };
 
 // Sounds of the board; BoardSoundName gives the catalogue name.
-enum class BoardSound : int32_t { LifeLost, Rewind, Explosion, Robot, Firework, BonusCatch };
+enum class BoardSound : int32_t { LifeLost, Rewind, Explosion, Robot, Firework, BonusCatch, Roll };
 const char* BoardSoundName(BoardSound sound);
 
 class BoardGame {
@@ -35,6 +36,9 @@ public:
 
     virtual bool IsPaused() const = 0;
     virtual void SetPaused(bool paused) = 0;
+    // The board's menu button was pressed: the in-game menu opens over the
+    // paused game.
+    virtual void OpenPauseMenu() = 0;
     // A screen transition runs or the level-up screen is open: no pause
     // toggling and no level-complete requests.
     virtual bool IsBusy() const = 0;
@@ -44,6 +48,9 @@ public:
     virtual void CountTally(BoardTally tally) = 0;
     virtual void CountStatistic(TrackStatistic statistic, int32_t amount) = 0;
     virtual void RaiseStatistic(TrackStatistic statistic, int32_t value) = 0;
+    // A ball launched or a swap made: the lifetime statistic of that name and
+    // the level's tally (balls launched, swaps made).
+    virtual void CountLauncherStatistic(LauncherStatistic statistic) = 0;
     // The lifetime "Lives Lost" counter.
     virtual void CountLifeLost() = 0;
 
@@ -57,6 +64,4 @@ public:
     virtual void LevelComplete() = 0;
 
     virtual void PlaySound(const char* name, float pitch, float volume) = 0;
-    // The looping sound of rolling chains: off, or on at a volume and rate.
-    virtual void SetRollSound(bool on, float volume, float rate) = 0;
 };

@@ -16,12 +16,12 @@ public:
     // A missing picture is logged and left null (not drawn).
     void Load();
     const BoardMedia& Media() const { return media; }
-    // Loads one more picture and keeps it; null (and a log line) when missing.
+    // Loads one more picture (or strip of `frames` equal frames) and keeps
+    // it; null (and a log line) when missing.
     const Sprite* LoadSprite(const char* name);
-
-private:
     const SpriteStrip* LoadStrip(const char* name, int32_t frames);
 
+private:
     BoardMedia media;
     std::vector<std::unique_ptr<Sprite>> sprites;
     std::vector<std::unique_ptr<SpriteStrip>> strips;

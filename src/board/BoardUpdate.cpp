@@ -6,6 +6,7 @@
 #include "board/Board.h"
 #include "board/BoardGame.h"
 #include "core/Random.h"
+#include "media/SoundInstance.h"
 #include "track/Bonus.h"
 #include "track/ChainSegment.h"
 #include "track/Eater.h"
@@ -50,7 +51,7 @@ void Board::Update() {
     if (shotPitchReset > kShotPitchTicks && --shotPitchReset == kShotPitchTicks) shotPitch = 1.0f;
     if (requestLevelComplete && !game.IsBusy()) game.LevelComplete();
     if (gameOver || paused) {
-        game.SetRollSound(false, 0, 0);
+        StopRollSound();
         return;
     }
     UpdateRollSound();
@@ -82,21 +83,28 @@ void Board::Update() {
         titleAlpha = std::max(0.0f, titleAlpha - kTitleFade);
 }
 
+void Board::StopRollSound() {
+    if (SoundInstance* loop = RollLoop()) loop->Stop();
+}
+
 void Board::UpdateRollSound() {
+    SoundInstance* loop = RollLoop();
+    if (!loop) return;
     float fastest = 0;
     for (TrackSlot& slot : tracks) {
         for (ChainSegment* segment : slot.track->Segments()) {
             if (segment->IsEmpty()) continue;
-            if (segment->First()->fading && segment->items.size() < 2) continue;
+            if (IsDying(*segment->First()) && segment->items.size() < 2) continue;
             fastest = std::max(fastest, std::fabs(segment->speed));
         }
     }
     if (fastest == 0) {
-        game.SetRollSound(false, 0, 0);
+        loop->Stop();
         return;
     }
-    game.SetRollSound(true, std::min(fastest * kRollVolumePerSpeed + kRollVolumeBase, kRollVolumeMax),
-                      std::min(fastest * kRollRatePerSpeed + kRollRateBase, kRollRateMax));
+    if (!loop->IsPlaying()) loop->Play(true);
+    loop->SetVolume(std::min(fastest * kRollVolumePerSpeed + kRollVolumeBase, kRollVolumeMax));
+    loop->SetPitch(std::min(fastest * kRollRatePerSpeed + kRollRateBase, kRollRateMax));
 }
 
 void Board::UpdateRewind() {

@@ -17,13 +17,22 @@ void GameStandIn::AddProgress(int32_t points) {
     board->EndWaves();
 }
 
+void GameStandIn::SetPaused(bool on) {
+    paused = on;
+    if (board) board->paused = on;
+}
+
 void GameStandIn::ClearTallies() {
     for (int32_t& tally : tallies) tally = 0;
-    popped = 0;
+    popped = launched = swaps = 0;
 }
 
 void GameStandIn::CountStatistic(TrackStatistic statistic, int32_t amount) {
     if (statistic == TrackStatistic::PlimbsPopped) popped += amount;
+}
+
+void GameStandIn::CountLauncherStatistic(LauncherStatistic statistic) {
+    ++(statistic == LauncherStatistic::PlimbsLaunched ? launched : swaps);
 }
 
 void GameStandIn::PlaySound(const char* name, float pitch, float volume) {

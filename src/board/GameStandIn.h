@@ -33,24 +33,30 @@ public:
     int32_t WorldIndex() const override { return world; }
     bool Mirror() const override { return false; }
     bool IsPaused() const override { return paused; }
-    void SetPaused(bool on) override { paused = on; }
+    void SetPaused(bool on) override;
+    // No menu to show here: pausing is all of it, and a click plays on.
+    void OpenPauseMenu() override { SetPaused(true); }
     bool IsBusy() const override { return false; }
     void ClearTallies() override;
     void CountTally(BoardTally tally) override { ++tallies[static_cast<int32_t>(tally)]; }
     void CountStatistic(TrackStatistic statistic, int32_t amount) override;
     void RaiseStatistic(TrackStatistic statistic, int32_t value) override {}
+    void CountLauncherStatistic(LauncherStatistic statistic) override;
     void CountLifeLost() override {}
     void MarkGameOver() override { over = true; }
     void ClearSavedJourney() override {}
-    void ShowLevelUp() override { ClearTallies(); }
+    // Nothing to show: the tallies stay for the closing report line.
+    void ShowLevelUp() override {}
     void LevelComplete() override { won = true; }
     void PlaySound(const char* name, float pitch, float volume) override;
-    void SetRollSound(bool on, float volume, float rate) override {}
 
     int32_t score = 0;
     int32_t progress = 0;
     int32_t lives = kStartLives;
+    // Tallies of this level.
     int32_t popped = 0;
+    int32_t launched = 0;
+    int32_t swaps = 0;
     bool meterFull = false;
     bool paused = false;
     bool over = false;

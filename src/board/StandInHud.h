@@ -1,7 +1,8 @@
 #pragma once
 // The heads-up display over a level started from the command line: frame,
-// score, progress bar and lives, drawn the way the game screen will draw
-// them. Stands in with GameStandIn until the game screen exists; then both go.
+// score, progress bar, the board's menu button, lives and the pause dimming,
+// drawn the way the game screen will draw them. Stands in with GameStandIn
+// until the game screen exists; then both go.
 
 #include <cstdint>
 
@@ -12,6 +13,7 @@ class Board;
 class BoardMediaStore;
 class GameStandIn;
 class Sprite;
+class SpriteStrip;
 
 class StandInHud : public Gadget {
 public:
@@ -27,7 +29,10 @@ private:
     const Sprite* frame;
     const Sprite* progressFill;
     const Sprite* livesIcon;
+    const Sprite* pauseBox;
+    const SpriteStrip* menuButton;
     Font scoreFont;
     Font livesFont;
     float progressShown = 0;  // the bar's drawn fill, 0 .. 1, following the real progress
+    float dimAlpha = 0;       // the pause dimming, growing while paused
 };

@@ -7,13 +7,14 @@ constexpr int32_t kRobotFrames = 90;
 constexpr int32_t kCoinFrames = 6;
 constexpr int32_t kBonusItemFrames = 5;
 constexpr int32_t kFireballFrames = 20;
+constexpr int32_t kMenuButtonFrames = 3;  // normal, highlighted, pressed
 constexpr int32_t kManyCopies = 5;  // effects that may overlap themselves
 
 ResourceEntry Sprite(const char* name, int32_t step = kStepPlayfieldSprites) {
     return {name, ResourceKind::Image, 1, 0, step};
 }
-ResourceEntry Strip(const char* name, int32_t frames) {
-    return {name, ResourceKind::Strip, frames, 0, kStepPlayfieldSprites};
+ResourceEntry Strip(const char* name, int32_t frames, int32_t step = kStepPlayfieldSprites) {
+    return {name, ResourceKind::Strip, frames, 0, step};
 }
 ResourceEntry Effect(const char* name, int32_t copies = kManyCopies) {
     return {name, ResourceKind::Sound, 1, copies, kStepSounds};
@@ -60,6 +61,7 @@ const std::vector<ResourceEntry>& ResourceCatalogue() {
         Sprite("graphics\\Halo"),
         Sprite("graphics\\Speck"),
         Strip("graphics\\fireball", kFireballFrames),
+        Strip("graphics\\PopupMenu\\InGameMenuButton", kMenuButtonFrames, kStepMenuSprites),
 
         // The explosion is loaded twice: one copy for a single big blast, five
         // for overlapping pops.

@@ -24,6 +24,7 @@ struct ResourceEntry {
 
 // Start-up loading steps that this table covers.
 constexpr int32_t kStepPlayfieldSprites = 3;  // texture atlas 1
+constexpr int32_t kStepMenuSprites = 6;       // texture atlas 4
 constexpr int32_t kStepSounds = 9;
 constexpr int32_t kStepScreenSprites = 10;
 constexpr int32_t kStepFonts = 11;

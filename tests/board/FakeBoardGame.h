@@ -18,22 +18,26 @@ struct FakeBoardGame : BoardGame {
     bool Mirror() const override { return mirror; }
     bool IsPaused() const override { return paused; }
     void SetPaused(bool on) override { paused = on; }
+    void OpenPauseMenu() override { ++menuOpened; }
     bool IsBusy() const override { return busy; }
-    void ClearTallies() override { missed = caught = 0; }
+    void ClearTallies() override { missed = caught = launched = swaps = 0; }
     void CountTally(BoardTally tally) override { ++(tally == BoardTally::MissedShots ? missed : caught); }
     void CountStatistic(TrackStatistic, int32_t) override {}
     void RaiseStatistic(TrackStatistic, int32_t) override {}
+    void CountLauncherStatistic(LauncherStatistic statistic) override {
+        ++(statistic == LauncherStatistic::PlimbsLaunched ? launched : swaps);
+    }
     void CountLifeLost() override { ++livesLost; }
     void MarkGameOver() override { over = true; }
     void ClearSavedJourney() override { ++journeyCleared; }
     void ShowLevelUp() override { ++levelUps; }
     void LevelComplete() override { ++completions; }
     void PlaySound(const char* name, float, float) override { sounds.push_back(name); }
-    void SetRollSound(bool, float, float) override {}
 
     int32_t score = 0, progress = 0, lives = 3, world = 0;
     PlayStyle style = PlayStyle::Normal;
     bool meterFull = false, mirror = false, paused = false, busy = false, over = false;
-    int32_t missed = 0, caught = 0, livesLost = 0, journeyCleared = 0, levelUps = 0, completions = 0;
+    int32_t missed = 0, caught = 0, launched = 0, swaps = 0;
+    int32_t livesLost = 0, journeyCleared = 0, levelUps = 0, completions = 0, menuOpened = 0;
     std::vector<std::string> sounds;
 };
