@@ -42,7 +42,11 @@ private:
         float s, t;              // quad coordinates (0 .. 1) at the centre of pixel `left`
     };
     // Calls draw(span) for every row piece of the quad inside the clip.
-    template <class Draw> void Rasterize(const RenderVertex corners[4], float& dsdx, float& dtdx, Draw draw);
+    template <class Draw>
+    void Rasterize(const RenderVertex corners[4], Draw draw);
+    // How the quad coordinates change from one pixel to the next to the
+    // right; false for a quad too thin to draw.
+    static bool PixelSteps(const RenderVertex corners[4], float& dsdx, float& dtdx);
     bool DrawAligned(const Source& source, const RenderVertex corners[4], RenderColour colour, bool silhouette);
 
     int32_t mWidth = 0;

@@ -8,10 +8,10 @@
 #include "media/Image.h"
 #include "media/Sprite.h"
 #include "media/SpriteStrip.h"
-#include "support/TestPictures.h"
 #include "media/TextureAtlas.h"
 #include "platform/Renderer.h"
 #include "platform/Window.h"
+#include "support/TestPictures.h"
 
 namespace {
 constexpr uint32_t kRed = 0xFFFF0000, kBlue = 0xFF0000FF, kWhite = 0xFFFFFFFF, kBlack = 0xFF000000;
@@ -84,7 +84,7 @@ TEST_F(DrawingTest, RotationTurnsClockwiseOnScreen) {
     sprite.DrawRotatedScaled(100, 100, 90, 1);
     EXPECT_EQ(At(100, 93), kRed);
     EXPECT_EQ(At(100, 107), kBlue);
-    EXPECT_EQ(At(92, 100), kBlack);  // the turned sprite is only 10 wide
+    EXPECT_EQ(At(92, 100), kBlack);            // the turned sprite is only 10 wide
     sprite.DrawRotatedScaled(300, 100, 0, 2);  // doubled: 40 x 20 about the centre
     EXPECT_EQ(At(281, 91), kRed);
     EXPECT_EQ(At(318, 108), kBlue);
@@ -190,7 +190,8 @@ TEST_F(DrawingTest, BrokenTransformsDrawNothingAndNeverCrash) {
     sprite.Draw(0, 0);
     graphics.SetOffset(0, 0);
     graphics.FillRect(-1e9f, -1e9f, 2e9f, 2e9f);
-    EXPECT_EQ(At(400, 300), 0xFFFFFFFFu);  // the huge rectangle covers the screen in white
+    EXPECT_EQ(At(400, 300),
+              0xFFFFFFFFu);  // the huge rectangle covers the screen in white
 }
 
 TEST_F(DrawingTest, FillRectUsesColourAndOffset) {
@@ -226,4 +227,19 @@ TEST(WindowDrawing, SafeModeDrawsTheLogicalScreenScaledToTheWindow) {
     EXPECT_EQ(width, 800);
     EXPECT_EQ(pixels[500 * 800 + 701] | 0xFF000000, kRed);
     graphics.Shutdown();
+}
+
+TEST_F(DrawingTest, SourceRunningPastThePageDrawsWhatThePageHas) {
+    // Glyph rectangles are one pixel larger than the glyph, so the last glyph
+    // of a page reaches past its edge; it must still be drawn.
+    Image page = TestPictures::Filled(8, 8, kBlue);
+    Sprite sprite(page, Rect{5, 5, 4, 4});
+    ASSERT_EQ(sprite.Width(), 4);
+    sprite.Draw(40, 40);
+    EXPECT_EQ(At(40, 40), kBlue);
+    EXPECT_EQ(At(42, 42), kBlue);
+    EXPECT_EQ(At(39, 40), kBlack);
+    Sprite beyond(page, Rect{8, 0, 2, 2});  // nothing of the page left: nothing to draw
+    beyond.Draw(60, 60);
+    EXPECT_EQ(At(60, 60), kBlack);
 }
