@@ -50,7 +50,8 @@ bool App::StartServices() {
     environment.configPath = mConfigPath;
     environment.devicesPath = ResourcePaths::Find(kDevicesFile);
     environment.switches = HardwareSwitches::FromCommandLine(mCommandLine);
-    environment.verdict = TestHardware(environment, mDataFolder + SettingsFile::kHardwareTestResults, IsHeadless());
+    environment.hardwareResultsPath = mDataFolder + SettingsFile::kHardwareTestResults;
+    environment.verdict = TestHardware(environment, environment.hardwareResultsPath, IsHeadless());
     environment.deviceDescription = environment.verdict.deviceDescription;
     environment.supportsMode = [](int32_t width, int32_t height) { return Renderer::SupportsMode(width, height); };
     graphics.LoadSettings(environment);

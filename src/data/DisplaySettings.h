@@ -20,9 +20,10 @@ struct DisplaySettings {
 
     // What the graphics service knows before the settings are read.
     struct Environment {
-        String configPath;         // "config.cfg" in the per-user data folder
-        String devicesPath;        // "devices.xml" in the game data's "Data" folder
-        String deviceDescription;  // matched against the CARD names of devices.xml
+        String configPath;           // "config.cfg" in the per-user data folder
+        String devicesPath;          // "devices.xml" in the game data's "Data" folder
+        String deviceDescription;    // matched against the CARD names of devices.xml
+        String hardwareResultsPath;  // the hardware tester's results, where device failures are recorded
         HardwareSwitches switches;
         HardwareVerdict verdict;  // HardwareVerdict::Resolve for this run
         DisplayDefaults::ModeCheck supportsMode;

@@ -39,13 +39,14 @@ bool Graphics::Initialize(Window* window) {
     settings.deviceHeight = mSettings.safeMode ? kSafeModeHeight : mSettings.height;
     settings.fullscreen = mSettings.fullscreen;
     settings.vsync = mSettings.vsync;
-    settings.kind = !window ? RendererKind::Offscreen
-                   : mSettings.safeMode ? RendererKind::Software
-                                        : RendererKind::Accelerated;
+    settings.kind = !window              ? RendererKind::Offscreen
+                    : mSettings.safeMode ? RendererKind::Software
+                                         : RendererKind::Accelerated;
     Renderer& renderer = GetRenderer();
     if (!renderer.Open(window, settings) && settings.kind == RendererKind::Accelerated) {
         // No usable accelerated renderer: this run and the next use safe mode.
         mSettings.safeMode = mSettings.safeModeRequired = true;
+        RecordSafeModeRequired();
         return Initialize(window);
     }
     if (!renderer.IsOpen()) return false;
@@ -67,6 +68,7 @@ void Graphics::UpdateScale() {
 void Graphics::LoadSettings(const DisplaySettings::Environment& environment) {
     mSettings = DisplaySettings::Read(environment);
     mConfigPath = environment.configPath;
+    mHardwareResultsPath = environment.hardwareResultsPath;
 }
 
 void Graphics::Shutdown() {
@@ -113,7 +115,21 @@ void Graphics::EndFrame() {
     PopColour();
 }
 
-void Graphics::Present() { GetRenderer().Present(); }
+void Graphics::Present() {
+    GetRenderer().Present();
+    // A card that fails to make a texture for any reason but memory (or
+    // while safe mode was advised anyway) is not trusted again.
+    Renderer::TextureFailure failure = GetRenderer().TakeTextureFailure();
+    if (failure == Renderer::TextureFailure::Device ||
+        (failure == Renderer::TextureFailure::OutOfMemory && mSettings.safeModeRecommended))
+        RecordSafeModeRequired();
+}
+
+void Graphics::RecordSafeModeRequired() {
+    if (mHardwareResultsPath.IsEmpty() || mSafeModeRecorded) return;
+    HardwareVerdict::RecordSafeModeRequired(mHardwareResultsPath);
+    mSafeModeRecorded = true;
+}
 
 int32_t Graphics::TextureSwaps() const { return GetRenderer().TextureSwaps(); }
 

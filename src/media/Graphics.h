@@ -150,13 +150,17 @@ public:
 private:
     void ApplyClip();
     void UpdateScale();
+    // Marks this card as needing safe mode in the hardware test results.
+    void RecordSafeModeRequired();
 
     int32_t mLogicalWidth = 800;
     int32_t mLogicalHeight = 600;
     float mScaleX = 1;
     float mScaleY = 1;
     DisplaySettings mSettings;
-    String mConfigPath;  // where LoadSettings read them; empty: never stored
+    String mConfigPath;           // where LoadSettings read them; empty: never stored
+    String mHardwareResultsPath;  // empty: device failures are not recorded
+    bool mSafeModeRecorded = false;
     int32_t mRefreshRate = 60;
     Window* mWindow = nullptr;
     bool mReady = false;

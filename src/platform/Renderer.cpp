@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "core/Log.h"
 #include "platform/SdlWindow.h"
@@ -124,6 +125,8 @@ std::string Renderer::DeviceDescription() const {
     return info.name;
 }
 
+Renderer::TextureFailure Renderer::TakeTextureFailure() { return mTextureFailure.exchange(TextureFailure::None); }
+
 void Renderer::BeginFrame() {
     mTextureSwaps = 0;
     mLastTexture = nullptr;
@@ -186,6 +189,13 @@ void* Renderer::DeviceTexture(RenderTexture& texture, int layer) {
                                               texture.mWidth, texture.mHeight);
         if (!made) {
             Log::Line("CreateTexture Error: %s", SDL_GetError());
+            // SDL says "Out of memory" for every failed allocation.
+            bool outOfMemory = std::strstr(SDL_GetError(), "memory") != nullptr;
+            if (!outOfMemory) {
+                mTextureFailure = TextureFailure::Device;
+            } else if (mTextureFailure == TextureFailure::None) {
+                mTextureFailure = TextureFailure::OutOfMemory;
+            }
             texture.mDevice[layer] = nullptr;
             return nullptr;
         }

@@ -8,6 +8,7 @@
 // Main thread only, except where a RenderTexture says otherwise. Close it
 // before the window goes.
 
+#include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -63,6 +64,10 @@ public:
     void Present();
     int32_t TextureSwaps() const { return mTextureSwaps; }
 
+    enum class TextureFailure { None, OutOfMemory, Device };
+    // The worst texture creation failure since the last call, then None.
+    TextureFailure TakeTextureFailure();
+
     // Logical rectangle outside which nothing is drawn; width <= 0 hides everything.
     void SetClip(int32_t x, int32_t y, int32_t width, int32_t height);
     void ClearClip();
@@ -90,13 +95,14 @@ private:
 
     RendererSettings mSettings;
     bool mOpen = false;
-    bool mSoftware = false;      // drawing with mRasterizer
+    bool mSoftware = false;  // drawing with mRasterizer
     SoftwareRasterizer mRasterizer;
     void* mRenderer = nullptr;  // SDL_Renderer of the window
     void* mTarget = nullptr;    // SDL_Texture holding the frame for the window
     void* mWindow = nullptr;    // SDL_Window
     uint32_t mGeneration = 1;   // device textures from another generation are stale
     int32_t mTextureSwaps = 0;
+    std::atomic<TextureFailure> mTextureFailure{TextureFailure::None};
     const RenderTexture* mLastTexture = nullptr;  // compared only, never followed
 
     std::mutex mTexturesLock;  // guards the two sets below; textures come and go on any thread

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "data/DisplaySettings.h"
+#include "data/HardwareTestResults.h"
 #include "media/Graphics.h"
 #include "media/Image.h"
 #include "media/Sprite.h"
@@ -11,6 +13,7 @@
 #include "media/TextureAtlas.h"
 #include "platform/Renderer.h"
 #include "platform/Window.h"
+#include "support/TempDir.h"
 #include "support/TestPictures.h"
 
 namespace {
@@ -242,4 +245,27 @@ TEST_F(DrawingTest, SourceRunningPastThePageDrawsWhatThePageHas) {
     Sprite beyond(page, Rect{8, 0, 2, 2});  // nothing of the page left: nothing to draw
     beyond.Draw(60, 60);
     EXPECT_EQ(At(60, 60), kBlack);
+}
+
+TEST(WindowDrawing, AFailingAcceleratedDeviceFallsBackAndIsRecordedForTheCard) {
+    // The dummy video driver has no accelerated renderer.
+    TempDir folder;
+    DisplaySettings::Environment environment;
+    environment.configPath = String(folder.File("config.cfg").c_str());
+    environment.hardwareResultsPath =
+        String(folder.Write("Hardware.registry", "HWTEST::SafeModeRecommended=false\nHWTEST::SafeModeRequired=false\n")
+                   .c_str());
+    ASSERT_FALSE(HardwareTestResults::Read(environment.hardwareResultsPath).safeModeRequired);
+    environment.switches.hardware = true;
+    environment.verdict.safeModeRecommended = environment.verdict.safeModeRequired = false;
+    Graphics& graphics = GetGraphics();
+    graphics.LoadSettings(environment);
+    ASSERT_FALSE(graphics.IsSafeMode());
+    Window window;
+    ASSERT_TRUE(window.Create("test", 0, 0, 256, 256));
+    ASSERT_TRUE(graphics.Initialize(&window));
+    EXPECT_TRUE(graphics.IsSafeMode());
+    EXPECT_TRUE(graphics.IsSafeModeRequired());
+    EXPECT_TRUE(HardwareTestResults::Read(environment.hardwareResultsPath).safeModeRequired);
+    graphics.Shutdown();
 }
