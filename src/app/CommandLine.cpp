@@ -34,7 +34,7 @@ const Switch kSwitches[] = {
      [](LaunchOptions& o, const String&) { return o.headless = true; }},
     {"--ui-demo", nullptr, "a check scene of buttons and edit boxes instead of the game",
      [](LaunchOptions& o, const String&) { return o.uiDemo = true; }},
-    {"--fast", nullptr, "virtual clock: one update step per loop tick, nothing sleeps",
+    {"--fast", nullptr, "virtual clock, one update step per loop tick; headless without --screenshot: no drawing",
      [](LaunchOptions& o, const String&) { return o.fast = true; }},
     {"--ticks", "N", "quit after N update steps and print the step and draw counts",
      [](LaunchOptions& o, const String& v) {
@@ -79,8 +79,7 @@ const Switch kSwitches[] = {
      [](LaunchOptions& o, const String&) { return o.autoplay = true; }},
     {"--version", nullptr, "print the version and exit",
      [](LaunchOptions& o, const String&) { return o.showVersion = true; }},
-    {"--help", nullptr, "print this text and exit",
-     [](LaunchOptions& o, const String&) { return o.showHelp = true; }},
+    {"--help", nullptr, "print this text and exit", [](LaunchOptions& o, const String&) { return o.showHelp = true; }},
     {"--track-demo", nullptr, "developer scene: ball chains rolling on the Blue board's two paths",
      [](LaunchOptions& o, const String&) { return o.trackDemo = true; }},
     {"-crash", nullptr, "fault at start to test the crash report",

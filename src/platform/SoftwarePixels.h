@@ -59,17 +59,19 @@ inline uint32_t Mix(uint32_t a, uint32_t b, uint32_t c, uint32_t d, uint32_t fx,
 }
 
 // count texels blended over out unchanged in colour: runs of four opaque
-// texels are copied whole, as backgrounds are mostly opaque.
+// texels are copied whole and runs of four clear ones skipped, as
+// backgrounds are mostly opaque and frames round the screen mostly clear.
 inline void CopyOver(uint32_t* out, const uint32_t* in, int32_t count) {
-    const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+    const __m128i alphas = _mm_set1_epi32(static_cast<int>(0xFF000000u));
     int32_t i = 0;
     for (; i + 4 <= count; i += 4) {
         __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
-        if (_mm_movemask_epi8(_mm_cmpeq_epi32(_mm_and_si128(four, opaque), opaque)) == 0xFFFF) {
+        __m128i alpha = _mm_and_si128(four, alphas);
+        if (_mm_movemask_epi8(_mm_cmpeq_epi32(alpha, alphas)) == 0xFFFF) {
             _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), four);
-            continue;
+        } else if (_mm_movemask_epi8(_mm_cmpeq_epi32(alpha, _mm_setzero_si128())) != 0xFFFF) {
+            for (int32_t k = i; k < i + 4; ++k) out[k] = Blend(out[k], in[k] & 0x00FFFFFFu, in[k] >> 24);
         }
-        for (int32_t k = i; k < i + 4; ++k) out[k] = Blend(out[k], in[k] & 0x00FFFFFFu, in[k] >> 24);
     }
     for (; i < count; ++i) out[i] = Blend(out[i], in[i] & 0x00FFFFFFu, in[i] >> 24);
 }

@@ -9,6 +9,7 @@
 
 #include "app/App.h"
 #include "platform/Clock.h"
+#include "platform/MessageBox.h"
 #include "platform/QuitSignals.h"
 
 namespace {
@@ -100,6 +101,30 @@ TEST_F(AppLoopTest, TickLimitQuitsAfterDrawingTheLastFrame) {
     EXPECT_EQ(app.trace.back(), 'D');
 }
 
+TEST_F(AppLoopTest, UnseenFastRunsDrawOnlyTheLastFrame) {
+    // Headless on the virtual clock: updates run back to back, and only the
+    // frame a tick limit ends on is drawn. A screenshot brings the draws back.
+    SetHeadless(true);
+    for (bool screenshot : {false, true}) {
+        RecordingApp app;
+        app.mInstance.fast = true;
+        app.mInstance.ticks = 300;
+        if (screenshot) app.mInstance.screenshotFile = "shot.bmp";
+        app.ResetTiming();
+        while (!app.mQuit) {
+            clock.Advance(static_cast<uint32_t>(app.mUpdateInterval));
+            app.Tick();
+        }
+        EXPECT_EQ(app.mUpdateCount, 300);
+        if (screenshot) {
+            EXPECT_LE(LongestBatch(app.trace), 9u);
+        } else {
+            EXPECT_EQ(app.trace, std::string(300, 'U') + "D");
+        }
+    }
+    SetHeadless(false);
+}
+
 // A loader that works until the test lets it finish, counting the loop's
 // pauses after Quit.
 class SlowLoaderApp : public App {
@@ -139,8 +164,8 @@ TEST(AppLoaderTest, LoopKeepsTickingAfterQuitUntilTheLoaderReturns) {
         EXPECT_TRUE(app.mQuit);
         EXPECT_FALSE(app.mLoading);
         EXPECT_GE(clock.sleepsAfterQuit, 50);
-        EXPECT_EQ(app.mUpdateCount, 20);   // nothing is updated after Quit
-        EXPECT_FALSE(app.completed);       // nor completed
+        EXPECT_EQ(app.mUpdateCount, 20);  // nothing is updated after Quit
+        EXPECT_FALSE(app.completed);      // nor completed
     }
     SetClock(nullptr);
 }
