@@ -19,7 +19,7 @@ constexpr float kLivesCentreX = 774, kLivesTop = 550;
 constexpr float kScreenWidth = 800, kScreenHeight = 600;
 constexpr float kCentreX = 400, kCentreY = 300;
 constexpr float kDimStep = 0.005f, kDimMost = 0.35f;  // opacity per update step, and its limit
-constexpr int32_t kMenuButtonFrames = 3;  // normal, highlighted, pressed
+constexpr int32_t kMenuButtonFrames = 3;              // normal, highlighted, pressed
 }  // namespace
 
 StandInHud::StandInHud(const GameStandIn& game, const Board& board, BoardMediaStore& media)

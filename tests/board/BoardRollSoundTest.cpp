@@ -1,8 +1,6 @@
 // The rolling chains' loop: it plays while any piece of chain moves, at a
 // volume and rate that follow the fastest piece, and falls silent when play
 // stops and when the board goes.
-#include <cmath>
-
 #include "BoardTestSupport.h"
 #include "media/Audio.h"
 #include "media/SoundInstance.h"
@@ -13,8 +11,8 @@
 
 namespace {
 
-constexpr int32_t kRate = 44100;           // Hz of the test loop
-constexpr int16_t kLoopLevel = 8000;       // a steady level: any output means the loop is heard
+constexpr int32_t kRate = 44100;      // Hz of the test loop
+constexpr int16_t kLoopLevel = 8000;  // a steady level: any output means the loop is heard
 constexpr int32_t kLoopFrames = 441;
 
 // The process's audio service without a sound card, over a data root whose
@@ -33,10 +31,12 @@ protected:
         GetAudio().Shutdown();
     }
 
-    // The loop the board plays: the one voice besides the service's beep.
+    // Whether the mixer gives out anything over two lengths of the loop (the
+    // service's own beep stays quiet).
     bool Heard() {
-        std::vector<int16_t> out(2 * kLoopFrames * 2);
-        GetAudio().GetMixer().Render(out.data(), kLoopFrames * 2);
+        constexpr int32_t kFrames = 2 * kLoopFrames;
+        std::vector<int16_t> out(2 * kFrames);  // stereo
+        GetAudio().GetMixer().Render(out.data(), kFrames);
         for (int16_t sample : out)
             if (sample != 0) return true;
         return false;
@@ -50,7 +50,6 @@ protected:
 
     TempDir data;
 };
-
 
 TEST_F(BoardRollSoundTest, TheLoopFollowsTheFastestPieceOfChain) {
     Build();
