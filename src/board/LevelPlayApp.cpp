@@ -65,8 +65,7 @@ void LevelPlayApp::Quit() {
 
 String LevelPlayApp::ReportLine() const {
     const char* outcome = game->won ? "won" : board->gameOver ? "lost" : "running";
-    return String::Format(
-        "level=%s world=%d style=%s outcome=%s ticks=%d score=%d popped=%d shots=%d swaps=%d lives=%d",
-        mInstance.level.c_str(), mInstance.world, CommandLine::StyleName(mInstance.playStyle), outcome, ticks,
-        game->score, game->popped, game->launched, game->swaps, game->lives);
+    return String::Format("level=%s world=%d style=%s outcome=%s ticks=%d score=%d popped=%d shots=%d lives=%d",
+                          mInstance.level.c_str(), mInstance.world, CommandLine::StyleName(mInstance.playStyle),
+                          outcome, ticks, game->score, game->popped, game->launched, game->lives);
 }

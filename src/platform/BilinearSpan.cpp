@@ -9,15 +9,30 @@ using namespace SoftwarePixels;
 
 // Every kernel samples the 2 x 2 texels right and below a texel position
 // with 16-bit lanes: the vertical mix first, each lane at most 255 * 256,
-// then the horizontal one, the tint (each channel + 1), and the blend. The
-// alpha lane is blended as an opaque source with the same weight as the
-// colour, which is "over" for the destination's alpha; so every width gives
-// the very same pixels.
+// then the horizontal one, the tint, and the blend. The alpha lane is
+// blended as an opaque source with the same weight as the colour, which is
+// "over" for the destination's alpha; so every width gives the very same
+// pixels.
 
-__m128i TintLanes(RenderColour c) {
-    return _mm_set_epi16(static_cast<short>(c.a + 1), static_cast<short>(c.r + 1), static_cast<short>(c.g + 1),
-                         static_cast<short>(c.b + 1), static_cast<short>(c.a + 1), static_cast<short>(c.r + 1),
-                         static_cast<short>(c.g + 1), static_cast<short>(c.b + 1));
+// The tint as lanes b g r a, twice: the sample times `scale` over 256, plus
+// `add`. A tint scales every channel by the colour (each + 1); a silhouette
+// keeps only the alpha, scaled, and takes the colour itself.
+struct Tint {
+    __m128i scale, add;
+};
+
+Tint TintOf(RenderColour c, bool silhouette) {
+    auto lanes = [](int b, int g, int r, int a) {
+        return _mm_set_epi16(static_cast<short>(a), static_cast<short>(r), static_cast<short>(g), static_cast<short>(b),
+                             static_cast<short>(a), static_cast<short>(r), static_cast<short>(g),
+                             static_cast<short>(b));
+    };
+    if (silhouette) return Tint{lanes(0, 0, 0, c.a + 1), lanes(c.b, c.g, c.r, 0)};
+    return Tint{lanes(c.b + 1, c.g + 1, c.r + 1, c.a + 1), _mm_setzero_si128()};
+}
+
+inline __m128i Tinted(__m128i texel, const Tint& tint) {
+    return _mm_add_epi16(_mm_srli_epi16(_mm_mullo_epi16(texel, tint.scale), 8), tint.add);
 }
 
 // a + (b - a) * w / 256 rounded down, for bytes a and b and twice the
@@ -46,7 +61,7 @@ inline uint32_t Fraction(int64_t position) { return static_cast<uint32_t>(positi
 inline int32_t Whole(int64_t position) { return static_cast<int32_t>(position >> 16); }
 
 // Two pixels whose texel squares start at p0 and p1.
-inline void ShadePair(const uint32_t* p0, const uint32_t* p1, int32_t pitch, __m128i fx, __m128i fy, __m128i tint,
+inline void ShadePair(const uint32_t* p0, const uint32_t* p1, int32_t pitch, __m128i fx, __m128i fy, const Tint& tint,
                       uint32_t* out) {
     const __m128i zero = _mm_setzero_si128();
     __m128i top0 = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p0));
@@ -58,7 +73,7 @@ inline void ShadePair(const uint32_t* p0, const uint32_t* p1, int32_t pitch, __m
     __m128i column0 = Lerp(_mm_unpacklo_epi8(top0, zero), _mm_unpacklo_epi8(low0, zero), _mm_unpacklo_epi64(fy, fy));
     __m128i column1 = Lerp(_mm_unpacklo_epi8(top1, zero), _mm_unpacklo_epi8(low1, zero), _mm_unpackhi_epi64(fy, fy));
     __m128i texel = Lerp(_mm_unpacklo_epi64(column0, column1), _mm_unpackhi_epi64(column0, column1), fx);
-    __m128i src = _mm_srli_epi16(_mm_mullo_epi16(texel, tint), 8);
+    __m128i src = Tinted(texel, tint);
     __m128i dst = _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(out)), zero);
     _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm_packus_epi16(BlendLanes(src, dst), zero));
 }
@@ -70,7 +85,7 @@ bool Inside(const BilinearSpan& span, int32_t tx, int32_t ty) {
 
 // Pixel i of the span, whatever its position: texels beyond an edge are the
 // edge's.
-void ShadeOne(const BilinearSpan& span, int32_t i, __m128i tint) {
+void ShadeOne(const BilinearSpan& span, int32_t i, const Tint& tint) {
     int64_t u = span.u + span.stepU * i, v = span.v + span.stepV * i;
     int32_t tx = Whole(u), ty = Whole(v);
     uint32_t* out = span.out + i;
@@ -85,7 +100,7 @@ void ShadeOne(const BilinearSpan& span, int32_t i, __m128i tint) {
     }
     auto at = [&](int32_t x, int32_t y) { return Texel(span.texels, span.width, span.height, x, y); };
     *out = Shade(*out, Mix(at(tx, ty), at(tx + 1, ty), at(tx, ty + 1), at(tx + 1, ty + 1), Fraction(u), Fraction(v)),
-                 span.colour, false);
+                 span.colour, span.silhouette);
 }
 
 // The four-pixel kernel and its helpers are built for AVX2 alone and run
@@ -114,7 +129,7 @@ AVX2_KERNEL inline __m256i TexelPairs(const uint32_t* texels, const int32_t inde
 
 // Four pixels starting at pixel i, at texel positions u and v, when all their
 // texel squares lie inside the texture; false (nothing drawn) otherwise.
-AVX2_KERNEL bool ShadeFour(const BilinearSpan& span, int32_t i, __m128i u, __m128i v, __m128i tint) {
+AVX2_KERNEL bool ShadeFour(const BilinearSpan& span, int32_t i, __m128i u, __m128i v, const Tint& tint) {
     __m128i tx = _mm_srai_epi32(u, 16), ty = _mm_srai_epi32(v, 16);
     const __m128i below = _mm_set1_epi32(-1);
     __m128i inside =
@@ -136,7 +151,9 @@ AVX2_KERNEL bool ShadeFour(const BilinearSpan& span, int32_t i, __m128i u, __m12
     __m256i column13 =
         Lerp(_mm256_unpackhi_epi8(top, zero), _mm256_unpackhi_epi8(low, zero), _mm256_unpackhi_epi64(fy, fy));
     __m256i texel = Lerp(_mm256_unpacklo_epi64(column02, column13), _mm256_unpackhi_epi64(column02, column13), fx);
-    __m256i src = _mm256_srli_epi16(_mm256_mullo_epi16(texel, _mm256_broadcastsi128_si256(tint)), 8);
+    __m256i src =
+        _mm256_add_epi16(_mm256_srli_epi16(_mm256_mullo_epi16(texel, _mm256_broadcastsi128_si256(tint.scale)), 8),
+                         _mm256_broadcastsi128_si256(tint.add));
     __m256i alpha = _mm256_shufflehi_epi16(_mm256_shufflelo_epi16(src, 0xFF), 0xFF);
     __m256i weight = _mm256_add_epi16(alpha, _mm256_srli_epi16(alpha, 7));
     src = _mm256_or_si256(src, _mm256_set1_epi64x(int64_t{255} << 48));
@@ -150,12 +167,12 @@ AVX2_KERNEL bool ShadeFour(const BilinearSpan& span, int32_t i, __m128i u, __m12
 }  // namespace
 
 void DrawBilinearSpanOneByOne(const BilinearSpan& span) {
-    __m128i tint = TintLanes(span.colour);
+    const Tint tint = TintOf(span.colour, span.silhouette);
     for (int32_t i = 0; i < span.count; ++i) ShadeOne(span, i, tint);
 }
 
 void DrawBilinearSpanInPairs(const BilinearSpan& span) {
-    __m128i tint = TintLanes(span.colour);
+    const Tint tint = TintOf(span.colour, span.silhouette);
     int32_t i = 0;
     for (; i + 1 < span.count; i += 2) {
         int64_t u0 = span.u + span.stepU * i, v0 = span.v + span.stepV * i;
@@ -173,7 +190,7 @@ void DrawBilinearSpanInPairs(const BilinearSpan& span) {
 }
 
 AVX2_KERNEL void DrawBilinearSpanInFours(const BilinearSpan& span) {
-    __m128i tint = TintLanes(span.colour);
+    const Tint tint = TintOf(span.colour, span.silhouette);
     // Positions fit 32 bits (see BilinearSpan).
     const __m128i steps = _mm_set_epi32(3, 2, 1, 0);
     __m128i u = _mm_add_epi32(_mm_set1_epi32(static_cast<int>(span.u)),

@@ -17,6 +17,7 @@ struct BilinearSpan {
     int64_t u = 0, v = 0;
     int64_t stepU = 0, stepV = 0;
     RenderColour colour;
+    bool silhouette = false;  // the colour alone with the texels' alpha; else texels tinted by it
     uint32_t* out = nullptr;  // the frame pixel of the first sample
     int32_t count = 0;
 };

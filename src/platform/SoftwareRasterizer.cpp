@@ -165,20 +165,14 @@ void SoftwareRasterizer::DrawQuad(const Source& source, const RenderVertex corne
         int64_t fu = fixed(corners[0].u + span.s * uS + span.t * uT - centre);
         int64_t fv = fixed(corners[0].v + span.s * vS + span.t * vT - centre);
         uint32_t* out = &mPixels[static_cast<size_t>(span.y) * mWidth];
-        if (linear && !silhouette) {
+        if (linear) {
             DrawBilinearSpan(BilinearSpan{source.pixels, source.width, source.height, fu, fv, stepU, stepV, colour,
-                                          out + span.left, span.right - span.left});
+                                          silhouette, out + span.left, span.right - span.left});
             return;
         }
-        for (int32_t x = span.left; x < span.right; ++x, fu += stepU, fv += stepV) {
-            int32_t tx = static_cast<int32_t>(fu >> 16), ty = static_cast<int32_t>(fv >> 16);
-            uint32_t texel = Texel(source, tx, ty);
-            if (linear) {
-                texel = Mix(texel, Texel(source, tx + 1, ty), Texel(source, tx, ty + 1), Texel(source, tx + 1, ty + 1),
-                            static_cast<uint32_t>(fu >> 8) & 0xFF, static_cast<uint32_t>(fv >> 8) & 0xFF);
-            }
-            out[x] = Shade(out[x], texel, colour, silhouette);
-        }
+        for (int32_t x = span.left; x < span.right; ++x, fu += stepU, fv += stepV)
+            out[x] = Shade(out[x], Texel(source, static_cast<int32_t>(fu >> 16), static_cast<int32_t>(fv >> 16)),
+                           colour, silhouette);
     });
 }
 
