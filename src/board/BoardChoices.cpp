@@ -25,7 +25,6 @@ constexpr int32_t kFewBalls = 10;      // fewer: no Slow or Back
 constexpr int32_t kCoinTwiceBelow = 5;
 constexpr int32_t kPowerTwiceFrom = 16;
 constexpr int32_t kDropsNeedMoreThan = 3;  // balls, once the waves are over
-constexpr int32_t kCoinKinds = 6;
 constexpr float kCatchReachSq = 4900;  // pixels squared added to the item's own reach
 
 bool IsBallColour(int32_t colour) { return colour >= 0 && colour < kColours; }
@@ -139,7 +138,7 @@ std::vector<BonusKind> Board::BonusCandidates() const {
 }
 
 Bonus* Board::MakeCoin() {
-    coinKind = (coinKind + 1) % kCoinKinds;
+    coinKind = (coinKind + 1) % Bonus::kCoinKinds;
     return Bonus::Create(static_cast<int32_t>(BonusKind::Coin), media ? &media->effects : nullptr, coinKind);
 }
 

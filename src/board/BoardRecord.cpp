@@ -1,6 +1,5 @@
 // The board's record in the saved journey: its state, then each track, the
 // balls in flight, the eaters and the falling bonus items.
-#include <cmath>
 #include <memory>
 
 #include "board/Board.h"
@@ -11,12 +10,12 @@
 #include "track/Eater.h"
 #include "track/FireBall.h"
 #include "track/Plimb.h"
+#include "track/RecordLimits.h"
 #include "track/Track.h"
 
 namespace {
 // Kinds of balls in flight in the record.
 constexpr int32_t kPlainShot = 0, kBombShot = 1, kFireShot = 2;
-constexpr int32_t kCoinKinds = 6;
 
 int32_t ShotKind(const Plimb& shot) {
     if (shot.isBomb) return kBombShot;
@@ -56,15 +55,27 @@ void Board::Save(IOBuffer& out) const {
 }
 
 bool Board::Load(IOBuffer& in) {
+    using namespace RecordLimits;
+    // The screen shakes by 20 pixels at most; the bomb's blast ends at 200.
+    constexpr Bounds<float> kShake{0, 10000};
+    constexpr Bounds<float> kBlastRadius{0, 10000};
+    constexpr Bounds<float> kPoint = Either(kCoordinate);
+    constexpr Bounds<float> kFloatRanges[] = {kUnit, kUnit, kUnit, kUnit, kUnit, kUnit, Either(kAngle), kShake,
+                                             kBlastRadius, kPoint, kPoint, kPoint, kPoint};
+    // A flash lasts at least one tick: it divides by its length. The grants
+    // hold a positive amount while a special ball waits for the launcher.
+    constexpr Bounds<int32_t> kFlashLength{1, kTicks.high};
+    constexpr Bounds<int32_t> kAny{INT32_MIN, INT32_MAX};
+    constexpr Bounds<int32_t> kIntRanges[] = {kCount, kTicks, kTicks, kTicks, kTicks, kTicks, kCount, kCount,
+                                             kTicks, kTicks, kTicks, kAny, kTicks, kFlashLength, kCount,
+                                             kBallColourOrNone, kBallColour};
     float floats[13];
     for (float& value : floats) value = in.ReadFloat();
     int32_t ints[17];
     for (int32_t& value : ints) value = in.ReadInt();
     bool flags[16];
     for (bool& flag : flags) flag = in.ReadBool();
-    if (in.HasError()) return false;
-    for (float value : floats)
-        if (!std::isfinite(value)) return false;
+    if (in.HasError() || !AllInBounds<float>(floats, kFloatRanges) || !AllInBounds<int32_t>(ints, kIntRanges)) return false;
     if (in.ReadInt() != TrackCount() || in.HasError()) return false;
 
     flashColour = Colour{floats[0], floats[1], floats[2], floats[3]};
@@ -87,7 +98,7 @@ bool Board::Load(IOBuffer& in) {
     completeCountdown = ints[9];
     endDelay = ints[10];
     flashLeft = ints[12];
-    flashDuration = ints[13] > 0 ? ints[13] : 1;  // the flash divides by it
+    flashDuration = ints[13];
     dangerRepeats = ints[14];
     dangerColour = ints[15];
     fallbackColour = ints[16];
@@ -127,7 +138,7 @@ bool Board::Load(IOBuffer& in) {
         else
             return false;
         int32_t gapLeft = -1, gapRight = -1;
-        if (!shot->LoadRecord(in, gapLeft, gapRight)) return false;
+        if (!shot->LoadRecord(in, 0, gapLeft, gapRight) || shot->isRobot) return false;
         shot->track = nullptr;
         shot->gapLeft = shot->gapRight = nullptr;
         loadedShots.push_back(std::move(shot));
@@ -144,7 +155,7 @@ bool Board::Load(IOBuffer& in) {
     int32_t nextCoin = coinKind;
     for (int32_t i = 0; i < itemCount; ++i) {
         int32_t kind = in.ReadInt();
-        if (kind == static_cast<int32_t>(BonusKind::Coin)) nextCoin = (nextCoin + 1) % kCoinKinds;
+        if (kind == static_cast<int32_t>(BonusKind::Coin)) nextCoin = (nextCoin + 1) % Bonus::kCoinKinds;
         std::unique_ptr<Bonus> item(Bonus::Create(kind, images, nextCoin));
         if (in.HasError() || !item || !item->Load(in)) return false;
         loadedItems.push_back(std::move(item));

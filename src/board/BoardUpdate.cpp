@@ -240,7 +240,11 @@ void Board::UpdateEndAndColours() {
     } else if (needColourCheck && shots.empty()) {
         CheckLauncherColours();
     }
-    if (completing && !complete && --completeCountdown <= 0) complete = true;
+    // The countdown stops at 0, where the level is complete.
+    if (completing && !complete) {
+        if (completeCountdown > 0) --completeCountdown;
+        complete = completeCountdown == 0;
+    }
 }
 
 void Board::CheckLauncherColours() {

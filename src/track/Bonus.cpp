@@ -13,6 +13,7 @@
 #include "track/Bonus_Slow.h"
 #include "track/EffectHost.h"
 #include "track/EffectImages.h"
+#include "track/RecordLimits.h"
 #include "track/ScoreRule.h"
 
 namespace {
@@ -25,7 +26,30 @@ constexpr float kMissedBelowY = 700;        // pixels
 // Frame of the bonus item strip per kind (the coin has a strip of its own).
 constexpr int32_t kItemFrames[Bonus::kKindCount] = {0, 0, 1, 3, 2, 4};
 
-bool Finite(float value) { return std::isfinite(value); }
+using RecordLimits::Either;
+using RecordLimits::Bounds;
+// What the game gives an item, with room to spare: it spins 4 degrees a tick
+// at most, grows by 0.001 a tick from 1, is 10 pixels across and falls
+// by at most 0.1 pixels per tick more each tick.
+constexpr Bounds<float> kSpin = Either(360);       // degrees per tick
+constexpr Bounds<float> kGrowth = Either(1);       // scale per tick
+constexpr Bounds<float> kRadius{0, 1000};          // pixels
+constexpr Bounds<int32_t> kFrames{0, Bonus::kCoinKinds - 1};  // a coin's look; 0 for the rest
+constexpr Bounds<float> kFloatRanges[] = {Either(RecordLimits::kAngle),
+                                         kSpin,
+                                         RecordLimits::kScale,
+                                         kGrowth,
+                                         kRadius,
+                                         Either(RecordLimits::kSpeed),
+                                         Either(RecordLimits::kSpeed),
+                                         Either(RecordLimits::kSpeedChange),
+                                         Either(RecordLimits::kSpeedChange),
+                                         Either(RecordLimits::kCoordinate),
+                                         Either(RecordLimits::kCoordinate)};
+
+bool MotionInBounds(std::span<const float> values) {
+    return RecordLimits::AllInBounds<float>(values, kFloatRanges);
+}
 }  // namespace
 
 Bonus::Bonus(BonusKind itemKind, const EffectImages* images) : kind(itemKind) {
@@ -66,7 +90,7 @@ void Bonus::Update() {
     if (position.x + r > kScreenWidth && velocity.x > 0) velocity.x = -std::fabs(velocity.x) * kWallBounce;
 
     if (velocity.y > kDecayAboveSpeed) acceleration.y *= kAccelerationDecay;
-    if (position.y > kMissedBelowY) Kill();
+    if (position.y > kMissedBelowY || !MotionInBounds(RecordFloats())) Kill();
 }
 
 void Bonus::Draw() {
@@ -91,28 +115,21 @@ void Bonus::ApplyCatch(EffectHost& host) const {
     }
 }
 
+std::array<float, Bonus::kRecordFloats> Bonus::RecordFloats() const {
+    return {angle, spin, scale, growth, radius, velocity.x, velocity.y, acceleration.x, acceleration.y, position.x,
+            position.y};
+}
+
 void Bonus::Save(IOBuffer& out) const {
     out.WriteInt(frame);
-    out.WriteFloat(angle);
-    out.WriteFloat(spin);
-    out.WriteFloat(scale);
-    out.WriteFloat(growth);
-    out.WriteFloat(radius);
-    out.WriteFloat(velocity.x);
-    out.WriteFloat(velocity.y);
-    out.WriteFloat(acceleration.x);
-    out.WriteFloat(acceleration.y);
-    out.WriteFloat(position.x);
-    out.WriteFloat(position.y);
+    for (float value : RecordFloats()) out.WriteFloat(value);
 }
 
 bool Bonus::Load(IOBuffer& in) {
     int32_t readFrame = in.ReadInt();
-    float values[11];
+    std::array<float, kRecordFloats> values;
     for (float& value : values) value = in.ReadFloat();
-    if (in.HasError()) return false;
-    for (float value : values)
-        if (!Finite(value)) return false;
+    if (in.HasError() || !RecordLimits::InBounds(readFrame, kFrames) || !MotionInBounds(values)) return false;
     frame = readFrame;
     angle = values[0];
     spin = values[1];

@@ -3,6 +3,8 @@
 // with the launcher. One class for the physics, drawing and record; the kinds
 // (Bonus_Coin ... Bonus_Aim) differ only in construction.
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "core/Object.h"
@@ -19,6 +21,8 @@ enum class BonusKind : int32_t { Coin = 0, Fire = 1, Bomb = 2, Slow = 3, Back = 
 class Bonus : public Object {
 public:
     static constexpr int32_t kKindCount = 6;
+    // Coins come in this many looks, frames of the coin strip.
+    static constexpr int32_t kCoinKinds = 6;
     // Catch effects.
     static constexpr int32_t kCoinPoints = 250;
     static constexpr int32_t kFireGrant = 1000;
@@ -33,6 +37,9 @@ public:
     // for a kind outside 0 .. 5. For the board's drops and saved games.
     static Bonus* Create(int32_t kind, const EffectImages* images, int32_t coinKind);
 
+    // Moves, spins and grows the item; it is gone once it falls below the
+    // field, or once its motion has left everything the game could give it
+    // (it could never come back to be caught, nor its record load again).
     void Update() override;
     void Draw() override;
 
@@ -41,7 +48,8 @@ public:
     void ApplyCatch(EffectHost& host) const;
 
     void Save(IOBuffer& out) const;
-    // False on a short or damaged record; the item is then unchanged.
+    // False on a short record or one with a value outside what the game
+    // gives an item; the item is then unchanged.
     bool Load(IOBuffer& in);
 
     // The collision radius at the current scale.
@@ -60,4 +68,9 @@ public:
     Vec2 position{400, 300};
     float radius = 10;       // pixels before scaling
     BonusKind kind = BonusKind::Coin;
+
+private:
+    static constexpr std::size_t kRecordFloats = 11;
+    // The floats of the record, in record order.
+    std::array<float, kRecordFloats> RecordFloats() const;
 };

@@ -1,7 +1,6 @@
 #include "track/Launcher.h"
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 #include "core/IOBuffer.h"
@@ -9,6 +8,7 @@
 #include "media/Sprite.h"
 #include "track/LauncherHost.h"
 #include "track/Plimb.h"
+#include "track/RecordLimits.h"
 #include "track/TrackHost.h"
 
 namespace {
@@ -39,6 +39,13 @@ constexpr float kLightOffsetX = 65.0f;
 constexpr float kLightOffsetY = 10.0f;
 // A saved reload count beyond this is damage, not a reload.
 constexpr int32_t kMaxReloadTick = 1000;
+// The launcher rests at the bottom of the screen and follows the pointer
+// across it, pixels either way; its balls sit up to 44 pixels along the aim.
+constexpr float kLauncherReach = 10000;
+// The recoil kicks 10 pixels and dies away.
+constexpr RecordLimits::Bounds<float> kRecoil{0, 1000};
+// The aim is a direction, each part of it within -1 .. 1.
+constexpr RecordLimits::Bounds<float> kAimPart = RecordLimits::Either(1);
 }  // namespace
 
 Launcher::Launcher(LauncherHost* board) : board(board) {}
@@ -216,10 +223,12 @@ bool Launcher::Load(IOBuffer& in) {
     const int32_t loadedReload = in.ReadInt();
     float floats[5];  // recoil, x, y, aimX, aimY
     for (float& value : floats) value = in.ReadFloat();
-    if (in.HasError() || loadedReload < 0 || loadedReload > kMaxReloadTick) return false;
-    for (float value : floats) {
-        if (!std::isfinite(value)) return false;
-    }
+    constexpr RecordLimits::Bounds<float> kFloatRanges[] = {kRecoil, RecordLimits::Either(kLauncherReach),
+                                                           RecordLimits::Either(kLauncherReach), kAimPart, kAimPart};
+    if (in.HasError() || loadedReload < 0 || loadedReload > kMaxReloadTick ||
+        !RecordLimits::InBounds(loadedFlash, RecordLimits::kTicks) ||
+        !RecordLimits::AllInBounds<float>(floats, kFloatRanges))
+        return false;
     Plimb* balls[2] = {nullptr, nullptr};
     bool ok = true;
     for (Plimb*& ball : balls) {
@@ -233,7 +242,7 @@ bool Launcher::Load(IOBuffer& in) {
             ball = new Plimb(board->BallBoard());
         }
         int32_t gapLeft = 0, gapRight = 0;
-        ok = ball != nullptr && ball->LoadRecord(in, gapLeft, gapRight) && KindOf(ball) == kind;
+        ok = ball != nullptr && ball->LoadRecord(in, 0, gapLeft, gapRight) && !ball->isRobot && KindOf(ball) == kind;
     }
     if (!ok || in.HasError()) {
         delete balls[0];

@@ -8,6 +8,7 @@
 #include "media/Graphics.h"
 #include "media/SpriteStrip.h"
 #include "track/Geometry.h"
+#include "track/RecordLimits.h"
 #include "track/Track.h"
 #include "track/TrackHost.h"
 
@@ -93,7 +94,18 @@ void Plimb::SaveRecord(IOBuffer& out, int32_t gapLeftIndex, int32_t gapRightInde
     out.WriteInt(gapRightIndex);
 }
 
-bool Plimb::LoadRecord(IOBuffer& in, int32_t& gapLeftIndex, int32_t& gapRightIndex) {
+bool Plimb::LoadRecord(IOBuffer& in, float pathLength, int32_t& gapLeftIndex, int32_t& gapRightIndex) {
+    using namespace RecordLimits;
+    // The rolling frame wraps within the strip on a track; a launcher ball
+    // rolls on by a reload's worth of frames now and then.
+    constexpr Bounds<float> kRollFrame = Either(100.0f * kRollFrames);
+    // Opacity per tick: more than the whole range in one tick means nothing.
+    constexpr Bounds<float> kAlphaStep = Either(1);
+    const Bounds<float> path{-kPathMargin, pathLength + kPathMargin};
+    const Bounds<float> floatRanges[] = {
+        Either(kCoordinate), Either(kCoordinate),  // position
+        Either(kCoordinate), Either(kCoordinate), Either(kCoordinate), Either(kCoordinate),  // flight
+        kAlphaStep, path, path, Either(kAngle), kRollFrame, Either(kSpeed), kScale, kUnit};
     float floats[2 + 4 + 8];
     bool flags[10];
     floats[0] = in.ReadFloat();
@@ -103,10 +115,10 @@ bool Plimb::LoadRecord(IOBuffer& in, int32_t& gapLeftIndex, int32_t& gapRightInd
     for (int i = 0; i < 8; ++i) floats[6 + i] = in.ReadFloat();
     int32_t ints[5];
     for (int32_t& value : ints) value = in.ReadInt();
-    if (in.HasError()) return false;
-    for (float value : floats) {
-        if (!std::isfinite(value)) return false;
-    }
+    if (in.HasError() || !AllInBounds<float>(floats, floatRanges)) return false;
+    // angleEase, colour (by kind), gapTimer; the gap indices are the caller's.
+    const Bounds<int32_t> intRanges[] = {kTicks, flags[0] ? kRobotColour : kBallColour, kTicks};
+    if (!AllInBounds<int32_t>(std::span(ints, 3), intRanges)) return false;
     position = {floats[0], floats[1]};
     for (int i = 0; i < 4; ++i) flight[i] = floats[2 + i];
     isRobot = flags[0];

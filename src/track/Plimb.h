@@ -35,10 +35,11 @@ public:
     void Draw() override;
 
     // The ball record of the saved game; gap flanks travel as item indices
-    // (-1 for none). Load answers false on a short record or a value that is
-    // not a number, leaving the ball unchanged.
+    // (-1 for none). Load answers false on a short record or a value outside
+    // what the game gives a ball (distances against a path of `pathLength`
+    // pixels, 0 for a ball off the tracks), leaving the ball unchanged.
     void SaveRecord(IOBuffer& out, int32_t gapLeftIndex, int32_t gapRightIndex) const;
-    bool LoadRecord(IOBuffer& in, int32_t& gapLeftIndex, int32_t& gapRightIndex);
+    bool LoadRecord(IOBuffer& in, float pathLength, int32_t& gapLeftIndex, int32_t& gapRightIndex);
 
     Vec2 position;
     Track* track = nullptr;  // none for launcher balls and flying shots

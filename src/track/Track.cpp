@@ -14,7 +14,6 @@ constexpr float kDangerZone = 400.0f;   // free path below which they crawl
 constexpr float kBrake = 0.0025f;       // speed lost per tick above the target
 constexpr float kAcceleration = 0.075f; // speed gained per tick below the target
 constexpr float kFastZoneShare = 0.75f; // of the length: free path above which chains roll fast
-constexpr int32_t kFirstRobotColour = -100;
 constexpr int32_t kDefaultRobotTrigger = 100000;
 // The path is sampled one point per pixel.
 constexpr float kSampleSpacing = 1.0f;

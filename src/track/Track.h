@@ -31,6 +31,8 @@ public:
     static constexpr int32_t kEndTicksAllowed = 50;
     // EndDistance() while the track holds nothing.
     static constexpr float kNoEndDistance = 100000.0f;
+    // Robots carry negative colours, one lower per wave; they never match.
+    static constexpr int32_t kFirstRobotColour = -100;
 
     // An empty track taking its ball metrics from the board; board must
     // outlive it.

@@ -3,12 +3,13 @@
 // in segments. The loader treats the record as hostile: every count is
 // bounded, every index checked, and nothing changes unless all of it reads.
 #include <algorithm>
-#include <cmath>
+#include <limits>
 #include <memory>
 
 #include "core/IOBuffer.h"
 #include "track/Plimb.h"
 #include "track/Pusher.h"
+#include "track/RecordLimits.h"
 #include "track/Track.h"
 #include "track/TrackHost.h"
 
@@ -46,18 +47,32 @@ void WriteWave(IOBuffer& out, const WaveSpec& wave) {
 
 // Target track and robot trigger are not stored: a loaded wave has the defaults.
 bool ReadWave(IOBuffer& in, WaveSpec& wave) {
-    wave.count = in.ReadInt();
-    wave.types = in.ReadInt();
-    wave.delayTicks = in.ReadInt();
-    wave.maxSameTypeChain = in.ReadInt();
-    float* speeds[] = {&wave.speed, &wave.speedInitial, &wave.speedFast, &wave.speedSlow, &wave.delayDist,
-                       &wave.sameTypeProbability};
-    for (float* value : speeds) {
-        *value = in.ReadFloat();
-        if (!std::isfinite(*value)) return false;
-    }
+    using namespace RecordLimits;
+    // Level files keep the delay within 0.15 .. 0.85 of the path; a chance
+    // above 1 means always.
+    constexpr Bounds<float> kDelayShare = kUnit;
+    constexpr Bounds<float> kChance{0, 100};
+    constexpr Bounds<float> kFloatRanges[] = {Either(kSpeed), Either(kSpeed), Either(kSpeed), Either(kSpeed),
+                                             kDelayShare, kChance};
+    constexpr Bounds<int32_t> kIntRanges[] = {{0, Track::kMaxItems}, {0, kBallColours}, kTicks, {0, Track::kMaxItems}};
+    int32_t ints[4];
+    for (int32_t& value : ints) value = in.ReadInt();
+    float floats[6];
+    for (float& value : floats) value = in.ReadFloat();
     wave.repeat = in.ReadBool();
-    return !in.HasError() && wave.count >= 0 && wave.count <= Track::kMaxItems;
+    if (in.HasError() || !AllInBounds<int32_t>(ints, kIntRanges) || !AllInBounds<float>(floats, kFloatRanges))
+        return false;
+    wave.count = ints[0];
+    wave.types = ints[1];
+    wave.delayTicks = ints[2];
+    wave.maxSameTypeChain = ints[3];
+    wave.speed = floats[0];
+    wave.speedInitial = floats[1];
+    wave.speedFast = floats[2];
+    wave.speedSlow = floats[3];
+    wave.delayDist = floats[4];
+    wave.sameTypeProbability = floats[5];
+    return true;
 }
 
 void WriteWaves(IOBuffer& out, const std::vector<std::unique_ptr<WaveSpec>>& waves) {
@@ -170,7 +185,15 @@ void Track::Save(IOBuffer& out) const {
 }
 
 bool Track::Load(IOBuffer& in) {
-    constexpr int32_t kBallColours = 8;
+    using namespace RecordLimits;
+    // Rates at which chains gain and lose speed: the game's are below 0.1.
+    constexpr Bounds<float> kRate = Either(kSpeedChange);
+    constexpr Bounds<int32_t> kNextRobotColour{kRobotColour.low, kFirstRobotColour};
+    constexpr Bounds<int32_t> kAny{INT32_MIN, INT32_MAX};
+    constexpr Bounds<float> kUnused = Either(std::numeric_limits<float>::max());
+    constexpr Bounds<float> kPoint = Either(kCoordinate);
+    const float pathLength = static_cast<float>(length);
+    const Bounds<float> path{-kPathMargin, pathLength + kPathMargin};
     const Vec2 loadedStart = ReadVec(in);
     const Vec2 smallestPoint = ReadVec(in);
     const Vec2 meanPoint = ReadVec(in);
@@ -185,15 +208,16 @@ bool Track::Load(IOBuffer& in) {
     bool flags[10];  // -, lost, -, comboActive, -, behind, arrived, gapOpened, roomMade, wavesStopped
     for (bool& flag : flags) flag = in.ReadBool();
     if (in.HasError()) return false;
-    for (float value : {loadedStart.x, loadedStart.y, smallestPoint.x, smallestPoint.y, meanPoint.x, meanPoint.y}) {
-        if (!std::isfinite(value)) return false;
-    }
-    for (float value : tuning) {
-        if (!std::isfinite(value)) return false;
-    }
-    for (float value : state) {
-        if (!std::isfinite(value)) return false;
-    }
+    const float points[] = {loadedStart.x, loadedStart.y, smallestPoint.x, smallestPoint.y, meanPoint.x, meanPoint.y};
+    constexpr Bounds<float> kPointRanges[] = {kPoint, kPoint, kPoint, kPoint, kPoint, kPoint};
+    const Bounds<float> tuningRanges[] = {path, path, path, kRate, kRate, path, path};
+    const Bounds<float> stateRanges[] = {kUnused, kUnused, kPoint, kPoint, path, path, path};
+    // robotTrigger is any number of balls; the sample count and two spares are not used.
+    const Bounds<int32_t> intRanges[] = {kAny, {0, kMaxWaves}, kTicks, kCount, kAny, kNextRobotColour, kAny, kAny,
+                                        {0, kMaxItems}, kTicks, kTicks};
+    if (!AllInBounds<float>(points, kPointRanges) || !AllInBounds<float>(tuning, tuningRanges) || !AllInBounds<float>(state, stateRanges) ||
+        !AllInBounds<int32_t>(ints, intRanges))
+        return false;
 
     std::vector<std::unique_ptr<WaveSpec>> loadedWaves;
     std::vector<std::unique_ptr<WaveSpec>> loadedRetired;
@@ -218,7 +242,7 @@ bool Track::Load(IOBuffer& in) {
                 wave = loadedWaves[waveIndex].get();
             if (waveIndex == -1 && retiredIndex >= 0 && retiredIndex < static_cast<int32_t>(loadedRetired.size()))
                 wave = loadedRetired[retiredIndex].get();
-            if (wave == nullptr || !std::isfinite(targetSpeed)) return false;
+            if (wave == nullptr || !InBounds(countdown, kTicks) || !InBounds(targetSpeed, Either(kSpeed))) return false;
             auto* robot = new Pusher(board, wave);
             robot->countdown = countdown;
             robot->targetSpeed = targetSpeed;
@@ -228,9 +252,8 @@ bool Track::Load(IOBuffer& in) {
             item = new Plimb(board);
         }
         parts.items.push_back(item);
-        if (!item->LoadRecord(in, gapIndices[2 * i], gapIndices[2 * i + 1])) return false;
+        if (!item->LoadRecord(in, pathLength, gapIndices[2 * i], gapIndices[2 * i + 1])) return false;
         if (item->isRobot != robotFlags[i]) return false;
-        if (item->isRobot ? item->colour >= 0 : item->colour < 0 || item->colour >= kBallColours) return false;
         for (int32_t k : {gapIndices[2 * i], gapIndices[2 * i + 1]}) {
             if (k < -1 || k >= itemCount) return false;
         }
@@ -258,7 +281,7 @@ bool Track::Load(IOBuffer& in) {
         segment->speed = in.ReadFloat();
         segment->pullBack = in.ReadBool();
         const int32_t members = in.ReadInt();
-        if (in.HasError() || !std::isfinite(segment->speed) || members < 0 || members > itemCount - nextItem)
+        if (in.HasError() || !InBounds(segment->speed, Either(kSpeed)) || members < 0 || members > itemCount - nextItem)
             return false;
         for (int32_t m = 0; m < members; ++m) {
             int32_t index = 0;
@@ -283,8 +306,7 @@ bool Track::Load(IOBuffer& in) {
     if (in.ReadBool()) {
         parts.shot = new Plimb(board);
         int32_t left = 0, right = 0;
-        if (!parts.shot->LoadRecord(in, left, right) || parts.shot->colour < 0 || parts.shot->colour >= kBallColours)
-            return false;
+        if (!parts.shot->LoadRecord(in, pathLength, left, right) || parts.shot->isRobot) return false;
         parts.shot->track = this;
     }
     int32_t refs[5];  // rearmost, lastInserted, anchor, unused, pushedNeighbour

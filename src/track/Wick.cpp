@@ -10,6 +10,7 @@
 #include "track/EffectHost.h"
 #include "track/EffectImages.h"
 #include "track/Geometry.h"
+#include "track/RecordLimits.h"
 #include "track/ScoreRule.h"
 #include "track/SmokePuff.h"
 #include "track/Sparks.h"
@@ -25,6 +26,9 @@ constexpr int32_t kPayEvery = 15;        // ticks between payments, minus one
 constexpr int32_t kSmokeEvery = 4;       // ticks between smoke puffs
 constexpr int32_t kBombAimPoint = 2;     // the bomb points away from this fuse point
 constexpr float kHalfTurn = 180;         // degrees
+// The burning point keeps counting down after the fuse has burnt out, 2 a
+// tick for as long as the board lives; a float stops changing near -6.7e7.
+constexpr float kLowestBurn = -1e8;  // fuse points
 }  // namespace
 
 Wick::Wick(EffectHost* host, const EffectImages* images, std::vector<Vec2> fusePoints, bool secondEater)
@@ -150,6 +154,7 @@ void Wick::Save(IOBuffer& out) const {
 }
 
 bool Wick::Load(IOBuffer& in) {
+    using namespace RecordLimits;
     constexpr int32_t kPointBytes = 8;
     int32_t count = in.ReadInt();
     if (in.HasError() || count < 0 || count > kMaxPoints || count > in.Remaining() / kPointBytes) return false;
@@ -157,7 +162,7 @@ bool Wick::Load(IOBuffer& in) {
     for (Vec2& point : readPoints) {
         point.x = in.ReadFloat();
         point.y = in.ReadFloat();
-        if (!std::isfinite(point.x) || !std::isfinite(point.y)) return false;
+        if (!InBounds(point.x, Either(kCoordinate)) || !InBounds(point.y, Either(kCoordinate))) return false;
     }
     float readBurn = in.ReadFloat();
     float readHeight = in.ReadFloat();
@@ -169,7 +174,10 @@ bool Wick::Load(IOBuffer& in) {
     bool readBouncing = in.ReadBool();
     bool readBurnt = in.ReadBool();
     if (in.HasError()) return false;
-    if (!std::isfinite(readBurn) || !std::isfinite(readHeight) || !std::isfinite(readFallSpeed)) return false;
+    // The fuse hangs 600 pixels up at most, falling ever faster until it lands.
+    const Bounds<float> floatRanges[] = {{kLowestBurn, static_cast<float>(count)}, Either(kCoordinate), Either(kSpeed)};
+    const float floats[] = {readBurn, readHeight, readFallSpeed};
+    if (!AllInBounds<float>(floats, floatRanges)) return false;
     if (readLastIndex < -1 || readLastIndex >= count) return false;
     if (readSmokeTicks < 0 || readSmokeTicks > kSmokeEvery || readPayTicks < 0 || readPayTicks > kPayEvery)
         return false;
