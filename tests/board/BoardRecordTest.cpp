@@ -2,30 +2,15 @@
 // level that continues identically after a save and a load.
 #include <vector>
 
+#include "BoardRecordSupport.h"
 #include "BoardTestSupport.h"
-#include "board/BoardFactory.h"
 #include "board/Board_Blue.h"
-#include "board/LevelLibrary.h"
-#include "core/IOBuffer.h"
 #include "track/Bomb.h"
 #include "track/Bonus.h"
 #include "track/Eater.h"
 #include "track/FireBall.h"
 
 namespace {
-
-std::vector<uint8_t> Record(const Board& board) {
-    IOBuffer out;
-    board.Save(out);
-    const uint8_t* bytes = out.Data();
-    return std::vector<uint8_t>(bytes, bytes + out.Size());
-}
-
-IOBuffer BufferOf(const std::vector<uint8_t>& bytes, size_t count) {
-    IOBuffer in;
-    in.SetData(bytes.data(), static_cast<int32_t>(count));
-    return in;
-}
 
 TEST_F(BoardTest, FallingItemsAndShotsComeBackByKind) {
     Build();
@@ -121,18 +106,6 @@ TEST_F(BoardTest, FlippedBytesLoadAsFailureOrAsABoardThatPlaysOn) {
     // Most bytes are values, not structure: plenty of loads go through.
     EXPECT_GT(loaded, static_cast<int32_t>(saved.size()));
 }
-
-// A level of the journey on the Blue board, as the game screen sets it up.
-struct BluePlay {
-    explicit BluePlay(const LevelLibrary& library) {
-        board = CreateBoard("blue", game, nullptr);
-        library.LoadLevel("Blue", 0, PlayStyle::Normal, *board);
-        board->BuildTitleImages(board->DisplayName(), String());
-        board->Start();
-    }
-    FakeBoardGame game;
-    std::unique_ptr<Board> board;
-};
 
 TEST(BoardBlue, ThemeWordsIgnoreCaseAndOthersMakeNoBoard) {
     FakeBoardGame game;

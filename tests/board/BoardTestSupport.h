@@ -24,8 +24,19 @@ protected:
         board = std::make_unique<Board>(game, nullptr);
         for (int32_t i = 0; i < trackCount; ++i) {
             auto track = std::make_unique<Track>(board.get());
-            std::string text = "%%Note:;0 " + std::to_string(300 + 50 * i) + " m";
-            for (int32_t x = 10; x <= kPathLength; x += 10) text += ";" + std::to_string(x) + " " + std::to_string(300 + 50 * i) + " l";
+            // Built by appending: GCC 12 wrongly warns of overlapping copies
+            // (-Wrestrict) for a literal plus a std::string in Release builds.
+            const std::string y = std::to_string(300 + 50 * i);
+            std::string text = "%%Note:;0 ";
+            text += y;
+            text += " m";
+            for (int32_t x = 10; x <= kPathLength; x += 10) {
+                text += ";";
+                text += std::to_string(x);
+                text += " ";
+                text += y;
+                text += " l";
+            }
             track->Path().Parse(text.c_str());
             board->AddEaterAt(nullptr, Vec2{});
             board->AddTrack(std::move(track), i);
