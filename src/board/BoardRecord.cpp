@@ -60,22 +60,24 @@ bool Board::Load(IOBuffer& in) {
     constexpr Bounds<float> kShake{0, 10000};
     constexpr Bounds<float> kBlastRadius{0, 10000};
     constexpr Bounds<float> kPoint = Either(kCoordinate);
-    constexpr Bounds<float> kFloatRanges[] = {kUnit, kUnit, kUnit, kUnit, kUnit, kUnit, Either(kAngle), kShake,
-                                             kBlastRadius, kPoint, kPoint, kPoint, kPoint};
+    constexpr Bounds<float> kFloatRanges[] = {kUnit,  kUnit,        kUnit,  kUnit,  kUnit,  kUnit, Either(kAngle),
+                                              kShake, kBlastRadius, kPoint, kPoint, kPoint, kPoint};
     // A flash lasts at least one tick: it divides by its length. The grants
     // hold a positive amount while a special ball waits for the launcher.
     constexpr Bounds<int32_t> kFlashLength{1, kTicks.high};
     constexpr Bounds<int32_t> kAny{INT32_MIN, INT32_MAX};
-    constexpr Bounds<int32_t> kIntRanges[] = {kCount, kTicks, kTicks, kTicks, kTicks, kTicks, kCount, kCount,
-                                             kTicks, kTicks, kTicks, kAny, kTicks, kFlashLength, kCount,
-                                             kBallColourOrNone, kBallColour};
+    constexpr Bounds<int32_t> kIntRanges[] = {
+        kCount,     kTicks, kTicks, kTicks, kTicks, kTicks,       kCount, kCount,
+        kTicks,     kTicks, kTicks, kAny,   kTicks, kFlashLength, kCount, kBallColourOrNone,
+        kBallColour};
     float floats[13];
     for (float& value : floats) value = in.ReadFloat();
     int32_t ints[17];
     for (int32_t& value : ints) value = in.ReadInt();
     bool flags[16];
     for (bool& flag : flags) flag = in.ReadBool();
-    if (in.HasError() || !AllInBounds<float>(floats, kFloatRanges) || !AllInBounds<int32_t>(ints, kIntRanges)) return false;
+    if (in.HasError() || !AllInBounds<float>(floats, kFloatRanges) || !AllInBounds<int32_t>(ints, kIntRanges))
+        return false;
     if (in.ReadInt() != TrackCount() || in.HasError()) return false;
 
     flashColour = Colour{floats[0], floats[1], floats[2], floats[3]};

@@ -26,30 +26,28 @@ constexpr float kMissedBelowY = 700;        // pixels
 // Frame of the bonus item strip per kind (the coin has a strip of its own).
 constexpr int32_t kItemFrames[Bonus::kKindCount] = {0, 0, 1, 3, 2, 4};
 
-using RecordLimits::Either;
 using RecordLimits::Bounds;
+using RecordLimits::Either;
 // What the game gives an item, with room to spare: it spins 4 degrees a tick
 // at most, grows by 0.001 a tick from 1, is 10 pixels across and falls
 // by at most 0.1 pixels per tick more each tick.
-constexpr Bounds<float> kSpin = Either(360);       // degrees per tick
-constexpr Bounds<float> kGrowth = Either(1);       // scale per tick
-constexpr Bounds<float> kRadius{0, 1000};          // pixels
+constexpr Bounds<float> kSpin = Either(360);                  // degrees per tick
+constexpr Bounds<float> kGrowth = Either(1);                  // scale per tick
+constexpr Bounds<float> kRadius{0, 1000};                     // pixels
 constexpr Bounds<int32_t> kFrames{0, Bonus::kCoinKinds - 1};  // a coin's look; 0 for the rest
 constexpr Bounds<float> kFloatRanges[] = {Either(RecordLimits::kAngle),
-                                         kSpin,
-                                         RecordLimits::kScale,
-                                         kGrowth,
-                                         kRadius,
-                                         Either(RecordLimits::kSpeed),
-                                         Either(RecordLimits::kSpeed),
-                                         Either(RecordLimits::kSpeedChange),
-                                         Either(RecordLimits::kSpeedChange),
-                                         Either(RecordLimits::kCoordinate),
-                                         Either(RecordLimits::kCoordinate)};
+                                          kSpin,
+                                          RecordLimits::kScale,
+                                          kGrowth,
+                                          kRadius,
+                                          Either(RecordLimits::kFallSpeed),
+                                          Either(RecordLimits::kFallSpeed),
+                                          Either(RecordLimits::kSpeedChange),
+                                          Either(RecordLimits::kSpeedChange),
+                                          Either(RecordLimits::kCoordinate),
+                                          Either(RecordLimits::kCoordinate)};
 
-bool MotionInBounds(std::span<const float> values) {
-    return RecordLimits::AllInBounds<float>(values, kFloatRanges);
-}
+bool MotionInBounds(std::span<const float> values) { return RecordLimits::AllInBounds<float>(values, kFloatRanges); }
 }  // namespace
 
 Bonus::Bonus(BonusKind itemKind, const EffectImages* images) : kind(itemKind) {
@@ -116,8 +114,8 @@ void Bonus::ApplyCatch(EffectHost& host) const {
 }
 
 std::array<float, Bonus::kRecordFloats> Bonus::RecordFloats() const {
-    return {angle, spin, scale, growth, radius, velocity.x, velocity.y, acceleration.x, acceleration.y, position.x,
-            position.y};
+    return {angle,      spin,           scale,          growth,     radius,    velocity.x,
+            velocity.y, acceleration.x, acceleration.y, position.x, position.y};
 }
 
 void Bonus::Save(IOBuffer& out) const {

@@ -224,7 +224,7 @@ bool Launcher::Load(IOBuffer& in) {
     float floats[5];  // recoil, x, y, aimX, aimY
     for (float& value : floats) value = in.ReadFloat();
     constexpr RecordLimits::Bounds<float> kFloatRanges[] = {kRecoil, RecordLimits::Either(kLauncherReach),
-                                                           RecordLimits::Either(kLauncherReach), kAimPart, kAimPart};
+                                                            RecordLimits::Either(kLauncherReach), kAimPart, kAimPart};
     if (in.HasError() || loadedReload < 0 || loadedReload > kMaxReloadTick ||
         !RecordLimits::InBounds(loadedFlash, RecordLimits::kTicks) ||
         !RecordLimits::AllInBounds<float>(floats, kFloatRanges))

@@ -102,10 +102,11 @@ bool Plimb::LoadRecord(IOBuffer& in, float pathLength, int32_t& gapLeftIndex, in
     // Opacity per tick: more than the whole range in one tick means nothing.
     constexpr Bounds<float> kAlphaStep = Either(1);
     const Bounds<float> path{-kPathMargin, pathLength + kPathMargin};
-    const Bounds<float> floatRanges[] = {
-        Either(kCoordinate), Either(kCoordinate),  // position
-        Either(kCoordinate), Either(kCoordinate), Either(kCoordinate), Either(kCoordinate),  // flight
-        kAlphaStep, path, path, Either(kAngle), kRollFrame, Either(kSpeed), kScale, kUnit};
+    constexpr Bounds<float> kPoint = Either(kCoordinate);
+    // position (2 floats), flight (4), alphaStep, distance, previousDistance,
+    // angle, rollFrame, speed, scale, alpha.
+    const Bounds<float> floatRanges[] = {kPoint, kPoint, kPoint,         kPoint,     kPoint,         kPoint, kAlphaStep,
+                                         path,   path,   Either(kAngle), kRollFrame, Either(kChainSpeed), kScale, kUnit};
     float floats[2 + 4 + 8];
     bool flags[10];
     floats[0] = in.ReadFloat();

@@ -40,8 +40,12 @@ constexpr float kCoordinate = 100000;
 // may lie: a wave of 300 of the largest balls waits about 16 000 pixels
 // before the start.
 constexpr float kPathMargin = 100000;
-// Pixels per tick: the fastest chain (an Apocalypse rush) rolls about 35.
-constexpr float kSpeed = 1000;
+// Pixels per tick a chain rolls: the game's fastest is an Apocalypse rush at
+// about 35. A piece rolling back freely from this speed comes to rest within
+// 70 000 pixels, inside the path margin.
+constexpr float kChainSpeed = 100;
+// Pixels per tick a bonus item or a fuse moves: about 30 at most in the game.
+constexpr float kFallSpeed = 1000;
 // Pixels per tick per tick: chains, fuses and bonus items change speed by
 // at most 0.85.
 constexpr float kSpeedChange = 100;

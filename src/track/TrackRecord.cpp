@@ -52,8 +52,8 @@ bool ReadWave(IOBuffer& in, WaveSpec& wave) {
     // above 1 means always.
     constexpr Bounds<float> kDelayShare = kUnit;
     constexpr Bounds<float> kChance{0, 100};
-    constexpr Bounds<float> kFloatRanges[] = {Either(kSpeed), Either(kSpeed), Either(kSpeed), Either(kSpeed),
-                                             kDelayShare, kChance};
+    constexpr Bounds<float> kFloatRanges[] = {Either(kChainSpeed), Either(kChainSpeed), Either(kChainSpeed),
+                                              Either(kChainSpeed), kDelayShare,    kChance};
     constexpr Bounds<int32_t> kIntRanges[] = {{0, Track::kMaxItems}, {0, kBallColours}, kTicks, {0, Track::kMaxItems}};
     int32_t ints[4];
     for (int32_t& value : ints) value = in.ReadInt();
@@ -186,8 +186,10 @@ void Track::Save(IOBuffer& out) const {
 
 bool Track::Load(IOBuffer& in) {
     using namespace RecordLimits;
-    // Rates at which chains gain and lose speed: the game's are below 0.1.
-    constexpr Bounds<float> kRate = Either(kSpeedChange);
+    // Speed a chain gains below its target and loses above it per tick: the
+    // game's are below 0.1. A negative one would speed up a braking chain
+    // without end.
+    constexpr Bounds<float> kRate{0, kSpeedChange};
     constexpr Bounds<int32_t> kNextRobotColour{kRobotColour.low, kFirstRobotColour};
     constexpr Bounds<int32_t> kAny{INT32_MIN, INT32_MAX};
     constexpr Bounds<float> kUnused = Either(std::numeric_limits<float>::max());
@@ -213,10 +215,10 @@ bool Track::Load(IOBuffer& in) {
     const Bounds<float> tuningRanges[] = {path, path, path, kRate, kRate, path, path};
     const Bounds<float> stateRanges[] = {kUnused, kUnused, kPoint, kPoint, path, path, path};
     // robotTrigger is any number of balls; the sample count and two spares are not used.
-    const Bounds<int32_t> intRanges[] = {kAny, {0, kMaxWaves}, kTicks, kCount, kAny, kNextRobotColour, kAny, kAny,
-                                        {0, kMaxItems}, kTicks, kTicks};
-    if (!AllInBounds<float>(points, kPointRanges) || !AllInBounds<float>(tuning, tuningRanges) || !AllInBounds<float>(state, stateRanges) ||
-        !AllInBounds<int32_t>(ints, intRanges))
+    const Bounds<int32_t> intRanges[] = {kAny, {0, kMaxWaves}, kTicks,         kCount, kAny,  kNextRobotColour,
+                                         kAny, kAny,           {0, kMaxItems}, kTicks, kTicks};
+    if (!AllInBounds<float>(points, kPointRanges) || !AllInBounds<float>(tuning, tuningRanges) ||
+        !AllInBounds<float>(state, stateRanges) || !AllInBounds<int32_t>(ints, intRanges))
         return false;
 
     std::vector<std::unique_ptr<WaveSpec>> loadedWaves;
@@ -242,7 +244,7 @@ bool Track::Load(IOBuffer& in) {
                 wave = loadedWaves[waveIndex].get();
             if (waveIndex == -1 && retiredIndex >= 0 && retiredIndex < static_cast<int32_t>(loadedRetired.size()))
                 wave = loadedRetired[retiredIndex].get();
-            if (wave == nullptr || !InBounds(countdown, kTicks) || !InBounds(targetSpeed, Either(kSpeed))) return false;
+            if (wave == nullptr || !InBounds(countdown, kTicks) || !InBounds(targetSpeed, Either(kChainSpeed))) return false;
             auto* robot = new Pusher(board, wave);
             robot->countdown = countdown;
             robot->targetSpeed = targetSpeed;
@@ -281,7 +283,7 @@ bool Track::Load(IOBuffer& in) {
         segment->speed = in.ReadFloat();
         segment->pullBack = in.ReadBool();
         const int32_t members = in.ReadInt();
-        if (in.HasError() || !InBounds(segment->speed, Either(kSpeed)) || members < 0 || members > itemCount - nextItem)
+        if (in.HasError() || !InBounds(segment->speed, Either(kChainSpeed)) || members < 0 || members > itemCount - nextItem)
             return false;
         for (int32_t m = 0; m < members; ++m) {
             int32_t index = 0;

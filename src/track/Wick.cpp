@@ -175,7 +175,7 @@ bool Wick::Load(IOBuffer& in) {
     bool readBurnt = in.ReadBool();
     if (in.HasError()) return false;
     // The fuse hangs 600 pixels up at most, falling ever faster until it lands.
-    const Bounds<float> floatRanges[] = {{kLowestBurn, static_cast<float>(count)}, Either(kCoordinate), Either(kSpeed)};
+    const Bounds<float> floatRanges[] = {{kLowestBurn, static_cast<float>(count)}, Either(kCoordinate), Either(kFallSpeed)};
     const float floats[] = {readBurn, readHeight, readFallSpeed};
     if (!AllInBounds<float>(floats, floatRanges)) return false;
     if (readLastIndex < -1 || readLastIndex >= count) return false;

@@ -47,7 +47,7 @@ public:
 
     void Save(IOBuffer& out) const;
     // False on a short or damaged record (counts and indices out of range,
-    // values that are not numbers); the wick is then unchanged.
+    // values outside what the game gives a fuse); the wick is then unchanged.
     bool Load(IOBuffer& in);
 
     const std::vector<Vec2>& Points() const { return points; }

@@ -213,7 +213,8 @@ TEST_F(RecordBoundsTest, HugeNumbersAndNegativeTimersOfTracksLauncherAndFusesAre
     const Field inPlayFields[] = {
         {"track start point", false, kFirstTrack, kHuge, 0},
         {"fast zone", false, kFirstTrack + 24, kHuge, 0},
-        {"acceleration", false, kFirstTrack + 40, -kHuge, 0},
+        {"acceleration", false, kFirstTrack + 40, kHuge, 0},
+        {"negative brake", false, kFirstTrack + 36, -0.5f, 0},
         {"next wave distance", false, kFirstTrack + 48, kHuge, 0},
         {"shot flight left", false, kFirstTrack + 19 * 4 + 8, kHuge, 0},
         {"last robot distance", false, kFirstTrack + 25 * 4, -kHuge, 0},
