@@ -127,23 +127,31 @@ AVX2_KERNEL inline __m256i TexelPairs(const uint32_t* texels, const int32_t inde
     return _mm256_set_m128i(_mm_unpacklo_epi64(pair(2), pair(3)), _mm_unpacklo_epi64(pair(0), pair(1)));
 }
 
-// Four pixels starting at pixel i, at texel positions u and v, when all their
-// texel squares lie inside the texture; false (nothing drawn) otherwise.
-AVX2_KERNEL bool ShadeFour(const BilinearSpan& span, int32_t i, __m128i u, __m128i v, const Tint& tint) {
+// Whether the texel squares of four pixels at positions u and v all lie
+// inside the texture.
+AVX2_KERNEL inline bool FourInside(const BilinearSpan& span, __m128i u, __m128i v) {
     __m128i tx = _mm_srai_epi32(u, 16), ty = _mm_srai_epi32(v, 16);
     const __m128i below = _mm_set1_epi32(-1);
     __m128i inside =
         _mm_and_si128(_mm_and_si128(_mm_cmpgt_epi32(tx, below), _mm_cmpgt_epi32(_mm_set1_epi32(span.width - 1), tx)),
                       _mm_and_si128(_mm_cmpgt_epi32(ty, below), _mm_cmpgt_epi32(_mm_set1_epi32(span.height - 1), ty)));
-    if (_mm_movemask_epi8(inside) != 0xFFFF) return false;
+    return _mm_movemask_epi8(inside) == 0xFFFF;
+}
+
+// Four pixels starting at pixel i, at texel positions u and v, all inside
+// the texture (FourInside).
+AVX2_KERNEL void ShadeFour(const BilinearSpan& span, int32_t i, __m128i u, __m128i v, const Tint& tint) {
+    // Rows and widths stay below 32768 (RenderTexture::kMaxSide), so one
+    // 16-bit multiply-add gives row * width.
     alignas(16) int32_t index[4];
-    _mm_store_si128(reinterpret_cast<__m128i*>(index),
-                    _mm_add_epi32(_mm_mullo_epi32(ty, _mm_set1_epi32(span.width)), tx));
+    _mm_store_si128(
+        reinterpret_cast<__m128i*>(index),
+        _mm_add_epi32(_mm_madd_epi16(_mm_srai_epi32(v, 16), _mm_set1_epi32(span.width)), _mm_srai_epi32(u, 16)));
     __m256i top = TexelPairs(span.texels, index);
     __m256i low = TexelPairs(span.texels + span.width, index);
     const __m256i zero = _mm256_setzero_si256();
     __m256i clear = _mm256_cmpeq_epi8(_mm256_or_si256(top, low), zero);
-    if ((static_cast<uint32_t>(_mm256_movemask_epi8(clear)) & 0x88888888u) == 0x88888888u) return true;
+    if ((static_cast<uint32_t>(_mm256_movemask_epi8(clear)) & 0x88888888u) == 0x88888888u) return;
     __m256i fx = SpreadFractions(u), fy = SpreadFractions(v);
     // Unpacking works within 128-bit halves: pixels 0 | 2 low, 1 | 3 high.
     __m256i column02 =
@@ -162,7 +170,6 @@ AVX2_KERNEL bool ShadeFour(const BilinearSpan& span, int32_t i, __m128i u, __m12
     __m256i mixed = Lerp(dst, src, _mm256_slli_epi16(weight, 1));
     __m256i packed = _mm256_permute4x64_epi64(_mm256_packus_epi16(mixed, zero), 0x08);
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm256_castsi256_si128(packed));
-    return true;
 }
 }  // namespace
 
@@ -199,9 +206,16 @@ AVX2_KERNEL void DrawBilinearSpanInFours(const BilinearSpan& span) {
                               _mm_mullo_epi32(steps, _mm_set1_epi32(static_cast<int>(span.stepV))));
     const __m128i fourStepsU = _mm_set1_epi32(static_cast<int>(span.stepU * 4));
     const __m128i fourStepsV = _mm_set1_epi32(static_cast<int>(span.stepV * 4));
+    // Positions run in a line: when both ends are inside, so is all between.
+    const int64_t lastU = span.u + span.stepU * (span.count - 1), lastV = span.v + span.stepV * (span.count - 1);
+    const bool allInside =
+        span.count > 0 && Inside(span, Whole(span.u), Whole(span.v)) && Inside(span, Whole(lastU), Whole(lastV));
     int32_t i = 0;
     for (; i + 3 < span.count; i += 4, u = _mm_add_epi32(u, fourStepsU), v = _mm_add_epi32(v, fourStepsV)) {
-        if (ShadeFour(span, i, u, v, tint)) continue;
+        if (allInside || FourInside(span, u, v)) {
+            ShadeFour(span, i, u, v, tint);
+            continue;
+        }
         for (int32_t k = i; k < i + 4; ++k) ShadeOne(span, k, tint);
     }
     for (; i < span.count; ++i) ShadeOne(span, i, tint);

@@ -9,7 +9,7 @@
 #include "platform/RenderVertex.h"
 
 struct BilinearSpan {
-    const uint32_t* texels = nullptr;  // rows of `width` texels, 0xAARRGGBB
+    const uint32_t* texels = nullptr;  // rows of `width` texels, 0xAARRGGBB, sides below 32768
     int32_t width = 0, height = 0;
     // Texel position of the first pixel and the step per pixel, 16.16 fixed
     // point with texel centres at whole numbers. Positions stay within two
