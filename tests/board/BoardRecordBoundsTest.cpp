@@ -3,6 +3,7 @@
 // record that loads again (a journey that can never be loaded is lost).
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -34,10 +35,17 @@ constexpr size_t kBallRecord = 6 * 4 + 10 + 8 * 4 + 5 * 4;
 // then its two balls, each a flag, a kind and a ball record.
 constexpr size_t kLauncherRecord = 1 + 2 * 4 + 5 * 4 + 2 * (1 + 4 + kBallRecord);
 
+// The record's little-endian encoding of a 4-byte value, on this little-endian machine.
+template <class T>
+void Write(uint8_t* bytes, T value) {
+    static_assert(sizeof(T) == 4);
+    std::memcpy(bytes, &value, sizeof(T));
+}
+
 template <class T>
 void Overwrite(std::vector<uint8_t>& bytes, size_t at, T value) {
     ASSERT_LE(at + sizeof(T), bytes.size());
-    std::memcpy(bytes.data() + at, &value, sizeof(T));
+    Write(bytes.data() + at, value);
 }
 
 class RecordBoundsTest : public ::testing::Test {
@@ -255,9 +263,12 @@ TEST_F(RecordBoundsTest, HugeNumbersAndNegativeTimersOfTracksLauncherAndFusesAre
 
 // Random overwrites of one byte or of four, in play and at the end of the
 // level: every record that loads plays on, and what it saves loads again.
+// Four bytes take random bytes, a huge float or a small integer.
 TEST_F(RecordBoundsTest, DamagedRecordsThatLoadPlayOnAndSaveRecordsThatLoad) {
-    constexpr int32_t kTrialsPerRecord = 150;
+    constexpr int32_t kTrialsPerRecord = 70;
     constexpr int32_t kTicksAfterLoad = 500;
+    constexpr int32_t kHugeExponent = 100, kHugeExponents = 28;  // floats of 2^100 .. 2^128
+    constexpr int32_t kSmallInteger = 1000;
     Random pick;
     pick.Seed(1234);
     Board& board = *victim->board;
@@ -268,8 +279,18 @@ TEST_F(RecordBoundsTest, DamagedRecordsThatLoadPlayOnAndSaveRecordsThatLoad) {
             std::vector<uint8_t> damaged = *record;
             const int32_t width = pick.Next(2) == 0 ? 1 : 4;
             const int32_t at = pick.Next(static_cast<int32_t>(damaged.size()) - width + 1);
-            for (int32_t k = 0; k < width; ++k)
-                damaged[static_cast<size_t>(at + k)] = static_cast<uint8_t>(pick.Next(256));
+            uint8_t* bytes = &damaged[static_cast<size_t>(at)];
+            switch (width == 1 ? 0 : pick.Next(3)) {
+                case 0:  // random bytes
+                    for (int32_t k = 0; k < width; ++k) bytes[k] = static_cast<uint8_t>(pick.Next(256));
+                    break;
+                case 1:  // a float huge enough to overflow once it is added up or multiplied
+                    Write(bytes, std::ldexp(1.0f + pick.NextFloat(), kHugeExponent + pick.Next(kHugeExponents)) *
+                                     (pick.Next(2) == 0 ? 1.0f : -1.0f));
+                    break;
+                default:  // a small integer, as timers, counters, colours and indices hold
+                    Write(bytes, pick.Next(kSmallInteger, true));
+            }
             victim->game.lives = 3;
             if (!LoadRecord(board, damaged)) continue;
             ++loaded;
