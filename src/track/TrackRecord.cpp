@@ -52,9 +52,12 @@ bool ReadWave(IOBuffer& in, WaveSpec& wave) {
     // above 1 means always.
     constexpr Bounds<float> kDelayShare = kUnit;
     constexpr Bounds<float> kChance{0, 100};
+    // Level files give a wave at most 300 balls; the robot of a much longer
+    // one would wait beyond the path margin.
+    constexpr Bounds<int32_t> kBalls{0, 1000};
     constexpr Bounds<float> kFloatRanges[] = {Either(kChainSpeed), Either(kChainSpeed), Either(kChainSpeed),
                                               Either(kChainSpeed), kDelayShare,    kChance};
-    constexpr Bounds<int32_t> kIntRanges[] = {{0, Track::kMaxItems}, {0, kBallColours}, kTicks, {0, Track::kMaxItems}};
+    constexpr Bounds<int32_t> kIntRanges[] = {kBalls, {0, kBallColours}, kTicks, {0, Track::kMaxItems}};
     int32_t ints[4];
     for (int32_t& value : ints) value = in.ReadInt();
     float floats[6];

@@ -190,6 +190,7 @@ TEST_F(RecordBoundsTest, HugeNumbersAndNegativeTimersInTheBoardAndItsObjectsAreR
         {"wave delay share", [](Board& b) { b.TrackAt(0).WaveAt(0).delayDist = 50; }},
         {"wave delay", [](Board& b) { b.TrackAt(0).WaveAt(0).delayTicks = -1; }},
         {"wave colours", [](Board& b) { b.TrackAt(0).WaveAt(0).types = 9; }},
+        {"wave length", [](Board& b) { b.TrackAt(0).WaveAt(0).count = 5000; }},
         // Falling bonus items and balls in flight.
         {"item speed", [](Board& b) { Item(b, 0).velocity.y = -kHuge; }},
         {"item gravity", [](Board& b) { Item(b, 1).acceleration.y = kHuge; }},
