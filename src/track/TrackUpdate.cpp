@@ -109,9 +109,14 @@ void Track::DriveSegmentsForward() {
     float robotGap = 0.0f;
     Pusher* lastRobot = nullptr;
     const ChainSegment* ahead = nullptr;
+    const auto rearMost =
+        std::find_if(segments.begin(), segments.end(), [](const ChainSegment* s) { return !s->IsEmpty(); });
     for (size_t i = segments.size(); i-- > 0;) {
         ChainSegment& segment = *segments[i];
         if (segment.IsEmpty()) continue;
+        // A piece pulled towards one that has since gone entirely would roll
+        // back past the start of the path for ever: it comes to rest instead.
+        if (segments.begin() + static_cast<std::ptrdiff_t>(i) == rearMost) segment.pullBack = false;
         if (ahead == nullptr) {
             freePath = static_cast<float>(length) - segment.Last()->distance;
         } else {

@@ -222,6 +222,24 @@ TEST_F(TrackTest, FreePiecesRollToRestAndPulledBackOnesReachSevenBack) {
     EXPECT_FLOAT_EQ(Segment(1).speed, -7.0f);
 }
 
+TEST_F(TrackTest, APulledBackPieceWithNothingLeftBehindItComesToRest) {
+    Build(3000);
+    host.goalReached = true;
+    StartWave(40, {5});
+    Place(Segment(0), 100);
+    Place(Segment(1), 1500);
+    Segment(1).pullBack = true;
+    Segment(1).speed = -1.0f;
+    // The piece it was pulled towards is blown away, robot and all.
+    std::vector<Plimb*> rear(Segment(0).items.begin(), Segment(0).items.end());
+    for (Plimb* item : rear) track->RemoveBall(item);
+    for (int i = 0; i < 200; ++i) track->Update();
+    const ChainSegment& left = *track->Segments().back();
+    EXPECT_FALSE(left.pullBack);
+    EXPECT_EQ(left.speed, 0.0f);
+    EXPECT_GT(left.First()->distance, 1000.0f);
+}
+
 TEST_F(TrackTest, RejoinGapsPullsBackMatchingEndsOnly) {
     Build(3000);
     host.frozen = true;
@@ -385,7 +403,7 @@ TEST_F(TrackTest, FlagsFollowThePathAndItsHiddenRanges) {
     Place(Segment(0), 200 - host.spacing);
     track->Update();
     const auto& items = track->Items();
-    EXPECT_TRUE(items[0]->onPath);   // at 168
+    EXPECT_TRUE(items[0]->onPath);  // at 168
     EXPECT_TRUE(items[0]->hittable);
     EXPECT_FALSE(items[1]->hidden);  // exactly at 200: not inside
     EXPECT_TRUE(items[1]->hittable);
