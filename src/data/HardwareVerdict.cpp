@@ -1,8 +1,6 @@
 #include "data/HardwareVerdict.h"
 
 #include "data/HardwareTestResults.h"
-#include "data/Registry.h"
-#include "data/SettingsKeys.h"
 
 HardwareVerdict HardwareVerdict::Read(const String& resultsPath) {
     return HardwareTestResults::Read(resultsPath).Verdict();
@@ -18,8 +16,9 @@ HardwareVerdict HardwareVerdict::Resolve(const HardwareSwitches& switches, const
 }
 
 void HardwareVerdict::RecordSafeModeRequired(const String& resultsPath) {
-    Registry results;
-    results.Load(resultsPath);
-    results.SetBool(SettingsKey::kHWSafeModeRequired, true);
-    results.SetBool(SettingsKey::kHWSafeModeRecommended, true);
+    // Through the results' own reader and writer: the rest of what the
+    // tester found stays, and the file is replaced whole.
+    HardwareTestResults results = HardwareTestResults::Read(resultsPath);
+    results.safeModeRequired = results.safeModeRecommended = true;
+    results.Write(resultsPath);
 }
