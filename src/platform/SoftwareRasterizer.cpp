@@ -59,25 +59,23 @@ void SoftwareRasterizer::SetClip(int32_t x, int32_t y, int32_t width, int32_t he
     mClipBottom = std::clamp(y + std::max(height, 0), mClipTop, mHeight);
 }
 
-bool SoftwareRasterizer::PixelSteps(const RenderVertex corners[4], float& dsdx, float& dtdx) {
-    float e1x = corners[1].x - corners[0].x, e1y = corners[1].y - corners[0].y;
-    float e2x = corners[3].x - corners[0].x, e2y = corners[3].y - corners[0].y;
-    float det = e1x * e2y - e1y * e2x;
+bool SoftwareRasterizer::FrameOf(const RenderVertex corners[4], QuadFrame& frame) {
+    // Quad coordinates: point = P0 + s * (P1 - P0) + t * (P3 - P0).
+    frame.e1x = corners[1].x - corners[0].x;
+    frame.e1y = corners[1].y - corners[0].y;
+    frame.e2x = corners[3].x - corners[0].x;
+    frame.e2y = corners[3].y - corners[0].y;
+    float det = frame.e1x * frame.e2y - frame.e1y * frame.e2x;
     if (!std::isfinite(det) || std::fabs(det) < 1e-6f) return false;
-    dsdx = e2y / det;
-    dtdx = -e1y / det;
+    frame.inverseDet = 1 / det;
+    frame.dsdx = frame.e2y * frame.inverseDet;
+    frame.dtdx = -frame.e1y * frame.inverseDet;
     return true;
 }
 
 template <class Draw>
-void SoftwareRasterizer::Rasterize(const RenderVertex corners[4], Draw draw) {
-    // Quad coordinates: point = P0 + s * (P1 - P0) + t * (P3 - P0).
-    float e1x = corners[1].x - corners[0].x, e1y = corners[1].y - corners[0].y;
-    float e2x = corners[3].x - corners[0].x, e2y = corners[3].y - corners[0].y;
-    float det = e1x * e2y - e1y * e2x;
-    float dsdx = 0, dtdx = 0;
-    if (!PixelSteps(corners, dsdx, dtdx)) return;
-    float inverseDet = 1 / det;
+void SoftwareRasterizer::Rasterize(const RenderVertex corners[4], const QuadFrame& frame, Draw draw) {
+    const float dsdx = frame.dsdx, dtdx = frame.dtdx;
     float top = std::min({corners[0].y, corners[1].y, corners[2].y, corners[3].y});
     float bottom = std::max({corners[0].y, corners[1].y, corners[2].y, corners[3].y});
     int32_t firstRow = std::max(mClipTop, static_cast<int32_t>(std::floor(std::clamp(top, -kFar, kFar))));
@@ -99,8 +97,8 @@ void SoftwareRasterizer::Rasterize(const RenderVertex corners[4], Draw draw) {
     for (int32_t y = firstRow; y < lastRow; ++y) {
         float dy = static_cast<float>(y) + 0.5f - corners[0].y;
         // s and t at x = 0 (pixel centres are at x + 0.5).
-        float s0 = (-corners[0].x * e2y - dy * e2x) * inverseDet;
-        float t0 = (e1x * dy + corners[0].x * e1y) * inverseDet;
+        float s0 = (-corners[0].x * frame.e2y - dy * frame.e2x) * frame.inverseDet;
+        float t0 = (frame.e1x * dy + corners[0].x * frame.e1y) * frame.inverseDet;
         float lo = -kFar, hi = kFar;
         sLimit.Narrow(s0, lo, hi);
         tLimit.Narrow(t0, lo, hi);
@@ -151,8 +149,8 @@ void SoftwareRasterizer::DrawQuad(const Source& source, const RenderVertex corne
         !TexelsInReach(corners))
         return;
     if (DrawAligned(source, corners, colour, silhouette)) return;
-    float dsdx = 0, dtdx = 0;
-    if (!PixelSteps(corners, dsdx, dtdx)) return;
+    QuadFrame frame;
+    if (!FrameOf(corners, frame)) return;
     float uS = corners[1].u - corners[0].u, uT = corners[3].u - corners[0].u;
     float vS = corners[1].v - corners[0].v, vT = corners[3].v - corners[0].v;
     // Texel centres sit at half coordinates.
@@ -160,8 +158,8 @@ void SoftwareRasterizer::DrawQuad(const Source& source, const RenderVertex corne
     // Texture positions step in 16.16 fixed point across each row; a pixel
     // inside the quad never lies beyond its corners' texel coordinates.
     auto fixed = [](float value) { return static_cast<int64_t>(value * 65536.0f); };
-    int64_t stepU = fixed(dsdx * uS + dtdx * uT), stepV = fixed(dsdx * vS + dtdx * vT);
-    Rasterize(corners, [&](const Span& span) {
+    int64_t stepU = fixed(frame.dsdx * uS + frame.dtdx * uT), stepV = fixed(frame.dsdx * vS + frame.dtdx * vT);
+    Rasterize(corners, frame, [&](const Span& span) {
         int64_t fu = fixed(corners[0].u + span.s * uS + span.t * uT - centre);
         int64_t fv = fixed(corners[0].v + span.s * vS + span.t * vT - centre);
         uint32_t* out = &mPixels[static_cast<size_t>(span.y) * mWidth];
@@ -177,8 +175,9 @@ void SoftwareRasterizer::DrawQuad(const Source& source, const RenderVertex corne
 }
 
 void SoftwareRasterizer::FillQuad(const RenderVertex corners[4], RenderColour colour) {
-    if (colour.a == 0 || !AllFinite(corners)) return;
-    Rasterize(corners, [&](const Span& span) {
+    QuadFrame frame;
+    if (colour.a == 0 || !AllFinite(corners) || !FrameOf(corners, frame)) return;
+    Rasterize(corners, frame, [&](const Span& span) {
         uint32_t* out = &mPixels[static_cast<size_t>(span.y) * mWidth];
         uint32_t rgb = (uint32_t{colour.r} << 16) | (uint32_t{colour.g} << 8) | colour.b;
         for (int32_t x = span.left; x < span.right; ++x) out[x] = Blend(out[x], rgb, colour.a);

@@ -41,12 +41,18 @@ private:
         int32_t y, left, right;  // pixels left .. right-1 of row y
         float s, t;              // quad coordinates (0 .. 1) at the centre of pixel `left`
     };
+    // A quad's edges from its first corner, and how its coordinates change
+    // from one pixel to the next to the right.
+    struct QuadFrame {
+        float e1x, e1y, e2x, e2y;
+        float inverseDet;
+        float dsdx, dtdx;
+    };
+    // False for a quad too thin to draw.
+    static bool FrameOf(const RenderVertex corners[4], QuadFrame& frame);
     // Calls draw(span) for every row piece of the quad inside the clip.
     template <class Draw>
-    void Rasterize(const RenderVertex corners[4], Draw draw);
-    // How the quad coordinates change from one pixel to the next to the
-    // right; false for a quad too thin to draw.
-    static bool PixelSteps(const RenderVertex corners[4], float& dsdx, float& dtdx);
+    void Rasterize(const RenderVertex corners[4], const QuadFrame& frame, Draw draw);
     bool DrawAligned(const Source& source, const RenderVertex corners[4], RenderColour colour, bool silhouette);
 
     int32_t mWidth = 0;
