@@ -5,10 +5,12 @@
 #include "app/App.h"
 #include "app/AppReport.h"
 #include "app/CommandLine.h"
+#include "app/InputScript.h"
 #include "app/ProcessEntry.h"
 #include "board/LevelPlayApp.h"
 #include "core/Log.h"
 #include "core/Random.h"
+#include "game/PlimbZappetsApp.h"
 #include "game/demo/UiDemoApp.h"
 #include "platform/CrashHandler.h"
 #include "platform/MessageBox.h"
@@ -18,7 +20,6 @@
 
 namespace {
 constexpr int kExitBadCommandLine = 2;
-constexpr const char* kVersionText = "Plimb Zappets 0.1.0";
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -27,13 +28,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "plimb-zappets: %s\n%s", commandLine.Error().c_str(), CommandLine::Usage().c_str());
         return kExitBadCommandLine;
     }
-    const LaunchOptions& options = commandLine.Options();
+    LaunchOptions options = commandLine.Options();
     if (options.showHelp) {
         std::printf("%s", CommandLine::Usage().c_str());
         return 0;
     }
     if (options.showVersion) {
-        std::printf("%s\n", kVersionText);
+        std::printf("%s %s\n", PlimbZappetsApp::kName, PlimbZappetsApp::kVersion);
         return 0;
     }
 
@@ -42,10 +43,25 @@ int main(int argc, char** argv) {
         return kExitBadCommandLine;
     }
 
+    if (!options.inputFile.IsEmpty()) {
+        // A malformed script stops everything before the first tick; its seed
+        // makes the run repeat the recorded one.
+        InputScript script = InputScript::Load(options.inputFile.str());
+        if (!script.error.empty()) {
+            std::fprintf(stderr, "%s\n", script.error.c_str());
+            return kExitBadCommandLine;
+        }
+        if (script.hasSeed && !options.hasSeed) {
+            options.seed = script.seed;
+            options.hasSeed = true;
+        }
+    }
+    if (!options.hasSeed) options.seed = static_cast<int32_t>(MillisecondsSinceBoot());
+
     SetHeadless(options.headless);
     InstallQuitSignals();
     InstallCrashHandler(&ApplyCrashGuard, &CrashReportText);
-    GetRandom().Seed(options.hasSeed ? options.seed : static_cast<int32_t>(MillisecondsSinceBoot()));
+    GetRandom().Seed(options.seed);
 
     EntryResult result = RunApplications(
         [&options]() -> std::unique_ptr<App> {
@@ -57,13 +73,13 @@ int main(int argc, char** argv) {
             else if (options.trackDemo)
                 app = std::make_unique<TrackDemoApp>();
             else
-                app = std::make_unique<App>();
-            app->SetName("Plimb Zappets");
+                app = std::make_unique<PlimbZappetsApp>();
+            app->SetName(PlimbZappetsApp::kName);
             return app;
         },
         options);
     if (options.ticks >= 0) std::printf("updates=%d draws=%d\n", result.updates, result.draws);
     Log::End();
     ShutdownPlatform();
-    return 0;
+    return result.exitCode;
 }

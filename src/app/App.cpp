@@ -1,4 +1,6 @@
 #include "app/App.h"
+
+#include "app/InputScriptPlayer.h"
 #include "media/Graphics.h"
 
 #include "core/Random.h"

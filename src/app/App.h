@@ -30,6 +30,9 @@
 #include "platform/WindowMessages.h"
 #include "ui/GadgetHost.h"
 
+class InputRecorder;
+class InputScriptPlayer;
+
 // The gadget tree, the mouse, capture, hover, focus and wheel state and the
 // routing of replayed input come from GadgetHost.
 class App : public ObjectHost, public GadgetHost {
@@ -189,8 +192,11 @@ public:
     String mDataFolder;
     String mConfigPath;
     String mDataRoot;
+    // What the process ends with: 0, or the code of a failed input script.
+    int32_t mExitCode = 0;
 
 protected:
+    friend class InputScriptPlayer;  // draws a frame for a script's screenshot
     void UpdateStep();
     void DrawPass();
 
@@ -231,6 +237,12 @@ private:
     bool FrameLocked() const;
     void DrawDebugLines();
 
+    // Reads --input and --record; false (and an exit code) for a bad script.
+    bool StartInputScript();
+    void FeedInputScript();
+
+    std::unique_ptr<InputScriptPlayer> mScriptPlayer;
+    std::unique_ptr<InputRecorder> mRecorder;
     std::thread mLoader;
     VirtualClock mFastClock{1};  // --fast: one update step of time per loop tick
     uint32_t mNextSecond = 0;

@@ -2,6 +2,7 @@
 // arrives: it is queued under the render lock and replayed at the start of
 // the next update step, in arrival order.
 #include "app/App.h"
+#include "app/InputScriptPlayer.h"
 #include "core/Log.h"
 #include "media/Keyboard.h"
 #include "platform/WindowMessages.h"
@@ -36,6 +37,7 @@ void App::DispatchWindowMessages() {
 }
 
 void App::WindowProcedure(const WindowEvent& event) {
+    if (mRecorder) mRecorder->Record(mUpdateCount, event, MouseScaleX(), MouseScaleY());
     const uint32_t message = event.message;
     if (HandleWindowMessage(event.window, message, event.wparam, event.lparam)) return;
     if (message == mNotifyMessage && mNotifyMessage != 0) {

@@ -27,7 +27,12 @@ bool Reached(uint32_t now, uint32_t moment) { return static_cast<int32_t>(now - 
 void App::Run() {
     if (mSecondCopy) return;
     mLoading = true;  // set before the thread starts, so the loop below cannot miss it
-    mLoader = std::thread(&App::LoaderThread, this);
+    // On the virtual clock a run must be the same every time, so loading
+    // cannot race the first ticks: it finishes before the loop starts.
+    if (mInstance.fast)
+        LoaderThread();
+    else
+        mLoader = std::thread(&App::LoaderThread, this);
     mLastDrawTime = GetClock().Now();
     RaiseThreadPriority(true);
     ResetTiming();
@@ -35,7 +40,7 @@ void App::Run() {
         Tick();
         if (mQuit && mLoading) GetClock().Sleep(kQuitWaitMs);
     }
-    mLoader.join();
+    if (mLoader.joinable()) mLoader.join();
 }
 
 void App::LoaderThread() {
@@ -99,7 +104,7 @@ void App::Tick() {
     ++mTicksSinceDraw;
     // A headless run on the virtual clock that keeps no screenshot is seen by
     // nobody: it only plays, as fast as the game logic goes.
-    const bool unseen = mInstance.fast && IsHeadless() && mInstance.screenshotFile.IsEmpty();
+    const bool unseen = mInstance.fast && IsHeadless() && mInstance.screenshotFile.IsEmpty() && !mScriptPlayer;
     bool mayBatch = unseen || mTicksSinceDraw < std::ceil(mSpeed * kTicksPerDrawAtSpeedOne) || mLoading;
     bool batchDue = locked ? (!mUpdatedSinceDraw || std::floor(kLockedBatchShare * frameTime) <= mAccumulator)
                            : frameTime <= mAccumulator;
@@ -171,6 +176,7 @@ void App::SetVSyncMode(bool on) {
 }
 
 void App::UpdateStep() {
+    FeedInputScript();
     ++mUpdateCount;
     mInUpdate = true;
     Update();

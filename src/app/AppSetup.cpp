@@ -44,7 +44,7 @@ void App::Initialize(const LaunchOptions& launch) {
               mDataFolder.c_str(), mDataRoot.c_str());
     CheckImageCache();
     CreateAppWindow();
-    if (!StartServices()) Quit();
+    if (!StartServices() || !StartInputScript()) Quit();
 }
 
 void App::SetupFolders() {

@@ -16,6 +16,8 @@ struct LaunchOptions {
     String userFolder;         // per-user data folder override; empty: the usual one
     String dataFolder;         // game data root override; empty: searched for
     String screenshotFile;     // last frame written here at exit; empty: none
+    String inputFile;          // input script played into the window's queue; empty: none
+    String recordFile;         // the player's input written here as a script; empty: none
     bool crash = false;        // "-crash": fault at start to exercise the crash report
     bool forceHardware = false;  // "-hardware"
     bool forceSoftware = false;  // "-software"

@@ -11,6 +11,7 @@ EntryResult RunApplications(const AppFactory& create, const LaunchOptions& launc
         restart = app->mRestart;
         result.updates = app->mUpdateCount;
         result.draws = app->mDrawCount;
+        result.exitCode = app->mExitCode;
     } while (restart);
     return result;
 }

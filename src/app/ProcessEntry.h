@@ -10,6 +10,7 @@
 struct EntryResult {
     int32_t updates = 0;  // update steps of the last application
     int32_t draws = 0;    // draw passes of the last application
+    int32_t exitCode = 0; // what the process should end with
 };
 
 using AppFactory = std::function<std::unique_ptr<App>()>;

@@ -42,6 +42,7 @@ Board::Board(BoardGame& owner, const BoardMedia* boardMedia)
     game.ClearTallies();
     if (game.Style() == PlayStyle::Child) game.SetLives(kChildLives);
     mirror = game.Mirror();
+    menuButton.mLabel = "Menu";
     menuButton.SetRect(kMenuButtonRect);
     menuButton.SetListener(this, true);
     rollSound.Load(BoardSoundName(BoardSound::Roll));

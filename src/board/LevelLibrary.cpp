@@ -13,13 +13,23 @@ void LoadDocument(XMLDocument& document, const String& path) {
 }  // namespace
 
 void LevelLibrary::Load(const String& dataFolder) {
+    mGroups.clear();
     String folder = dataFolder.IsEmpty() || dataFolder[dataFolder.Length() - 1] == '/' ? dataFolder : dataFolder + "/";
-    for (int32_t world = 0; world < kWorldCount; ++world) {
-        LoadDocument(mDifficulties[static_cast<size_t>(world)], folder + String::Format(kDifficultyFile, world + 1));
-    }
+    for (int32_t world = 0; world < kWorldCount; ++world)
+        LoadDifficulty(world, folder + String::Format(kDifficultyFile, world + 1));
+    LoadLevelOrder(folder + kLevelOrderFile);
+}
+
+void LevelLibrary::LoadDifficulty(int32_t worldIndex, const String& path) {
+    if (worldIndex < 0 || worldIndex >= kWorldCount) return;
+    LoadDocument(mDifficulties[static_cast<size_t>(worldIndex)], path);
+}
+
+void LevelLibrary::LoadLevelOrder(const String& path) {
     XMLDocument order;
-    LoadDocument(order, folder + kLevelOrderFile);
-    mGroups = LevelGroup::ReadAll(order);
+    LoadDocument(order, path);
+    std::vector<LevelGroup> groups = LevelGroup::ReadAll(order);
+    mGroups.insert(mGroups.end(), groups.begin(), groups.end());
 }
 
 const XMLDocument& LevelLibrary::Difficulty(int32_t worldIndex) const {

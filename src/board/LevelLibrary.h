@@ -22,6 +22,11 @@ public:
     // Reads every file from `dataFolder` (the "Data" folder of the game data
     // root). A missing or broken file leaves its part empty.
     void Load(const String& dataFolder);
+    // One file at a time, for a loader that counts its steps: the world's
+    // difficulty document (an index outside 0-4 loads nothing), and the level
+    // groups, appended in file order.
+    void LoadDifficulty(int32_t worldIndex, const String& path);
+    void LoadLevelOrder(const String& path);
 
     // The difficulty document of a world; an index outside 0-4 counts as 0.
     const XMLDocument& Difficulty(int32_t worldIndex) const;

@@ -12,6 +12,7 @@
 
 #include "core/Object.h"
 #include "core/Rect.h"
+#include "core/String.h"
 #include "ui/GadgetHost.h"
 #include "ui/GadgetManager.h"
 
@@ -146,6 +147,8 @@ public:
     bool mModal = false;
     int32_t mModalResult = 0;
     bool mDrawOnce = false;
+    // The name input scripts press it by ("press NAME"); empty: not pressable by name.
+    String mLabel;
 
 private:
     friend class GadgetManager;

@@ -1,6 +1,6 @@
 // The built game run as its own process, headless, with a fresh user folder.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -8,43 +8,11 @@
 #include <vector>
 
 #include "platform/SingleInstance.h"
+#include "process/GameProcess.h"
 #include "support/TempDir.h"
-
-extern char** environ;
 
 namespace {
 constexpr const char* kGameName = "Plimb Zappets";
-
-struct Outcome {
-    bool exited = false;  // false: ended by a signal
-    int code = -1;        // exit code, or the signal number
-    std::string output;   // what it printed
-};
-
-Outcome RunGame(const TempDir& folder, std::vector<std::string> arguments) {
-    std::string outputPath = folder.File("stdout.txt");
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    // Relative fallback folders land in the scratch folder, not in the build tree.
-    posix_spawn_file_actions_addchdir_np(&actions, folder.Path().c_str());
-    std::vector<char*> argv;
-    std::string program = PZ_GAME_EXECUTABLE;
-    argv.push_back(program.data());
-    for (std::string& argument : arguments) argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    Outcome outcome;
-    pid_t child = 0;
-    if (posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) return outcome;
-    posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
-    waitpid(child, &status, 0);
-    outcome.exited = WIFEXITED(status);
-    outcome.code = outcome.exited ? WEXITSTATUS(status) : WTERMSIG(status);
-    outcome.output = folder.Read("stdout.txt");
-    return outcome;
-}
 
 class GameProcessTest : public ::testing::Test {
 protected:
@@ -113,7 +81,8 @@ TEST_F(GameProcessTest, MalformedCommandLinesExitWithTwo) {
 TEST_F(GameProcessTest, UnwritableUserFolderFallsBackAndStillRuns) {
     // A file where the folder should be: nothing can be created inside it.
     scratch.Write("blocker", "x");
-    std::vector<std::string> arguments = {"--headless", "--fast", "--ticks", "5", "--user-dir", scratch.File("blocker") + "/sub"};
+    std::vector<std::string> arguments = {"--headless", "--fast",     "--ticks",
+                                          "5",          "--user-dir", scratch.File("blocker") + "/sub"};
     Outcome outcome = RunGame(scratch, arguments);
     ASSERT_TRUE(outcome.exited);
     EXPECT_EQ(outcome.code, 0);

@@ -1,0 +1,138 @@
+#include "game/PlimbZappetsApp.h"
+
+#include <utility>
+
+#include "core/IOBuffer.h"
+#include "core/Log.h"
+#include "core/Random.h"
+#include "game/InfoBox.h"
+#include "game/TitleScreen.h"
+#include "game/Transition.h"
+#include "media/Graphics.h"
+#include "media/Sound.h"
+
+namespace {
+constexpr const char* kHighScoreFile = "HighScoreJourney.SCORE";
+constexpr const char* kStatsFile = "Stats.DAT";
+constexpr const char* kYesNoKind = "YESNO";
+constexpr int32_t kFirstTableStep = kStepPlayfieldSprites;
+constexpr int32_t kLastTableStep = kStepConfiguration;
+constexpr const char* kBallStrip = "graphics\\balls\\%d";  // colour + 1
+
+PlimbZappetsApp* gGameApp = nullptr;
+}  // namespace
+
+PlimbZappetsApp* GetGameApp() { return gGameApp; }
+
+PlimbZappetsApp::PlimbZappetsApp() {
+    gGameApp = this;
+    SetName(kName);
+    SetVersion(kVersion);
+    mCompany = kCompany;
+    for (int32_t i = 0; i < Catalogue::kBallColours; ++i) colourOrder[static_cast<size_t>(i)] = i;
+    for (int32_t p = 0; p < Catalogue::kBallColours; ++p)
+        std::swap(colourOrder[static_cast<size_t>(p)],
+                  colourOrder[static_cast<size_t>(GetRandom().Next(Catalogue::kBallColours))]);
+}
+
+PlimbZappetsApp::~PlimbZappetsApp() {
+    // The screens leave the tree before the framework takes it down.
+    if (keptJourneyMap) keptJourneyMap.reset();
+    mGadgets.Clear();
+    if (gGameApp == this) gGameApp = nullptr;
+}
+
+void PlimbZappetsApp::Initialize(const LaunchOptions& launch) {
+    GetGraphics().SetResolution(kScreenWidth, kScreenHeight);
+    App::Initialize(launch);
+    if (IsQuitting()) return;
+    title = new TitleScreen(*this);
+    mGadgets.Add(title);
+    Log::Line("Screen: %s", title->mName);
+}
+
+void PlimbZappetsApp::OnFocusChange(bool active) { App::OnFocusChange(active); }
+
+// --- loading -----------------------------------------------------------
+
+void PlimbZappetsApp::LoadHighScores() {
+    highScores.SetSize(HighScoreList::kGameSize);
+    highScores.Load(SharedFilePath(kHighScoreFile));
+    OfferDefaultHighScores(highScores);
+}
+
+bool PlimbZappetsApp::LoadStep(int32_t step) {
+    catalogue.BeginStep(step);
+    const std::vector<ResourceEntry>& table = ResourceCatalogue();
+    auto loadOne = [&](const ResourceEntry& entry) {
+        catalogue.Load(entry);
+        loadProgress += entry.progress;
+        return !mQuit;
+    };
+    if (step == kStepPlayfieldSprites) {
+        // The ball colours come first, in the journey's colour order, so the
+        // title screen can roll each colour as soon as its strip is complete.
+        for (int32_t colour : colourOrder) {
+            String name = String::Format(kBallStrip, colour + 1);
+            for (const ResourceEntry& entry : table) {
+                if (entry.step != step || !name.EqualsIgnoreCase(entry.name)) continue;
+                bool goOn = loadOne(entry);
+                ++coloursLoaded;
+                if (!goOn) return false;
+            }
+        }
+    }
+    for (const ResourceEntry& entry : table) {
+        if (entry.step != step || Catalogue::IsBallStrip(entry.name)) continue;
+        if (!loadOne(entry)) return false;
+    }
+    return true;
+}
+
+void PlimbZappetsApp::LoadResources() {
+    loadProgress = 0;
+    LoadHighScores();
+    profiles.Initialize(GetConfigPath(), GetDataFolder());
+    LoadStats();
+    ++loadProgress;  // high scores and profiles count as one step
+    if (mQuit) return;
+    for (int32_t step = kFirstTableStep; step <= kLastTableStep; ++step)
+        if (!LoadStep(step)) break;
+    catalogue.EndLoading();
+}
+
+void PlimbZappetsApp::OnLoadingComplete() {
+    if (title) title->ShowPlayButton();
+}
+
+void PlimbZappetsApp::PlaySound(const char* name, float volume) const {
+    if (Sound* sound = catalogue.FindSound(name)) sound->Play(volume);
+}
+
+bool PlimbZappetsApp::ShowMessage(const String& heading, const String& text, const String& kind) {
+    auto* box = new InfoBox(*this, kind.EqualsIgnoreCase(kYesNoKind));
+    Log::Line("Message: %s", heading.c_str());
+    box->SetText(text);
+    int32_t result = box->RunModal();
+    box->Kill();
+    return result == 1;
+}
+
+// --- files -------------------------------------------------------------
+
+String PlimbZappetsApp::SharedFilePath(const String& name) const { return GetDataFolder() + "/" + name; }
+
+void PlimbZappetsApp::LoadStats() {
+    stats.fill(0);
+    IOBuffer buffer;
+    if (!buffer.LoadFile(profiles.ProfileFilePath(kStatsFile))) return;
+    std::array<int32_t, kStatCount> read{};
+    for (int32_t& value : read) value = buffer.ReadInt();
+    if (!buffer.HasError()) stats = read;
+}
+
+void PlimbZappetsApp::SaveStats() {
+    IOBuffer buffer;
+    for (int32_t value : stats) buffer.WriteInt(value);
+    if (!buffer.SaveFile(profiles.ProfileFilePath(kStatsFile))) Log::Line("Could not write %s", kStatsFile);
+}

@@ -1,0 +1,120 @@
+#pragma once
+// The game's application: its identity, the shared resource catalogue loaded
+// at start-up, the state of one run (profile, statistics, high scores, the
+// journey) and the screen slots with the operations that switch between
+// them. Screens reach it through the pointer they are built with.
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+#include "app/App.h"
+#include "data/ProfileManager.h"
+#include "game/Catalogue.h"
+#include "game/HighScoreList.h"
+#include "game/ScreenKind.h"
+
+class Gadget;
+class TitleScreen;
+class Transition;
+
+class PlimbZappetsApp : public App {
+public:
+    static constexpr const char* kName = "Plimb Zappets";
+    static constexpr const char* kVersion = "1.00";
+    static constexpr const char* kCompany = "TAVGames";
+    static constexpr int32_t kScreenWidth = 800;
+    static constexpr int32_t kScreenHeight = 600;
+    static constexpr int32_t kStatCount = 14;
+    static constexpr int32_t kStartLives = 3;
+    static constexpr int32_t kStartPlayStyle = 2;
+    // The title screen's progress bar is full at this many loading steps.
+    static constexpr int32_t kProgressSteps = 146;
+
+    PlimbZappetsApp();
+    ~PlimbZappetsApp() override;
+
+    void Initialize(const LaunchOptions& launch) override;
+    void OnFocusChange(bool active) override;
+    void LoadResources() override;
+    void OnLoadingComplete() override;
+    // A yes/no box when `kind` is "YESNO" (case ignored), otherwise an OK box;
+    // true for yes or OK.
+    bool ShowMessage(const String& title, const String& text, const String& kind);
+
+    // Screen switching.
+    void CloseAllScreens();
+    void ShowMainMenu();
+    void ShowOptions();
+    // The options screen's own way out.
+    void CloseOptions();
+    void ShowJourneyMap(bool groupFinished);
+    void ShowHighScores();
+    void RunProfileMenu(int32_t mode);
+    void StartTransition(TransitionKind kind);
+    void ShowLevelUp();
+    void StartGame();
+    void SelectLevelGroup();
+    // What a transition does when its creature covers the screen.
+    void RunTransitionAction(TransitionKind kind);
+    // The title screen again, loading done (placeholder screens lead here).
+    void ShowTitle();
+
+    // The application's data folder, a separator and `name`.
+    String SharedFilePath(const String& name) const;
+    void LoadStats();
+    void SaveStats();
+
+    const Catalogue& Resources() const { return catalogue; }
+    // Plays a catalogue sound at `volume`; nothing when it is missing.
+    void PlaySound(const char* name, float volume = 1.0f) const;
+    bool IsTransitionRunning() const { return transition != nullptr; }
+    Transition* CurrentTransition() const { return transition; }
+    void SetTransitionSlot(Transition* running) { transition = running; }
+    TitleScreen* Title() const { return title; }
+
+    // The state of one run.
+    ProfileManager profiles;
+    HighScoreList highScores;
+    int32_t highScoreRank = -1;
+    std::array<int32_t, kStatCount> stats{};
+    String currentGroup = "Null!";
+    std::array<int32_t, Catalogue::kBallColours> colourOrder{};
+    std::atomic<int32_t> coloursLoaded{0};
+    int32_t score = 0;
+    int32_t lives = kStartLives;
+    int32_t worldReached = 0;
+    int32_t playStyle = kStartPlayStyle;
+    int32_t savedGameWord = 0;
+    std::atomic<int32_t> loadProgress{0};
+    bool resumeGame = false;
+    bool restartGroup = true;
+    bool freshStart = false;
+    bool mirrorPaths = false;
+    bool gameOverMark = false;
+    bool specialTransition = false;
+
+private:
+    // Loads the table entries of one loading step; false when a quit request
+    // stopped it.
+    bool LoadStep(int32_t step);
+    void LoadHighScores();
+    void ShowScreen(Gadget*& slot, ScreenKind kind);
+    void KillSlot(Gadget*& slot);
+    void KillTitle();
+
+    Catalogue catalogue;
+    TitleScreen* title = nullptr;
+    Transition* transition = nullptr;
+    Gadget* mainMenu = nullptr;
+    Gadget* options = nullptr;
+    Gadget* journeyMap = nullptr;  // kept across CloseAllScreens, only removed from the screen
+    Gadget* highScoreScreen = nullptr;
+    Gadget* game = nullptr;
+    Gadget* levelUp = nullptr;
+    std::unique_ptr<Gadget> keptJourneyMap;  // owns the map while it is off the screen
+};
+
+// The running game application; null when the application is not the game.
+PlimbZappetsApp* GetGameApp();

@@ -1,0 +1,119 @@
+// The screen slots of the game application and the operations that switch
+// between them.
+#include "core/Log.h"
+#include "game/PlaceholderScreen.h"
+#include "game/PlimbZappetsApp.h"
+#include "game/TitleScreen.h"
+#include "game/Transition.h"
+
+void PlimbZappetsApp::KillSlot(Gadget*& slot) {
+    if (!slot) return;
+    slot->Kill();
+    slot = nullptr;
+}
+
+void PlimbZappetsApp::KillTitle() {
+    if (!title) return;
+    title->Kill();
+    title = nullptr;
+}
+
+void PlimbZappetsApp::ShowScreen(Gadget*& slot, ScreenKind kind) {
+    if (!slot) slot = new PlaceholderScreen(*this, kind);
+    mGadgets.Add(slot);
+    Log::Line("Screen: %s", slot->mName);
+}
+
+void PlimbZappetsApp::CloseAllScreens() {
+    KillSlot(levelUp);
+    KillTitle();
+    if (transition) {
+        transition->Kill();
+        transition = nullptr;
+    }
+    KillSlot(mainMenu);
+    KillSlot(highScoreScreen);
+    if (journeyMap && !keptJourneyMap) {
+        mGadgets.Remove(journeyMap);
+        keptJourneyMap.reset(journeyMap);
+    }
+    if (!resumeGame) KillSlot(game);
+}
+
+void PlimbZappetsApp::ShowTitle() {
+    CloseAllScreens();
+    title = new TitleScreen(*this);
+    title->ShowPlayButton();
+    mGadgets.Add(title);
+    Log::Line("Screen: %s", title->mName);
+}
+
+void PlimbZappetsApp::ShowMainMenu() {
+    CloseAllScreens();
+    ShowScreen(mainMenu, ScreenKind::MainMenu);
+}
+
+void PlimbZappetsApp::ShowOptions() {
+    if (options) return;
+    ShowScreen(options, ScreenKind::Options);
+}
+
+void PlimbZappetsApp::CloseOptions() { KillSlot(options); }
+
+void PlimbZappetsApp::ShowJourneyMap(bool groupFinished) {
+    CloseAllScreens();
+    if (!journeyMap) {
+        score = 0;
+        lives = kStartLives;
+    }
+    (void)groupFinished;  // the map opens the next doors once it exists
+    if (keptJourneyMap) keptJourneyMap.release();
+    ShowScreen(journeyMap, ScreenKind::JourneyMap);
+}
+
+void PlimbZappetsApp::ShowHighScores() {
+    CloseAllScreens();
+    ShowScreen(highScoreScreen, ScreenKind::HighScores);
+}
+
+void PlimbZappetsApp::RunProfileMenu(int32_t mode) {
+    (void)mode;
+    Log::Line("Screen: %s", ScreenClassName(ScreenKind::Profiles));
+}
+
+void PlimbZappetsApp::StartTransition(TransitionKind kind) {
+    if (transition) return;
+    transition = new Transition(*this, kind);
+    mGadgets.Add(transition);
+}
+
+void PlimbZappetsApp::ShowLevelUp() {
+    if (levelUp) return;
+    ShowScreen(levelUp, ScreenKind::LevelUp);
+}
+
+void PlimbZappetsApp::StartGame() {
+    CloseAllScreens();
+    if (resumeGame)
+        resumeGame = false;
+    else
+        SelectLevelGroup();
+    ShowScreen(game, ScreenKind::Game);
+    freshStart = true;
+}
+
+void PlimbZappetsApp::SelectLevelGroup() {
+    // The game screen takes the group once it exists.
+}
+
+void PlimbZappetsApp::RunTransitionAction(TransitionKind kind) {
+    switch (kind) {
+        case TransitionKind::StartGame: StartGame(); break;
+        case TransitionKind::MainMenu: ShowMainMenu(); break;
+        case TransitionKind::HighScores: ShowHighScores(); break;
+        case TransitionKind::JourneyMap: ShowJourneyMap(false); break;
+        case TransitionKind::RestartLevel:
+        case TransitionKind::Nothing3:
+        case TransitionKind::Nothing4: break;
+    }
+}

@@ -1,0 +1,32 @@
+#include "process/GameProcess.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+extern char** environ;
+
+Outcome RunGame(const TempDir& folder, std::vector<std::string> arguments) {
+    std::string outputPath = folder.File("stdout.txt");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    // Relative fallback folders land in the scratch folder, not in the build tree.
+    posix_spawn_file_actions_addchdir_np(&actions, folder.Path().c_str());
+    std::vector<char*> argv;
+    std::string program = PZ_GAME_EXECUTABLE;
+    argv.push_back(program.data());
+    for (std::string& argument : arguments) argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    Outcome outcome;
+    pid_t child = 0;
+    if (posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) return outcome;
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    waitpid(child, &status, 0);
+    outcome.exited = WIFEXITED(status);
+    outcome.code = outcome.exited ? WEXITSTATUS(status) : WTERMSIG(status);
+    outcome.output = folder.Read("stdout.txt");
+    return outcome;
+}

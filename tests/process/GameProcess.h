@@ -1,0 +1,17 @@
+#pragma once
+// The built game run as its own process with a scratch folder as its
+// working directory.
+
+#include <string>
+#include <vector>
+
+#include "support/TempDir.h"
+
+struct Outcome {
+    bool exited = false;  // false: ended by a signal
+    int code = -1;        // exit code, or the signal number
+    std::string output;   // what it printed
+};
+
+// Runs the game with `arguments`, its standard output kept in the outcome.
+Outcome RunGame(const TempDir& folder, std::vector<std::string> arguments);
