@@ -1,7 +1,7 @@
 // The screen slots of the game application and the operations that switch
 // between them.
 #include "core/Log.h"
-#include "game/PlaceholderScreen.h"
+#include "game/ScreenFactory.h"
 #include "game/PlimbZappetsApp.h"
 #include "game/TitleScreen.h"
 #include "game/Transition.h"
@@ -19,7 +19,7 @@ void PlimbZappetsApp::KillTitle() {
 }
 
 void PlimbZappetsApp::ShowScreen(Gadget*& slot, ScreenKind kind) {
-    if (!slot) slot = new PlaceholderScreen(*this, kind);
+    if (!slot) slot = CreateScreen(*this, kind);
     mGadgets.Add(slot);
     Log::Line("Screen: %s", slot->mName);
 }

@@ -1,0 +1,16 @@
+#include "game/ScreenFactory.h"
+
+#include "game/PlaceholderScreen.h"
+
+Gadget* CreateScreen(PlimbZappetsApp& app, ScreenKind kind) {
+    switch (kind) {
+        case ScreenKind::MainMenu: break;
+        case ScreenKind::Options: break;
+        case ScreenKind::JourneyMap: break;
+        case ScreenKind::HighScores: break;
+        case ScreenKind::Game: break;
+        case ScreenKind::LevelUp: break;
+        case ScreenKind::Profiles: break;
+    }
+    return new PlaceholderScreen(app, kind);
+}

@@ -1,0 +1,11 @@
+#pragma once
+// Makes the screen of a slot. A screen that is not built yet is a
+// placeholder with its class name.
+
+#include "game/ScreenKind.h"
+
+class Gadget;
+class PlimbZappetsApp;
+
+// The new screen; the caller adds it to the gadget tree, which owns it.
+Gadget* CreateScreen(PlimbZappetsApp& app, ScreenKind kind);
