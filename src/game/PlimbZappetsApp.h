@@ -65,6 +65,16 @@ public:
     String SharedFilePath(const String& name) const;
     void LoadStats();
     void SaveStats();
+    // The saved journey of the current profile ("Journey.SAV").
+    // The first string of the file; "" when there is none.
+    String SavedJourneyVersion();
+    // Restores the saved journey and shows where it stood; false (nothing
+    // changed) when there is none or it cannot be read.
+    bool LoadJourney();
+    void SaveJourney();
+    void ClearJourney();
+    // The play-style screen of a new journey, as a child of `menu`.
+    void OpenPlayStyleChoice(Gadget& menu);
 
     const Catalogue& Resources() const { return catalogue; }
     // Plays a catalogue sound at `volume`; nothing when it is missing.

@@ -1,8 +1,8 @@
 // The screen slots of the game application and the operations that switch
 // between them.
 #include "core/Log.h"
-#include "game/ScreenFactory.h"
 #include "game/PlimbZappetsApp.h"
+#include "game/ScreenFactory.h"
 #include "game/TitleScreen.h"
 #include "game/Transition.h"
 

@@ -11,6 +11,7 @@ Gadget* CreateScreen(PlimbZappetsApp& app, ScreenKind kind) {
         case ScreenKind::Game: break;
         case ScreenKind::LevelUp: break;
         case ScreenKind::Profiles: break;
+        case ScreenKind::PlayStyle: break;
     }
     return new PlaceholderScreen(app, kind);
 }

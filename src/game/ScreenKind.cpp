@@ -9,6 +9,7 @@ const char* ScreenClassName(ScreenKind kind) {
         case ScreenKind::Game: return "Game";
         case ScreenKind::LevelUp: return "LevelUp";
         case ScreenKind::Profiles: return "UserMenu";
+        case ScreenKind::PlayStyle: return "PickDiff";
     }
     return "Gadget";
 }

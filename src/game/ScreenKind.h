@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-enum class ScreenKind : int32_t { MainMenu, Options, JourneyMap, HighScores, Game, LevelUp, Profiles };
+enum class ScreenKind : int32_t { MainMenu, Options, JourneyMap, HighScores, Game, LevelUp, Profiles, PlayStyle };
 
 // The class name of a screen, as the "Screen:" lines of DEBUG.TXT give it.
 const char* ScreenClassName(ScreenKind kind);

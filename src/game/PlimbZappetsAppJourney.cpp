@@ -1,0 +1,29 @@
+// The saved journey of the game application (PlimbZappetsApp.h).
+#include "core/IOBuffer.h"
+#include "core/Log.h"
+#include "game/PlaceholderScreen.h"
+#include "game/PlimbZappetsApp.h"
+
+namespace {
+constexpr const char* kJourneyFile = "Journey.SAV";
+}
+
+String PlimbZappetsApp::SavedJourneyVersion() {
+    IOBuffer buffer;
+    if (!buffer.LoadFile(profiles.ProfileFilePath(kJourneyFile))) return String();
+    String version = buffer.ReadString();
+    return buffer.HasError() ? String() : version;
+}
+
+bool PlimbZappetsApp::LoadJourney() {
+    Log::Line("No saved journey to resume yet");
+    return false;
+}
+
+void PlimbZappetsApp::SaveJourney() {}
+
+void PlimbZappetsApp::ClearJourney() {}
+
+void PlimbZappetsApp::OpenPlayStyleChoice(Gadget& menu) {
+    menu.AddChild(new PlaceholderScreen(*this, ScreenKind::PlayStyle));
+}
