@@ -4,9 +4,9 @@
 
 #include "core/IOBuffer.h"
 #include "core/Matrix.h"
+#include "core/Random.h"
 #include "media/Graphics.h"
 #include "media/Sprite.h"
-#include "core/Random.h"
 #include "track/EffectHost.h"
 #include "track/Wick.h"
 
@@ -58,6 +58,8 @@ void Eater::Update() {
 
 void Eater::Draw() {
     if (!gone && tile) {
+        // Scenery is always whole, whatever colour was left by what came before.
+        GetGraphics().SetColour(1, 1, 1, 1);
         // A mirrored tile is flipped, so it turns the other way too.
         Matrix transform;
         transform.Scale(mirrored ? -1.0f : 1.0f, 1.0f);
