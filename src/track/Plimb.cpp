@@ -119,7 +119,9 @@ bool Plimb::LoadRecord(IOBuffer& in, float pathLength, int32_t& gapLeftIndex, in
     for (int32_t& value : ints) value = in.ReadInt();
     if (in.HasError() || !AllInBounds<float>(floats, floatRanges)) return false;
     // angleEase, colour (by kind), gapTimer; the gap indices are the caller's.
-    const Bounds<int32_t> intRanges[] = {kTicks, flags[0] ? kRobotColour : kBallColour, kTicks};
+    constexpr Bounds<int32_t> kSpecial{kSpecialColour, kSpecialColour};
+    const Bounds<int32_t> colourRange = flags[0] ? kRobotColour : (flags[3] || flags[4]) ? kSpecial : kBallColour;
+    const Bounds<int32_t> intRanges[] = {kTicks, colourRange, kTicks};
     if (!AllInBounds<int32_t>(std::span(ints, 3), intRanges)) return false;
     position = {floats[0], floats[1]};
     for (int i = 0; i < 4; ++i) flight[i] = floats[2 + i];

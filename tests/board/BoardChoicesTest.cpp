@@ -1,6 +1,7 @@
 // The launcher's colours, the bonus drops and the title picture's size.
 #include "BoardTestSupport.h"
 #include "board/TitleImage.h"
+#include "core/IOBuffer.h"
 #include "track/Bonus.h"
 
 namespace {
@@ -44,6 +45,44 @@ TEST_F(BoardTest, PreferredSetsComeBeforeOtherColours) {
     balls.front()->distance = 100;  // far from the end but on screen
     balls.front()->colour = 7;
     for (int i = 0; i < 10; ++i) EXPECT_EQ(board->ChooseLauncherColour(-1), 6);
+}
+
+TEST_F(BoardTest, SpecialBallsStayOutsideTheBallColoursThroughUpkeepAndRecords) {
+    Build();
+    Lay(0, 6, 600, 2);  // no ball of colour 0 anywhere
+    Tick(45);           // the launcher loads (the chains still wait for the intro)
+    Launcher& launcher = board->GetLauncher();
+    ASSERT_NE(launcher.Loaded(), nullptr);
+    auto isBallColour = [](int32_t colour) { return colour >= 0 && colour < TrackImages::kColours; };
+    for (bool fire : {true, false}) {
+        SCOPED_TRACE(fire ? "fire ball" : "bomb");
+        (fire ? board->fireGrant : board->bombGrant) = 1;
+        Tick();
+        Plimb* special = launcher.Loaded();
+        ASSERT_TRUE(fire ? special->isFireBall : special->isBomb);
+        EXPECT_FALSE(isBallColour(special->colour));
+        // The upkeep neither changes a special ball nor spends a choice on it.
+        board->dangerRepeats = 0;
+        board->RequestColourCheck();
+        Tick();
+        EXPECT_EQ(launcher.Loaded(), special);
+        EXPECT_FALSE(isBallColour(special->colour));
+        EXPECT_EQ(launcher.Next()->colour, 2);
+        EXPECT_EQ(board->dangerRepeats, 0);
+
+        IOBuffer record;
+        launcher.Save(record);
+        record.SetPosition(0);
+        ASSERT_TRUE(launcher.Load(record));
+        EXPECT_EQ(launcher.Loaded()->colour, Plimb::kSpecialColour);
+        // A special ball recorded with a ball colour is damage.
+        launcher.Loaded()->colour = 1;
+        IOBuffer damaged;
+        launcher.Save(damaged);
+        damaged.SetPosition(0);
+        EXPECT_FALSE(launcher.Load(damaged));
+        launcher.Loaded()->colour = Plimb::kSpecialColour;
+    }
 }
 
 TEST_F(BoardTest, EmptyBoardWalksTheFallbackColour) {
@@ -92,8 +131,7 @@ TEST_F(BoardTest, ThreeBallsAndAFullMeterDropOnlyCoins) {
     for (int i = 0; i < 30; ++i) board->AddDropRequest(Vec2{400, 300});
     Tick();
     ASSERT_EQ(board->BonusItems().Count(), 30);
-    for (int i = 0; i < 30; ++i)
-        EXPECT_EQ(static_cast<Bonus*>(board->BonusItems().At(i))->kind, BonusKind::Coin);
+    for (int i = 0; i < 30; ++i) EXPECT_EQ(static_cast<Bonus*>(board->BonusItems().At(i))->kind, BonusKind::Coin);
 }
 
 TEST_F(BoardTest, DropsOnAnEmptyBoardWithAFullMeterFanOutSixCoins) {

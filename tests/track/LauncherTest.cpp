@@ -29,11 +29,13 @@ struct FakeLauncherHost : LauncherHost {
     Plimb* MakeFireBall() override {
         auto* ball = new Plimb(&balls);
         ball->isFireBall = true;
+        ball->colour = Plimb::kSpecialColour;
         return ball;
     }
     Plimb* MakeBomb() override {
         auto* ball = new Plimb(&balls);
         ball->isBomb = true;
+        ball->colour = Plimb::kSpecialColour;
         return ball;
     }
     float ShotPitch() const override { return pitch; }
