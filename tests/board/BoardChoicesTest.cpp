@@ -1,4 +1,6 @@
 // The launcher's colours, the bonus drops and the title picture's size.
+#include <algorithm>
+
 #include "BoardTestSupport.h"
 #include "board/TitleImage.h"
 #include "core/IOBuffer.h"
@@ -113,6 +115,38 @@ TEST_F(BoardTest, TwentyBallsNearTheEndOfferEveryKind) {
     board->fireGrant = Bonus::kFireGrant;
     board->BonusItems().Add(Bonus::Create(static_cast<int32_t>(BonusKind::Coin), nullptr, 0));
     EXPECT_EQ(board->BonusCandidates(), (std::vector<BonusKind>{BonusKind::Bomb, BonusKind::Bomb, BonusKind::Back}));
+}
+
+TEST_F(BoardTest, ASpecialBallInTheLauncherBlocksBothSpecialDrops) {
+    const std::vector<BonusKind> withoutSpecials = {BonusKind::Coin, BonusKind::Slow, BonusKind::Back, BonusKind::Aim};
+    for (bool fire : {true, false}) {
+        SCOPED_TRACE(fire ? "fire ball" : "bomb");
+        Build();
+        Lay(0, 20, 100);
+        Launcher& launcher = board->GetLauncher();
+        // Long enough for a reload and a swap after it.
+        const int32_t reload = 2 * static_cast<int32_t>(launcher.ReloadTicks()) + 1;
+        Tick(reload);  // the launcher loads (the chains still wait for the intro)
+        (fire ? board->fireGrant : board->bombGrant) = 1;
+        Tick();  // the grant turns into the loaded ball and is spent
+        ASSERT_TRUE(fire ? launcher.Loaded()->isFireBall : launcher.Loaded()->isBomb);
+        ASSERT_EQ(board->fireGrant + board->bombGrant, 0);
+        EXPECT_EQ(board->BonusCandidates(), withoutSpecials);
+        // Swapped behind the other ball, it still waits to be fired.
+        launcher.RequestSwap();
+        Tick(reload);
+        ASSERT_TRUE(fire ? launcher.Next()->isFireBall : launcher.Next()->isBomb);
+        EXPECT_EQ(board->BonusCandidates(), withoutSpecials);
+        // Flying, it blocks only its own kind.
+        launcher.RequestSwap();
+        Tick(reload);
+        board->OnMouseButton(400, 300, -1);
+        ASSERT_EQ(board->Shots().size(), 1u);
+        ASSERT_TRUE(fire ? board->Shots()[0]->isFireBall : board->Shots()[0]->isBomb);
+        std::vector<BonusKind> candidates = board->BonusCandidates();
+        EXPECT_EQ(std::count(candidates.begin(), candidates.end(), fire ? BonusKind::Fire : BonusKind::Bomb), 0);
+        EXPECT_EQ(std::count(candidates.begin(), candidates.end(), fire ? BonusKind::Bomb : BonusKind::Fire), 2);
+    }
 }
 
 TEST_F(BoardTest, FewOrFarBallsOfferNoSlowOrBack) {
