@@ -96,6 +96,16 @@ public:
     // damaged record, leaving the track unchanged.
     void Save(IOBuffer& out) const;
     bool Load(IOBuffer& in);
+    // Load in two steps, so that a board can read every part of its record
+    // before anything changes: ReadRecord checks a whole record (null when it
+    // is refused) and TakeRecord puts it in place.
+    struct RecordParts;
+    struct RecordPartsDeleter {
+        void operator()(RecordParts* parts) const;
+    };
+    using PendingRecord = std::unique_ptr<RecordParts, RecordPartsDeleter>;
+    PendingRecord ReadRecord(IOBuffer& in) const;
+    void TakeRecord(PendingRecord record);
 
     int32_t Length() const { return length; }
     const std::vector<Vec2>& Samples() const { return samples; }

@@ -66,6 +66,31 @@ TEST_F(BoardTest, EveryCutOfARecordLoadsAsFailureWithoutHarm) {
     EXPECT_EQ(Record(*board), saved);
 }
 
+// Whichever part of a record is refused (a track, the balls in flight, an
+// eater, the falling items or the launcher at the very end), nothing of the
+// parts before it is taken either.
+TEST_F(BoardTest, ARefusedRecordChangesNothingOfTheBoard) {
+    Build(2);
+    Lay(0, 8, 300);
+    Lay(1, 5, 600);
+    board->BonusItems().Add(Bonus::Create(static_cast<int32_t>(BonusKind::Slow), nullptr, 0));
+    board->AddShot(new Plimb(board.get()));
+    board->slowTimer = 321;
+    Tick(Board::kIntroTicks + 60);  // the launcher is loaded, the chains roll
+    board->BeginCompletion();       // and every eater holds a fuse
+    const std::vector<uint8_t> saved = Record(*board);
+
+    Build(2);
+    Lay(1, 3, 100);
+    Tick(50);
+    const std::vector<uint8_t> before = Record(*board);
+    ASSERT_NE(before, saved);
+    for (size_t cut = 0; cut < saved.size(); ++cut) {
+        ASSERT_FALSE(LoadRecord(*board, std::vector<uint8_t>(saved.begin(), saved.begin() + cut)));
+        ASSERT_EQ(Record(*board), before) << "cut at " << cut << " of " << saved.size();
+    }
+}
+
 // A board in play with pieces of chain on both tracks, a loaded launcher,
 // every kind of falling item and of ball in flight; then every byte of its
 // record flipped in two ways. Each load answers false or leaves a board that
