@@ -303,6 +303,24 @@ TEST_F(BoardTest, PauseKeysAndClicks) {
     EXPECT_FALSE(game.paused);
 }
 
+TEST_F(BoardTest, OnceTheLastLifeIsLostNeitherKeysNorClicksPause) {
+    game.lives = 1;
+    Build();
+    board->startDelay = 0;
+    board->AddWaveToTrack(0, FastWave(4));
+    while (!game.over) Tick();
+    ASSERT_FALSE(board->gameOver);  // the chains still drain
+    board->OnKeyDown('P');
+    EXPECT_FALSE(game.paused);
+    game.paused = true;  // the game screen paused it on its own
+    board->OnMouseButton(400, 300, -1);
+    EXPECT_TRUE(game.paused);
+    game.paused = false;
+    while (!board->gameOver) Tick();
+    board->OnKeyDown(static_cast<int32_t>(VirtualKey::Pause));
+    EXPECT_FALSE(game.paused);
+}
+
 TEST_F(BoardTest, ARestoredCompletedLevelKeepsAskingForTheLevelUp) {
     Build();
     board->advance = true;
