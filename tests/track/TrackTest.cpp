@@ -59,6 +59,26 @@ TEST_F(TrackTest, DefaultWaveComesInRunsOfExactlyThreeBehindItsRobot) {
     }
 }
 
+TEST_F(TrackTest, ATrackOutOfWavesAddsTheDefaultWave) {
+    Build(3000);
+    track->StartWave();
+    ASSERT_EQ(track->WaveCount(), 1);
+    const WaveSpec& wave = track->WaveAt(0);
+    EXPECT_EQ(wave.count, 15);
+    EXPECT_EQ(wave.types, 3);
+    EXPECT_EQ(wave.delayTicks, 25);
+    EXPECT_EQ(wave.targetTrack, -1);
+    EXPECT_EQ(wave.robotTrigger, 100000);
+    EXPECT_FLOAT_EQ(wave.speed, 1.0f);
+    EXPECT_FLOAT_EQ(wave.speedInitial, 3.0f);
+    EXPECT_FLOAT_EQ(wave.speedFast, 3.0f);
+    EXPECT_FLOAT_EQ(wave.speedSlow, 0.5f);
+    EXPECT_FLOAT_EQ(wave.delayDist, 0.35f);
+    EXPECT_TRUE(wave.repeat);
+    EXPECT_FLOAT_EQ(wave.sameTypeProbability, 1.25f);
+    EXPECT_EQ(wave.maxSameTypeChain, 3);
+}
+
 TEST_F(TrackTest, WaveIsPlacedBehindThePathStartAtItsSpeed) {
     Build(3000);
     WaveSpec wave;
