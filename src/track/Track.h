@@ -176,7 +176,6 @@ private:
     void ClearRobot(Pusher* robot);
     // Removes the item from every list and reference of the track, then deletes it.
     void DestroyItem(Plimb* item);
-    std::vector<int32_t> WaveColours(const WaveSpec& wave);
 
     TrackHost* board;
     QuickSpline path;
