@@ -79,6 +79,7 @@ public:
     // A fire ball touching the chain burns the nearest ball (pays 50 points).
     void BurnBallAt(const Plimb& fireball);
     bool IsInserting() const { return insertion.shot != nullptr; }
+    const Plimb* InsertingShot() const { return insertion.shot; }
     int32_t ComboCount() const { return comboCount; }
     int32_t InsertLock() const { return insertLock; }
     Vec2 PopMeanPoint() const { return popMeanPoint; }

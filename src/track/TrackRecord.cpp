@@ -191,7 +191,9 @@ void Track::Save(IOBuffer& out) const {
     for (const Plimb* item : matchCandidates) out.WriteInt(IndexIn(items, item));
 
     out.WriteBool(insertion.shot != nullptr);
-    if (insertion.shot != nullptr) insertion.shot->SaveRecord(out, -1, -1);
+    if (insertion.shot != nullptr)
+        insertion.shot->SaveRecord(out, IndexIn(items, insertion.shot->gapLeft),
+                                   IndexIn(items, insertion.shot->gapRight));
     out.WriteInt(items.empty() ? -1 : 0);  // rearmost
     out.WriteInt(IndexIn(items, lastInserted));
     out.WriteInt(IndexIn(items, insertion.anchor));
