@@ -262,16 +262,14 @@ void Gadget::ReleaseFocus() {
 bool Gadget::HitTest(float x, float y) const {
     if (!mRect.Contains(x, y)) return false;
     switch (mShape) {
-        case GadgetShape::Rectangle:
-            return true;
+        case GadgetShape::Rectangle: return true;
         case GadgetShape::Circle: {
             float dx = x - (mRect.x + mRect.width * 0.5f);
             float dy = y - (mRect.y + mRect.height * 0.5f);
             return std::sqrt(dx * dx + dy * dy) <= mRadius;
         }
         case GadgetShape::ImageAlpha:
-        case GadgetShape::SpriteAlpha:
-            return AlphaAt(x - mRect.x, y - mRect.y) > mAlphaThreshold;
+        case GadgetShape::SpriteAlpha: return AlphaAt(x - mRect.x, y - mRect.y) > mAlphaThreshold;
     }
     return false;
 }
@@ -325,6 +323,8 @@ void Gadget::SetListener(Gadget* listener, bool addAsChild) {
     mListener = listener;
     if (addAsChild && listener) listener->AddChild(this);
 }
+
+bool Gadget::IsInTree() const { return mManager && mManager->IsInTree(); }
 
 void Gadget::FillScreen() { SetRect({0, 0, kScreenWidth, kScreenHeight}); }
 
