@@ -2,13 +2,11 @@
 
 #include <cmath>
 
+#include "media/Graphics.h"
 #include "media/Image.h"
 #include "media/Sprite.h"
 
 namespace {
-// The logical screen every full-screen gadget covers, in pixels.
-constexpr float kScreenWidth = 800;
-constexpr float kScreenHeight = 600;
 constexpr float kOpaqueAlpha = 255.0f;
 // The clip of a gadget that does not clip: far beyond any screen.
 constexpr Rect kNoClip{-10000, -10000, 30000, 30000};
@@ -326,7 +324,10 @@ void Gadget::SetListener(Gadget* listener, bool addAsChild) {
 
 bool Gadget::IsInTree() const { return mManager && mManager->IsInTree(); }
 
-void Gadget::FillScreen() { SetRect({0, 0, kScreenWidth, kScreenHeight}); }
+void Gadget::FillScreen() {
+    const Graphics& graphics = GetGraphics();
+    SetRect({0, 0, static_cast<float>(graphics.Width()), static_cast<float>(graphics.Height())});
+}
 
 ScreenPoint Gadget::ScreenPosition() const {
     ScreenPoint point{mRect.x, mRect.y};
