@@ -1,9 +1,12 @@
 // The built game run as its own process, headless, with a fresh user folder.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sched.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <string>
 #include <vector>
 
@@ -21,7 +24,8 @@ struct Outcome {
     std::string output;   // what it printed
 };
 
-Outcome RunGame(const TempDir& folder, std::vector<std::string> arguments) {
+// Starts the game with its output in `folder`; 0 when it cannot start.
+pid_t SpawnGame(const TempDir& folder, std::vector<std::string> arguments) {
     std::string outputPath = folder.File("stdout.txt");
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -34,16 +38,24 @@ Outcome RunGame(const TempDir& folder, std::vector<std::string> arguments) {
     argv.push_back(program.data());
     for (std::string& argument : arguments) argv.push_back(argument.data());
     argv.push_back(nullptr);
-    Outcome outcome;
     pid_t child = 0;
-    if (posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) return outcome;
+    if (posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) child = 0;
     posix_spawn_file_actions_destroy(&actions);
+    return child;
+}
+
+Outcome WaitForGame(const TempDir& folder, pid_t child) {
+    Outcome outcome;
     int status = 0;
-    waitpid(child, &status, 0);
+    if (child <= 0 || waitpid(child, &status, 0) != child) return outcome;
     outcome.exited = WIFEXITED(status);
     outcome.code = outcome.exited ? WEXITSTATUS(status) : WTERMSIG(status);
     outcome.output = folder.Read("stdout.txt");
     return outcome;
+}
+
+Outcome RunGame(const TempDir& folder, std::vector<std::string> arguments) {
+    return WaitForGame(folder, SpawnGame(folder, std::move(arguments)));
 }
 
 class GameProcessTest : public ::testing::Test {
@@ -92,6 +104,32 @@ TEST_F(GameProcessTest, SecondCopyWakesTheFirstAndExitsZero) {
     EXPECT_EQ(user.Read("user/cached/cacheinfo.cfg"), "Version=1\r\n");
 }
 
+// Two real copies: the second, started while the first runs, leaves at once
+// with 0; the first runs on until it is closed.
+TEST_F(GameProcessTest, ASecondStartWhileTheFirstRunsExitsZero) {
+    TempDir firstOutput;
+    pid_t first = SpawnGame(firstOutput, {"--headless", "--user-dir", UserFolder(), "--fast", "--ticks", "100000000"});
+    ASSERT_GT(first, 0);
+    // The running copy holds the instance before it writes its log.
+    const std::string log = UserFolder() + "/DEBUG.TXT";
+    int status = 0;
+    bool running = true;
+    while (running && access(log.c_str(), F_OK) != 0) {
+        running = waitpid(first, &status, WNOHANG) == 0;
+        sched_yield();
+    }
+    ASSERT_TRUE(running) << "the first copy ended before it ran";
+    Outcome second = Run({"--fast", "--ticks", "100"});
+    EXPECT_TRUE(second.exited);
+    EXPECT_EQ(second.code, 0);
+    EXPECT_EQ(second.output, "updates=0 draws=0\n");
+    kill(first, SIGTERM);  // closed as its window would be
+    Outcome closed = WaitForGame(firstOutput, first);
+    EXPECT_TRUE(closed.exited);
+    EXPECT_EQ(closed.code, 0);
+    EXPECT_EQ(closed.output.rfind("updates=", 0), 0u) << closed.output;
+}
+
 TEST_F(GameProcessTest, CrashSwitchLeavesAReportAndFails) {
     Outcome outcome = Run({"-crash"});
     EXPECT_FALSE(outcome.exited && outcome.code == 0);
@@ -113,7 +151,8 @@ TEST_F(GameProcessTest, MalformedCommandLinesExitWithTwo) {
 TEST_F(GameProcessTest, UnwritableUserFolderFallsBackAndStillRuns) {
     // A file where the folder should be: nothing can be created inside it.
     scratch.Write("blocker", "x");
-    std::vector<std::string> arguments = {"--headless", "--fast", "--ticks", "5", "--user-dir", scratch.File("blocker") + "/sub"};
+    std::vector<std::string> arguments = {"--headless", "--fast",     "--ticks",
+                                          "5",          "--user-dir", scratch.File("blocker") + "/sub"};
     Outcome outcome = RunGame(scratch, arguments);
     ASSERT_TRUE(outcome.exited);
     EXPECT_EQ(outcome.code, 0);
