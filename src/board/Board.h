@@ -44,7 +44,8 @@ public:
     struct BallSizeClass {
         float scale, spacing, hitDistanceSq;
     };
-    static constexpr BallSizeClass kBallSizes[3] = {{0.6f, 32.0f, 1058.0f}, {0.8f, 42.0f, 1800.0f}, {1.0f, 53.0f, 2888.0f}};
+    static constexpr BallSizeClass kBallSizes[3] = {
+        {0.6f, 32.0f, 1058.0f}, {0.8f, 42.0f, 1800.0f}, {1.0f, 53.0f, 2888.0f}};
     static constexpr int32_t kLargestBallSize = 2;
     static constexpr int32_t kIntroTicks = 300;
     static constexpr int32_t kTitleTicks = 260;
@@ -271,6 +272,8 @@ protected:
     // "Levels\\<theme>\\<name>"; null without media (tests) or when missing.
     std::unique_ptr<Sprite> LoadThemeSprite(const char* theme, const char* name) const;
     void ApplyBallSize();
+    // From the loss of the last life on, even while the chains still drain.
+    bool GameIsOver() const;
     // Update steps.
     void UpdateRollSound();
     void StopRollSound();

@@ -9,11 +9,11 @@
 
 namespace {
 // Tuning of a new track (pixels, pixels per tick).
-constexpr float kSlowZone = 1000.0f;    // free path below which chains roll slow
-constexpr float kDangerZone = 400.0f;   // free path below which they crawl
-constexpr float kBrake = 0.0025f;       // speed lost per tick above the target
-constexpr float kAcceleration = 0.075f; // speed gained per tick below the target
-constexpr float kFastZoneShare = 0.75f; // of the length: free path above which chains roll fast
+constexpr float kSlowZone = 1000.0f;     // free path below which chains roll slow
+constexpr float kDangerZone = 400.0f;    // free path below which they crawl
+constexpr float kBrake = 0.0025f;        // speed lost per tick above the target
+constexpr float kAcceleration = 0.075f;  // speed gained per tick below the target
+constexpr float kFastZoneShare = 0.75f;  // of the length: free path above which chains roll fast
 constexpr int32_t kDefaultRobotTrigger = 100000;
 // The path is sampled one point per pixel.
 constexpr float kSampleSpacing = 1.0f;
@@ -149,6 +149,10 @@ void Track::DestroyItem(Plimb* item) {
     for (Plimb* other : items) {
         if (other->gapLeft == item) other->gapLeft = nullptr;
         if (other->gapRight == item) other->gapRight = nullptr;
+    }
+    if (Plimb* shot = insertion.shot) {
+        if (shot->gapLeft == item) shot->gapLeft = nullptr;
+        if (shot->gapRight == item) shot->gapRight = nullptr;
     }
     if (lastInserted == item) lastInserted = nullptr;
     if (insertion.anchor == item) insertion.anchor = nullptr;
