@@ -1,6 +1,7 @@
 #include "board/BoardFactory.h"
 
 #include "board/Board_Blue.h"
+#include "board/themes/Board_Snail.h"
 
 namespace {
 struct Theme {
@@ -15,7 +16,7 @@ std::unique_ptr<Board> Make(BoardGame& game, const BoardMedia* media) {
 
 // In the order names are tried; a theme joins here when its board is built.
 const Theme kThemes[] = {
-    {Board_Blue::kThemeWord, &Make<Board_Blue>},
+    {Board_Blue::kThemeWord, &Make<Board_Blue>},     {Board_Snail::kThemeWord, &Make<Board_Snail>},
 };
 }  // namespace
 
