@@ -2,6 +2,7 @@
 
 #include "board/Board_Blue.h"
 #include "board/themes/Board_Snail.h"
+#include "board/themes/Board_Spiral.h"
 
 namespace {
 struct Theme {

@@ -1,0 +1,23 @@
+#pragma once
+// The Spiral board: one lane winding inwards twice round a candy swirl into
+// the chomper at its heart; large balls; the launcher's colour favours the
+// bottom of each turn, the part of the chain a shot from below can reach.
+
+#include <memory>
+
+#include "board/Board.h"
+
+class QuickSpline;
+
+class Board_Spiral : public Board {
+public:
+    static constexpr const char* kThemeWord = "Spiral";
+
+    Board_Spiral(BoardGame& game, const BoardMedia* media);
+    // The lane: two entry points off screen at the top left, then knots
+    // along an inward spiral; the curve interpolates them.
+    static void BuildPath(QuickSpline& path);
+
+private:
+    std::unique_ptr<Sprite> chomper;
+};
