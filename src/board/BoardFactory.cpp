@@ -3,6 +3,7 @@
 #include "board/Board_Blue.h"
 #include "board/themes/Board_Bees.h"
 #include "board/themes/Board_Snail.h"
+#include "board/themes/Board_Snake.h"
 #include "board/themes/Board_Spiral.h"
 #include "board/themes/Board_Taxman.h"
 
@@ -19,9 +20,9 @@ std::unique_ptr<Board> Make(BoardGame& game, const BoardMedia* media) {
 
 // In the order names are tried; a theme joins here when its board is built.
 const Theme kThemes[] = {
-    {Board_Bees::kThemeWord, &Make<Board_Bees>},     {Board_Spiral::kThemeWord, &Make<Board_Spiral>},
-    {Board_Blue::kThemeWord, &Make<Board_Blue>},     {Board_Snail::kThemeWord, &Make<Board_Snail>},
-    {Board_Taxman::kThemeWord, &Make<Board_Taxman>},
+    {Board_Bees::kThemeWord, &Make<Board_Bees>},   {Board_Spiral::kThemeWord, &Make<Board_Spiral>},
+    {Board_Blue::kThemeWord, &Make<Board_Blue>},   {Board_Snail::kThemeWord, &Make<Board_Snail>},
+    {Board_Snake::kThemeWord, &Make<Board_Snake>}, {Board_Taxman::kThemeWord, &Make<Board_Taxman>},
 };
 }  // namespace
 
