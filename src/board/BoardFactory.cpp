@@ -2,6 +2,7 @@
 
 #include "board/Board_Blue.h"
 #include "board/themes/Board_Bees.h"
+#include "board/themes/Board_Movies.h"
 #include "board/themes/Board_Snail.h"
 #include "board/themes/Board_Snake.h"
 #include "board/themes/Board_Spiral.h"
@@ -19,11 +20,17 @@ std::unique_ptr<Board> Make(BoardGame& game, const BoardMedia* media) {
 }
 
 // In the order names are tried; a theme joins here when its board is built.
+// clang-format off
 const Theme kThemes[] = {
-    {Board_Bees::kThemeWord, &Make<Board_Bees>},   {Board_Spiral::kThemeWord, &Make<Board_Spiral>},
-    {Board_Blue::kThemeWord, &Make<Board_Blue>},   {Board_Snail::kThemeWord, &Make<Board_Snail>},
-    {Board_Snake::kThemeWord, &Make<Board_Snake>}, {Board_Taxman::kThemeWord, &Make<Board_Taxman>},
+    {Board_Bees::kThemeWord, &Make<Board_Bees>},
+    {Board_Spiral::kThemeWord, &Make<Board_Spiral>},
+    {Board_Movies::kThemeWord, &Make<Board_Movies>},
+    {Board_Blue::kThemeWord, &Make<Board_Blue>},
+    {Board_Snail::kThemeWord, &Make<Board_Snail>},
+    {Board_Snake::kThemeWord, &Make<Board_Snake>},
+    {Board_Taxman::kThemeWord, &Make<Board_Taxman>},
 };
+// clang-format on
 }  // namespace
 
 std::unique_ptr<Board> CreateBoard(const String& levelName, BoardGame& game, const BoardMedia* media) {
