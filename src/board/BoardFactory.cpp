@@ -2,6 +2,7 @@
 
 #include "board/Board_Blue.h"
 #include "board/themes/Board_Bees.h"
+#include "board/themes/Board_Lava.h"
 #include "board/themes/Board_Movies.h"
 #include "board/themes/Board_Snail.h"
 #include "board/themes/Board_Snake.h"
@@ -24,6 +25,7 @@ std::unique_ptr<Board> Make(BoardGame& game, const BoardMedia* media) {
 const Theme kThemes[] = {
     {Board_Bees::kThemeWord, &Make<Board_Bees>},
     {Board_Spiral::kThemeWord, &Make<Board_Spiral>},
+    {Board_Lava::kThemeWord, &Make<Board_Lava>},
     {Board_Movies::kThemeWord, &Make<Board_Movies>},
     {Board_Blue::kThemeWord, &Make<Board_Blue>},
     {Board_Snail::kThemeWord, &Make<Board_Snail>},
