@@ -8,6 +8,7 @@
 #include "board/themes/Board_Snake.h"
 #include "board/themes/Board_Spiral.h"
 #include "board/themes/Board_Taxman.h"
+#include "board/themes/Board_Tooth.h"
 
 namespace {
 struct Theme {
@@ -27,6 +28,7 @@ const Theme kThemes[] = {
     {Board_Spiral::kThemeWord, &Make<Board_Spiral>},
     {Board_Lava::kThemeWord, &Make<Board_Lava>},
     {Board_Movies::kThemeWord, &Make<Board_Movies>},
+    {Board_Tooth::kThemeWord, &Make<Board_Tooth>},
     {Board_Blue::kThemeWord, &Make<Board_Blue>},
     {Board_Snail::kThemeWord, &Make<Board_Snail>},
     {Board_Snake::kThemeWord, &Make<Board_Snake>},

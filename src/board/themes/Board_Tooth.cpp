@@ -1,0 +1,42 @@
+#include "board/themes/Board_Tooth.h"
+
+#include "track/Track.h"
+
+namespace {
+// The toothpaste comes in at the top right from under the scrubber and
+// runs left, right and left again down the tiles into the molar's mouth.
+constexpr const char* kPath =
+    "%%Note:;\t860 520 m;\t600 500 400 540 120 520 c;\t20 520 20 370 120 370 c;\t300 350 500 390 690 370 c;\t790 370 "
+    "790 220 690 220 c;\t520 200 380 240 210 220 c";
+constexpr Vec2 kMouth{210, 380};
+// Top-left corners (pixels): the scrubber over the way in, the toothbrush
+// along the middle run, where the chain passes unseen beneath it.
+constexpr Vec2 kScrubberPlace{680, 34};
+constexpr Vec2 kToothbrushPlace{360, 190};
+constexpr float kHiddenFrom = 1258, kHiddenTo = 1472;  // path samples
+constexpr int32_t kBallSize = 1;
+}  // namespace
+
+Board_Tooth::Board_Tooth(BoardGame& game, const BoardMedia* media) : Board(game, media) {
+    ballSize = kBallSize;
+    background = LoadThemeSprite(kThemeWord, "Background");
+    scrubber = LoadThemeSprite(kThemeWord, "Scrubber");
+    toothbrush = LoadThemeSprite(kThemeWord, "Toothbrush");
+    enemy = LoadThemeSprite(kThemeWord, "Enemy");
+    scrubberX = kScrubberPlace.x;
+    toothbrushX = kToothbrushPlace.x;
+    if (mirror && scrubber) scrubberX = 2 * kMirrorAxis - scrubber->Width() - kScrubberPlace.x;
+    if (mirror && toothbrush) toothbrushX = 2 * kMirrorAxis - toothbrush->Width() - kToothbrushPlace.x;
+    AddEaterAt(enemy.get(), kMouth);
+    auto track = std::make_unique<Track>(this);
+    track->Path().Parse(kPath);
+    track->AddHiddenRange(kHiddenFrom, kHiddenTo);
+    AddTrack(std::move(track), 0);
+}
+
+bool Board_Tooth::DrawPlayfield() {
+    DrawPlain();
+    if (scrubber) scrubber->Draw(scrubberX, kScrubberPlace.y);
+    if (toothbrush) toothbrush->Draw(toothbrushX, kToothbrushPlace.y);
+    return true;
+}
