@@ -1,16 +1,13 @@
 #include "board/themes/Board_Bees.h"
 
 #include <cmath>
-#include <iterator>
 
 #include "media/Image.h"
 #include "track/Eater.h"
-#include "track/Track.h"
 
 namespace {
-constexpr Vec2 kKnots[] = {{870, 90},  {730, 60},  {580, 80},  {440, 140}, {300, 110}, {160, 70},
-                           {65, 140},  {75, 255},  {190, 305}, {350, 280}, {510, 255}, {650, 285},
-                           {705, 380}, {630, 450}, {490, 445}, {370, 420}};
+// The hive's mouth: the trail's last knot.
+constexpr Vec2 kMouth{370, 420};
 constexpr int32_t kBallSize = 2;
 constexpr int32_t kBeeFrames = 2;
 // The bees' flight: degrees a tick, distance from the circle's centre and
@@ -25,11 +22,25 @@ constexpr float kFullTurn = 360;
 constexpr float kRadiansPerDegree = 3.14159265f / 180;
 }  // namespace
 
-void Board_Bees::BuildPath(QuickSpline& path) {
-    path.Clear();
-    for (Vec2 knot : kKnots) path.AddPoint(knot.x, knot.y);
-    // Knots alone leave the segment count stale until the first query.
-    path.Recompute();
+// The trail's knots, from off screen at the top right over the meadow to the
+// hive; the curve interpolates them.
+void Board_Bees::AppendPaths(std::vector<QuickSpline>& curves) {
+    AppendPointPath(curves, {{870, 90},
+                             {730, 60},
+                             {580, 80},
+                             {440, 140},
+                             {300, 110},
+                             {160, 70},
+                             {65, 140},
+                             {75, 255},
+                             {190, 305},
+                             {350, 280},
+                             {510, 255},
+                             {650, 285},
+                             {705, 380},
+                             {630, 450},
+                             {490, 445},
+                             kMouth});
 }
 
 Board_Bees::Board_Bees(BoardGame& game, const BoardMedia* media) : Board(game, media) {
@@ -38,14 +49,11 @@ Board_Bees::Board_Bees(BoardGame& game, const BoardMedia* media) : Board(game, m
     hive = LoadThemeSprite(kThemeWord, "Hive");
     Image beeImage;
     if (media && beeImage.Load("Levels\\Bees\\Bee")) beeFrames.Load(beeImage, kBeeFrames);
-    Vec2 mouth = kKnots[std::size(kKnots) - 1];
-    AddEaterAt(hive.get(), mouth);
+    AddEaterAt(hive.get(), kMouth);
     Vec2 hiveSize = hive ? Vec2{hive->Width(), hive->Height()} : Vec2{2 * kCircleOffset.x, 2 * kCircleOffset.y};
-    hiveAnchor = Vec2{mouth.x - hiveSize.x / 2, mouth.y - hiveSize.y / 2};
+    hiveAnchor = Vec2{kMouth.x - hiveSize.x / 2, kMouth.y - hiveSize.y / 2};
     if (mirror) hiveAnchor.x = 2 * kMirrorAxis - hiveSize.x - hiveAnchor.x;
-    auto track = std::make_unique<Track>(this);
-    BuildPath(track->Path());
-    AddTrack(std::move(track), 0);
+    AddThemeTracks(&AppendPaths, {0});
 }
 
 void Board_Bees::Update() {

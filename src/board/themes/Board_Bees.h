@@ -3,11 +3,10 @@
 // with two bees circling the hive until it is gone; large balls.
 
 #include <memory>
+#include <vector>
 
 #include "board/Board.h"
 #include "media/SpriteStrip.h"
-
-class QuickSpline;
 
 class Board_Bees : public Board {
 public:
@@ -23,9 +22,7 @@ public:
     static constexpr int32_t kBeeCount = 2;
 
     Board_Bees(BoardGame& game, const BoardMedia* media);
-    // The trail: knots from off screen at the top right to the hive; the
-    // curve interpolates them.
-    static void BuildPath(QuickSpline& path);
+    static void AppendPaths(std::vector<QuickSpline>& curves);
 
     void Update() override;
     const Bee& BeeAt(int32_t index) const { return bees[index]; }

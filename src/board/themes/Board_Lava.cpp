@@ -1,7 +1,6 @@
 #include "board/themes/Board_Lava.h"
 
 #include "core/String.h"
-#include "track/Track.h"
 
 namespace {
 // The molten river enters at the top left and winds right, left and right
@@ -16,25 +15,19 @@ constexpr Vec2 kSpikePlaces[Board_Lava::kSpikeCount] = {{300, 10}, {715, 120}, {
 constexpr int32_t kBallSize = 2;
 }  // namespace
 
+void Board_Lava::AppendPaths(std::vector<QuickSpline>& curves) { AppendParsedPath(curves, kPath); }
+
 Board_Lava::Board_Lava(BoardGame& game, const BoardMedia* media) : Board(game, media) {
     ballSize = kBallSize;
     background = LoadThemeSprite(kThemeWord, "Background");
     for (int32_t i = 0; i < kSpikeCount; ++i) {
         String name = String::Format("spike%d", i + 1);
         spikes[i] = LoadThemeSprite(kThemeWord, name.c_str());
-        spikeX[i] = kSpikePlaces[i].x;
-        if (mirror && spikes[i]) spikeX[i] = 2 * kMirrorAxis - spikes[i]->Width() - kSpikePlaces[i].x;
     }
     eater = LoadThemeSprite(kThemeWord, "Eater");
     AddEaterAt(eater.get(), kMouth);
-    auto track = std::make_unique<Track>(this);
-    track->Path().Parse(kPath);
-    AddTrack(std::move(track), 0);
-}
-
-bool Board_Lava::DrawPlayfield() {
-    DrawPlain();
-    for (int32_t i = 0; i < kSpikeCount; ++i)
-        if (spikes[i]) spikes[i]->Draw(spikeX[i], kSpikePlaces[i].y);
-    return true;
+    AddThemeTracks(&AppendPaths, {0});
+    // The river and the golem first, the spikes over them.
+    layers = {AllBalls(0), EaterLayer(), ShotLayer()};
+    for (int32_t i = 0; i < kSpikeCount; ++i) layers.push_back(Scenery(spikes[i].get(), kSpikePlaces[i]));
 }

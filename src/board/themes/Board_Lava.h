@@ -3,6 +3,7 @@
 // golem's maw, four obsidian spikes standing over it; large balls.
 
 #include <memory>
+#include <vector>
 
 #include "board/Board.h"
 
@@ -12,13 +13,9 @@ public:
     static constexpr int32_t kSpikeCount = 4;
 
     Board_Lava(BoardGame& game, const BoardMedia* media);
-
-protected:
-    // The river and the golem first, the spikes over them.
-    bool DrawPlayfield() override;
+    static void AppendPaths(std::vector<QuickSpline>& curves);
 
 private:
     std::unique_ptr<Sprite> eater;
     std::unique_ptr<Sprite> spikes[kSpikeCount];
-    float spikeX[kSpikeCount] = {};
 };

@@ -1,7 +1,5 @@
 #include "board/themes/Board_Movies.h"
 
-#include "track/Track.h"
-
 namespace {
 // The film enters at the top left and runs across the hall four times, the
 // turns rounded, ending in the bucket's mouth.
@@ -19,22 +17,20 @@ constexpr float kWickAngleOffset = 19;  // degrees
 constexpr float kTargetFrom = 1380, kTargetTo = 2075;
 }  // namespace
 
+void Board_Movies::AppendPaths(std::vector<QuickSpline>& curves) { AppendParsedPath(curves, kPath); }
+
 Board_Movies::Board_Movies(BoardGame& game, const BoardMedia* media) : Board(game, media) {
     ballSize = kBallSize;
     background = LoadThemeSprite(kThemeWord, "Background");
     bridge = LoadThemeSprite(kThemeWord, "Bridge");
     enemy = LoadThemeSprite(kThemeWord, "Enemy");
-    bridgeX = kBridgePlace.x;
-    if (mirror && bridge) bridgeX = 2 * kMirrorAxis - bridge->Width() - kBridgePlace.x;
     AddEaterAt(enemy.get(), kMouth);
-    auto track = std::make_unique<Track>(this);
-    track->Path().Parse(kPath);
-    int32_t index = AddTrack(std::move(track), 0);
-    AddTargetRange(index, kTargetFrom, kTargetTo);
+    AddThemeTracks(&AppendPaths, {0});
+    AddTargetRange(0, kTargetFrom, kTargetTo);
     wickAngleOffset[0] = kWickAngleOffset;
 }
 
 void Board_Movies::Draw() {
     Board::Draw();
-    if (bridge) bridge->Draw(bridgeX, kBridgePlace.y);
+    DrawScenery(bridge.get(), kBridgePlace);
 }

@@ -4,6 +4,7 @@
 // the launcher's colour favours the third run.
 
 #include <memory>
+#include <vector>
 
 #include "board/Board.h"
 
@@ -12,11 +13,11 @@ public:
     static constexpr const char* kThemeWord = "Movies";
 
     Board_Movies(BoardGame& game, const BoardMedia* media);
+    static void AppendPaths(std::vector<QuickSpline>& curves);
 
     // The whole frame, then the footbridge on top of it.
     void Draw() override;
 
 private:
     std::unique_ptr<Sprite> enemy, bridge;
-    float bridgeX = 0;
 };

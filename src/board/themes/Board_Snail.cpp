@@ -1,7 +1,5 @@
 #include "board/themes/Board_Snail.h"
 
-#include "track/Track.h"
-
 namespace {
 // Enters at the top right and sweeps left, right, left and right again,
 // ending in the snail's mouth.
@@ -15,13 +13,13 @@ constexpr int32_t kBallSize = 1;
 constexpr float kTargetFrom = 700, kTargetTo = 1375;
 }  // namespace
 
+void Board_Snail::AppendPaths(std::vector<QuickSpline>& curves) { AppendParsedPath(curves, kPath); }
+
 Board_Snail::Board_Snail(BoardGame& game, const BoardMedia* media) : Board(game, media) {
     ballSize = kBallSize;
     background = LoadThemeSprite(kThemeWord, "Background");
     enemy = LoadThemeSprite(kThemeWord, "Enemy");
     AddEaterAt(enemy.get(), kMouth);
-    auto track = std::make_unique<Track>(this);
-    track->Path().Parse(kPath);
-    int32_t index = AddTrack(std::move(track), 0);
-    AddTargetRange(index, kTargetFrom, kTargetTo);
+    AddThemeTracks(&AppendPaths, {0});
+    AddTargetRange(0, kTargetFrom, kTargetTo);
 }

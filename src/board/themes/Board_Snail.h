@@ -4,6 +4,7 @@
 // second sweep, where most of the chain can be reached.
 
 #include <memory>
+#include <vector>
 
 #include "board/Board.h"
 
@@ -12,6 +13,7 @@ public:
     static constexpr const char* kThemeWord = "Snail";
 
     Board_Snail(BoardGame& game, const BoardMedia* media);
+    static void AppendPaths(std::vector<QuickSpline>& curves);
 
 private:
     std::unique_ptr<Sprite> enemy;

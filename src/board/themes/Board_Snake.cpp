@@ -1,7 +1,5 @@
 #include "board/themes/Board_Snake.h"
 
-#include "track/Track.h"
-
 namespace {
 // Each lane slithers down its half of the desert in five runs, from off
 // screen at the top, and ends in the basket's opening from its side; the
@@ -23,22 +21,20 @@ constexpr Vec2 kRattlePlace{340, -10};
 constexpr int32_t kBallSize = 2;
 }  // namespace
 
+void Board_Snake::AppendPaths(std::vector<QuickSpline>& curves) {
+    for (const char* path : kPaths) AppendParsedPath(curves, path);
+}
+
 Board_Snake::Board_Snake(BoardGame& game, const BoardMedia* media) : Board(game, media) {
     ballSize = kBallSize;
     background = LoadThemeSprite(kThemeWord, "Background");
     rattle = LoadThemeSprite(kThemeWord, "Rattle");
     enemy = LoadThemeSprite(kThemeWord, "Enemy");
-    rattleX = kRattlePlace.x;
-    if (mirror && rattle) rattleX = 2 * kMirrorAxis - rattle->Width() - kRattlePlace.x;
     AddEaterAt(enemy.get(), kMouth);
-    for (const char* path : kPaths) {
-        auto track = std::make_unique<Track>(this);
-        track->Path().Parse(path);
-        AddTrack(std::move(track), 0);
-    }
+    AddThemeTracks(&AppendPaths, {0, 0});
 }
 
 void Board_Snake::Draw() {
     Board::Draw();
-    if (rattle) rattle->Draw(rattleX, kRattlePlace.y);
+    DrawScenery(rattle.get(), kRattlePlace);
 }

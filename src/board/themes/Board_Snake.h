@@ -4,6 +4,7 @@
 // shakes over everything.
 
 #include <memory>
+#include <vector>
 
 #include "board/Board.h"
 
@@ -12,11 +13,11 @@ public:
     static constexpr const char* kThemeWord = "Snake";
 
     Board_Snake(BoardGame& game, const BoardMedia* media);
+    static void AppendPaths(std::vector<QuickSpline>& curves);
 
     // The whole frame, then the rattle on top of it.
     void Draw() override;
 
 private:
     std::unique_ptr<Sprite> enemy, rattle;
-    float rattleX = 0;
 };

@@ -4,19 +4,16 @@
 // bottom of each turn, the part of the chain a shot from below can reach.
 
 #include <memory>
+#include <vector>
 
 #include "board/Board.h"
-
-class QuickSpline;
 
 class Board_Spiral : public Board {
 public:
     static constexpr const char* kThemeWord = "Spiral";
 
     Board_Spiral(BoardGame& game, const BoardMedia* media);
-    // The lane: two entry points off screen at the top left, then knots
-    // along an inward spiral; the curve interpolates them.
-    static void BuildPath(QuickSpline& path);
+    static void AppendPaths(std::vector<QuickSpline>& curves);
 
 private:
     std::unique_ptr<Sprite> chomper;

@@ -1,7 +1,5 @@
 #include "board/themes/Board_Taxman.h"
 
-#include "track/Track.h"
-
 namespace {
 // Enters at the top left and runs right, left, right and left again down
 // the desk, the corners rounded, ending in the sack's mouth.
@@ -17,23 +15,17 @@ constexpr float kWickAngleOffset = 3;  // degrees
 constexpr float kTargets[][2] = {{555, 1060}, {1575, 2400}};
 }  // namespace
 
+void Board_Taxman::AppendPaths(std::vector<QuickSpline>& curves) { AppendParsedPath(curves, kPath); }
+
 Board_Taxman::Board_Taxman(BoardGame& game, const BoardMedia* media) : Board(game, media) {
     ballSize = kBallSize;
     background = LoadThemeSprite(kThemeWord, "Background");
     hand = LoadThemeSprite(kThemeWord, "Hand");
     enemy = LoadThemeSprite(kThemeWord, "Enemy");
-    handX = kHandPlace.x;
-    if (mirror && hand) handX = 2 * kMirrorAxis - hand->Width() - kHandPlace.x;
     AddEaterAt(enemy.get(), kMouth);
-    auto track = std::make_unique<Track>(this);
-    track->Path().Parse(kPath);
-    int32_t index = AddTrack(std::move(track), 0);
-    for (const auto& range : kTargets) AddTargetRange(index, range[0], range[1]);
+    AddThemeTracks(&AppendPaths, {0});
+    for (const auto& range : kTargets) AddTargetRange(0, range[0], range[1]);
     wickAngleOffset[0] = kWickAngleOffset;
-}
-
-bool Board_Taxman::DrawPlayfield() {
-    DrawPlain();
-    if (hand) hand->Draw(handX, kHandPlace.y);
-    return true;
+    // The chute and the sack first, the hand over them.
+    layers = {AllBalls(0), EaterLayer(), ShotLayer(), Scenery(hand.get(), kHandPlace)};
 }

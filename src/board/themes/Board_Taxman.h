@@ -4,6 +4,7 @@
 // launcher's colour favours the second and the last two runs.
 
 #include <memory>
+#include <vector>
 
 #include "board/Board.h"
 
@@ -12,12 +13,8 @@ public:
     static constexpr const char* kThemeWord = "Taxman";
 
     Board_Taxman(BoardGame& game, const BoardMedia* media);
-
-protected:
-    // The chute and the sack first, the hand over them.
-    bool DrawPlayfield() override;
+    static void AppendPaths(std::vector<QuickSpline>& curves);
 
 private:
     std::unique_ptr<Sprite> enemy, hand;
-    float handX = 0;
 };

@@ -17,26 +17,18 @@ constexpr float kHiddenFrom = 1258, kHiddenTo = 1472;  // path samples
 constexpr int32_t kBallSize = 1;
 }  // namespace
 
+void Board_Tooth::AppendPaths(std::vector<QuickSpline>& curves) { AppendParsedPath(curves, kPath); }
+
 Board_Tooth::Board_Tooth(BoardGame& game, const BoardMedia* media) : Board(game, media) {
     ballSize = kBallSize;
     background = LoadThemeSprite(kThemeWord, "Background");
     scrubber = LoadThemeSprite(kThemeWord, "Scrubber");
     toothbrush = LoadThemeSprite(kThemeWord, "Toothbrush");
     enemy = LoadThemeSprite(kThemeWord, "Enemy");
-    scrubberX = kScrubberPlace.x;
-    toothbrushX = kToothbrushPlace.x;
-    if (mirror && scrubber) scrubberX = 2 * kMirrorAxis - scrubber->Width() - kScrubberPlace.x;
-    if (mirror && toothbrush) toothbrushX = 2 * kMirrorAxis - toothbrush->Width() - kToothbrushPlace.x;
     AddEaterAt(enemy.get(), kMouth);
-    auto track = std::make_unique<Track>(this);
-    track->Path().Parse(kPath);
-    track->AddHiddenRange(kHiddenFrom, kHiddenTo);
-    AddTrack(std::move(track), 0);
-}
-
-bool Board_Tooth::DrawPlayfield() {
-    DrawPlain();
-    if (scrubber) scrubber->Draw(scrubberX, kScrubberPlace.y);
-    if (toothbrush) toothbrush->Draw(toothbrushX, kToothbrushPlace.y);
-    return true;
+    AddThemeTracks(&AppendPaths, {0});
+    TrackAt(0).AddHiddenRange(kHiddenFrom, kHiddenTo);
+    // The lane and the molar first, the scrubber and the toothbrush over them.
+    layers = {AllBalls(0), EaterLayer(), ShotLayer(), Scenery(scrubber.get(), kScrubberPlace),
+              Scenery(toothbrush.get(), kToothbrushPlace)};
 }

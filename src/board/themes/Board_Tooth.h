@@ -4,6 +4,7 @@
 // from under a foamy scrubber; middle-sized balls.
 
 #include <memory>
+#include <vector>
 
 #include "board/Board.h"
 
@@ -12,12 +13,8 @@ public:
     static constexpr const char* kThemeWord = "Tooth";
 
     Board_Tooth(BoardGame& game, const BoardMedia* media);
-
-protected:
-    // The lane and the molar first, the scrubber and the toothbrush over them.
-    bool DrawPlayfield() override;
+    static void AppendPaths(std::vector<QuickSpline>& curves);
 
 private:
     std::unique_ptr<Sprite> enemy, scrubber, toothbrush;
-    float scrubberX = 0, toothbrushX = 0;
 };
