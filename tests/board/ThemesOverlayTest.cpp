@@ -4,6 +4,7 @@
 // won by the bot and continued after a save.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <memory>
@@ -280,6 +281,50 @@ TEST(OverlayThemes, ALevelSavedMidPlayContinuesIdenticallyInAFreshBoard) {
                                         << " of " << now.size();
         }
     }
+}
+
+// Theme data gone wrong: a path string with no segment, ranges past the end
+// of the path and an eater index past the eater list. The board plays a
+// level on them, chooses colours and hands over to its eaters without harm.
+TEST(OverlayThemes, BrokenThemeDataPlaysOnWithoutHarm) {
+    GetRandom().Seed(12);
+    FakeBoardGame game;
+    Board board(game, nullptr);
+    board.AddEaterAt(nullptr, Vec2{400, 300});
+    std::vector<QuickSpline> curves;
+    Board::AppendParsedPath(curves, "%%Note:;\t10 20 30 c");
+    Board::AppendParsedPath(curves, "no path at all");
+    Board::AppendParsedPath(curves, "%%Note:;\t-50 300 m;\t900 300 l");
+    int32_t last = 0;
+    for (const QuickSpline& curve : curves) {
+        auto track = std::make_unique<Track>(&board);
+        track->Path() = curve;
+        track->AddHiddenRange(5000, 6000);
+        last = board.AddTrack(std::move(track), 7);
+        board.AddTargetRange(last, 4000, 9000);
+    }
+    board.Start();
+    EXPECT_EQ(board.TrackAt(0).Length(), 0);
+    EXPECT_EQ(board.TrackAt(1).Length(), 0);
+    ASSERT_GT(board.TrackAt(last).Length(), 900);
+    for (int32_t t = 0; t < board.TrackCount(); ++t) {
+        WaveSpec wave;
+        wave.count = 12;
+        board.AddWaveToTrack(t, wave);
+    }
+    AutoPlayer bot(board);
+    int32_t mostBalls = 0;
+    for (int32_t tick = 0; tick < 2000; ++tick) {
+        bot.Tick();
+        board.Update();
+        board.ChooseLauncherColour(-1);
+        mostBalls = std::max(mostBalls, board.LiveBallCount());
+    }
+    EXPECT_GT(mostBalls, 0);
+    EXPECT_GT(game.launched, 0);
+    board.BeginCompletion();
+    for (int32_t tick = 0; tick < 500; ++tick) board.Update();
+    EXPECT_EQ(board.wicksOnFirstEater + board.wicksOnOtherEaters, 0);
 }
 
 }  // namespace
