@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "track/Plimb.h"
 #include "track/Pusher.h"
@@ -161,14 +162,20 @@ void Track::DestroyItem(Plimb* item) {
 }
 
 void Track::Draw() const {
+    DrawBetween(-std::numeric_limits<float>::infinity(), std::numeric_limits<float>::infinity());
+}
+
+void Track::DrawBetween(float from, float to) const {
+    auto inside = [&](const Plimb* item) { return !item->hidden && from <= item->distance && item->distance < to; };
     for (const Plimb* item : items) {
-        if (!item->hidden) item->DrawShadow();
+        if (inside(item)) item->DrawShadow();
     }
     for (const Plimb* item : items) {
-        if (!item->hidden) item->DrawBody();
+        if (inside(item)) item->DrawBody();
     }
-    if (insertion.shot != nullptr) {
-        insertion.shot->DrawShadow();
-        insertion.shot->DrawBody();
+    const Plimb* shot = insertion.shot;
+    if (shot != nullptr && from <= shot->distance && shot->distance < to) {
+        shot->DrawShadow();
+        shot->DrawBody();
     }
 }

@@ -56,6 +56,10 @@ public:
     virtual void Update();
     // Every visible item's shadow, then every body, then the shot sliding in.
     virtual void Draw() const;
+    // The same for the items at path positions in [from, to) only; the shot
+    // sliding in counts at its slot's position. Layered boards draw a track
+    // in parts, so each item falls in exactly one of them.
+    void DrawBetween(float from, float to) const;
 
     // The board hands out the level's waves before the first tick.
     void AddWave(const WaveSpec& wave);

@@ -4,7 +4,7 @@
 
 #include "BoardRecordSupport.h"
 #include "BoardTestSupport.h"
-#include "board/Board_Blue.h"
+#include "board/themes/Board_Blue.h"
 #include "track/BallRecordLayout.h"
 #include "track/Bomb.h"
 #include "track/Bonus.h"
