@@ -72,6 +72,7 @@ UserMenu::UserMenu(PlimbZappetsApp& owner, int32_t mode)
     nameField.mMaxWidth = static_cast<int32_t>(kFieldWidth) - 2 * nameField.mMargin;
     nameField.mLimitLength = true;
     nameField.mMaxLength = ProfileManager::kMaxNameLength;
+    nameField.mLabel = "Name";
     nameField.mListener = this;
 
     // The statistics so far belong to the profile current now.
