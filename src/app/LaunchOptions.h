@@ -5,12 +5,13 @@
 #include <cstdint>
 
 #include "core/String.h"
+#include "data/HardwareSwitches.h"
 
 struct LaunchOptions {
-    String commandLine;        // every argument after the program name, joined by spaces
-    bool headless = false;     // no window on screen, no audio device, message boxes answer at once
-    bool fast = false;         // virtual clock: one update step per loop tick, no sleeping
-    int32_t ticks = -1;        // quit after this many update steps; -1 runs until closed
+    String commandLine;     // every argument after the program name, joined by spaces
+    bool headless = false;  // no window on screen, no audio device, message boxes answer at once
+    bool fast = false;      // virtual clock: one update step per loop tick, no sleeping
+    int32_t ticks = -1;     // quit after this many update steps; -1 runs until closed
     bool hasSeed = false;
     int32_t seed = 0;          // random seed when hasSeed
     String userFolder;         // per-user data folder override; empty: the usual one
@@ -23,11 +24,15 @@ struct LaunchOptions {
     bool forceSoftware = false;  // "-software"
     bool hardwareTest = false;   // "-hwtest"
     bool uiDemo = false;         // "--ui-demo": the controls check scene instead of the game
-    String level;              // play this one level (a theme word); empty: the whole game
-    int32_t world = 1;         // the level's world, 1 .. 5
-    int32_t playStyle = 0;     // 0 normal, 1 child, 2 apocalypse
-    bool autoplay = false;     // a bot plays the level through the player's inputs
+    String level;                // play this one level (a theme word); empty: the whole game
+    int32_t world = 1;           // the level's world, 1 .. 5
+    int32_t playStyle = 0;       // 0 normal, 1 child, 2 apocalypse
+    bool autoplay = false;       // a bot plays the level through the player's inputs
     bool showVersion = false;
     bool showHelp = false;
-    bool trackDemo = false;    // developer scene: chains rolling on the Blue board's paths
+    bool trackDemo = false;  // developer scene: chains rolling on the Blue board's paths
+
+    // The switches as given, whole arguments only: a folder named
+    // "my-hardware" forces nothing.
+    HardwareSwitches Hardware() const { return {forceHardware, forceSoftware, hardwareTest}; }
 };

@@ -1,14 +1,18 @@
 // The built game run as its own process, headless, with a fresh user folder.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sched.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <string>
 #include <vector>
 
 #include "platform/SingleInstance.h"
 #include "process/GameProcess.h"
+#include "support/GameDataRoot.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -18,11 +22,14 @@ class GameProcessTest : public ::testing::Test {
 protected:
     std::string UserFolder() const { return user.Path() + "/user"; }
     Outcome Run(std::vector<std::string> arguments) {
-        arguments.insert(arguments.begin(), {"--headless", "--user-dir", UserFolder()});
+        arguments.insert(arguments.begin(), {"--headless", "--user-dir", UserFolder(), "--data", dataRoot});
         return RunGame(scratch, arguments);
     }
     TempDir user;
     TempDir scratch;
+    // These runs are about the process, not its content: an empty data root
+    // does, so they need no asset build.
+    std::string dataRoot = WriteGameDataRoot(scratch, "data");
 };
 
 TEST_F(GameProcessTest, FastTickRunPrintsItsCountsAndFramesTheLog) {
@@ -60,6 +67,33 @@ TEST_F(GameProcessTest, SecondCopyWakesTheFirstAndExitsZero) {
     EXPECT_EQ(user.Read("user/cached/cacheinfo.cfg"), "Version=1\r\n");
 }
 
+// Two real copies: the second, started while the first runs, leaves at once
+// with 0; the first runs on until it is closed.
+TEST_F(GameProcessTest, ASecondStartWhileTheFirstRunsExitsZero) {
+    TempDir firstOutput;
+    pid_t first = SpawnGame(
+        firstOutput, {"--headless", "--user-dir", UserFolder(), "--data", dataRoot, "--fast", "--ticks", "100000000"});
+    ASSERT_GT(first, 0);
+    // The running copy holds the instance before it writes its log.
+    const std::string log = UserFolder() + "/DEBUG.TXT";
+    int status = 0;
+    bool running = true;
+    while (running && access(log.c_str(), F_OK) != 0) {
+        running = waitpid(first, &status, WNOHANG) == 0;
+        sched_yield();
+    }
+    ASSERT_TRUE(running) << "the first copy ended before it ran";
+    Outcome second = Run({"--fast", "--ticks", "100"});
+    EXPECT_TRUE(second.exited);
+    EXPECT_EQ(second.code, 0);
+    EXPECT_EQ(second.output, "updates=0 draws=0\n");
+    kill(first, SIGTERM);  // closed as its window would be
+    Outcome closed = WaitForGame(firstOutput, first);
+    EXPECT_TRUE(closed.exited);
+    EXPECT_EQ(closed.code, 0);
+    EXPECT_EQ(closed.output.rfind("updates=", 0), 0u) << closed.output;
+}
+
 TEST_F(GameProcessTest, CrashSwitchLeavesAReportAndFails) {
     Outcome outcome = Run({"-crash"});
     EXPECT_FALSE(outcome.exited && outcome.code == 0);
@@ -81,8 +115,8 @@ TEST_F(GameProcessTest, MalformedCommandLinesExitWithTwo) {
 TEST_F(GameProcessTest, UnwritableUserFolderFallsBackAndStillRuns) {
     // A file where the folder should be: nothing can be created inside it.
     scratch.Write("blocker", "x");
-    std::vector<std::string> arguments = {"--headless", "--fast",     "--ticks",
-                                          "5",          "--user-dir", scratch.File("blocker") + "/sub"};
+    std::vector<std::string> arguments = {
+        "--headless", "--fast", "--ticks", "5", "--user-dir", scratch.File("blocker") + "/sub", "--data", dataRoot};
     Outcome outcome = RunGame(scratch, arguments);
     ASSERT_TRUE(outcome.exited);
     EXPECT_EQ(outcome.code, 0);
