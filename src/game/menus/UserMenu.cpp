@@ -122,6 +122,7 @@ void UserMenu::ShowPage(bool createOne) {
     bool trapped = forced && app.profiles.Count() == 0;
     cancelNew.button.mRect.x = trapped ? kOffScreen : kCancelNewX;
     cancelNew.button.mHidden = trapped;
+    createNew.button.mRect.x = trapped ? kCentreX - kButtonWidth / 2 : kCreateNewX;  // alone, it stands in the middle
     if (createOne) {
         nameField.SetText(String());
         nameField.TakeFocus();
