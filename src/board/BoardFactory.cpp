@@ -1,6 +1,7 @@
 #include "board/BoardFactory.h"
 
 #include "board/themes/Board_Blue.h"
+#include "board/themes/Board_Chameleon.h"
 
 namespace {
 struct Theme {
@@ -22,9 +23,13 @@ constexpr Theme Row() {
 }
 
 // In the order names are tried; a theme joins here when its board is built.
+// One row a line, so that themes join without touching their neighbours.
+// clang-format off
 const Theme kThemes[] = {
     Row<Board_Blue>(),
+    Row<Board_Chameleon>(),
 };
+// clang-format on
 
 const Theme* FindTheme(const String& word) {
     for (const Theme& theme : kThemes)
