@@ -2,6 +2,7 @@
 
 #include "board/themes/Board_Blue.h"
 #include "board/themes/Board_Chameleon.h"
+#include "board/themes/Board_Cheeze.h"
 
 namespace {
 struct Theme {
@@ -28,6 +29,7 @@ constexpr Theme Row() {
 const Theme kThemes[] = {
     Row<Board_Blue>(),
     Row<Board_Chameleon>(),
+    Row<Board_Cheeze>(),
 };
 // clang-format on
 

@@ -33,6 +33,7 @@ struct ThemeRow {
 
 const ThemeRow kRows[] = {
     {"Chameleon", 1, 1, -4},
+    {"Cheeze", 1, 2, -5},
 };
 
 constexpr float kScreenWidth = 800, kScreenHeight = 600;
