@@ -3,6 +3,7 @@
 #include "board/themes/Board_Blue.h"
 #include "board/themes/Board_Chameleon.h"
 #include "board/themes/Board_Cheeze.h"
+#include "board/themes/Board_Chrome.h"
 
 namespace {
 struct Theme {
@@ -30,6 +31,7 @@ const Theme kThemes[] = {
     Row<Board_Blue>(),
     Row<Board_Chameleon>(),
     Row<Board_Cheeze>(),
+    Row<Board_Chrome>(),
 };
 // clang-format on
 

@@ -34,6 +34,7 @@ struct ThemeRow {
 const ThemeRow kRows[] = {
     {"Chameleon", 1, 1, -4},
     {"Cheeze", 1, 2, -5},
+    {"Chrome", 1, 2, 0},
 };
 
 constexpr float kScreenWidth = 800, kScreenHeight = 600;
