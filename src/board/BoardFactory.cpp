@@ -4,6 +4,7 @@
 #include "board/themes/Board_Chameleon.h"
 #include "board/themes/Board_Cheeze.h"
 #include "board/themes/Board_Chrome.h"
+#include "board/themes/Board_Cosmic.h"
 
 namespace {
 struct Theme {
@@ -32,6 +33,7 @@ const Theme kThemes[] = {
     Row<Board_Chameleon>(),
     Row<Board_Cheeze>(),
     Row<Board_Chrome>(),
+    Row<Board_Cosmic>(),
 };
 // clang-format on
 

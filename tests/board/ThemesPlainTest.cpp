@@ -35,6 +35,7 @@ const ThemeRow kRows[] = {
     {"Chameleon", 1, 1, -4},
     {"Cheeze", 1, 2, -5},
     {"Chrome", 1, 2, 0},
+    {"Cosmic", 2, 1, 0},
 };
 
 constexpr float kScreenWidth = 800, kScreenHeight = 600;
@@ -102,6 +103,36 @@ TEST(PlainThemes, PathsEnterFromOffScreenAvoidTheLauncherAndEndInsideTheField) {
             EXPECT_GT(static_cast<float>(track.Length()), kBallsAlongThePath * board->ballSpacing) << row.word;
         }
     }
+}
+
+// Cosmic's two orbits are real paths that end in the one black hole: the
+// world-2 wave sent down the second orbit rolls only there, and at the end
+// of the level both fuses go to the black hole.
+TEST(PlainThemes, CosmicSendsItsSecondOrbitsWavesDownThatOrbitIntoTheOneBlackHole) {
+    GetRandom().Seed(6);
+    constexpr int32_t kWorld2 = 1;
+    ThemePlay play(Content(), "Cosmic", kWorld2);
+    Board& board = *play.board;
+    const std::vector<Vec2>& left = board.TrackAt(0).Samples();
+    const std::vector<Vec2>& right = board.TrackAt(1).Samples();
+    EXPECT_NEAR(left.back().x, right.back().x, 1);
+    EXPECT_NEAR(left.back().y, right.back().y, 1);
+    // The file's first wave goes down the left orbit (30 balls), its second
+    // down the right one (33); the rest go down both.
+    ASSERT_GT(board.TrackAt(0).WaveCount(), 0);
+    ASSERT_GT(board.TrackAt(1).WaveCount(), 0);
+    EXPECT_EQ(board.TrackAt(0).WaveAt(0).count, 30);
+    EXPECT_EQ(board.TrackAt(1).WaveAt(0).count, 33);
+    for (int32_t i = 0; i < Board::kIntroTicks + 1500; ++i) board.Update();
+    int32_t onRight = 0;
+    for (const Plimb* item : board.TrackAt(1).Items()) {
+        if (item->isRobot || !item->hasAppeared) continue;
+        ++onRight;
+        EXPECT_GT(item->position.x, Board::kMirrorAxis - 1) << "a ball of the right orbit left it";
+    }
+    EXPECT_GT(onRight, 0);
+    board.BeginCompletion();
+    EXPECT_EQ(static_cast<Eater*>(board.Eaters().At(0))->WickCount(), 2);
 }
 
 // Over every built theme: each path string parses to segments, and each
