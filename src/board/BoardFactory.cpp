@@ -5,6 +5,7 @@
 #include "board/themes/Board_Cheeze.h"
 #include "board/themes/Board_Chrome.h"
 #include "board/themes/Board_Cosmic.h"
+#include "board/themes/Board_Green.h"
 
 namespace {
 struct Theme {
@@ -34,6 +35,7 @@ const Theme kThemes[] = {
     Row<Board_Cheeze>(),
     Row<Board_Chrome>(),
     Row<Board_Cosmic>(),
+    Row<Board_Green>(),
 };
 // clang-format on
 

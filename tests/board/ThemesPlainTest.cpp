@@ -32,10 +32,7 @@ struct ThemeRow {
 };
 
 const ThemeRow kRows[] = {
-    {"Chameleon", 1, 1, -4},
-    {"Cheeze", 1, 2, -5},
-    {"Chrome", 1, 2, 0},
-    {"Cosmic", 2, 1, 0},
+    {"Chameleon", 1, 1, -4}, {"Cheeze", 1, 2, -5}, {"Chrome", 1, 2, 0}, {"Cosmic", 2, 1, 0}, {"Green", 1, 2, 21},
 };
 
 constexpr float kScreenWidth = 800, kScreenHeight = 600;
