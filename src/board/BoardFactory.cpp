@@ -6,6 +6,7 @@
 #include "board/themes/Board_Chrome.h"
 #include "board/themes/Board_Cosmic.h"
 #include "board/themes/Board_Green.h"
+#include "board/themes/Board_Technicolor.h"
 
 namespace {
 struct Theme {
@@ -36,6 +37,7 @@ const Theme kThemes[] = {
     Row<Board_Chrome>(),
     Row<Board_Cosmic>(),
     Row<Board_Green>(),
+    Row<Board_Technicolor>(),
 };
 // clang-format on
 
