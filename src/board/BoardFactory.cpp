@@ -7,6 +7,7 @@
 #include "board/themes/Board_Cosmic.h"
 #include "board/themes/Board_Green.h"
 #include "board/themes/Board_Technicolor.h"
+#include "board/themes/Board_Video.h"
 
 namespace {
 struct Theme {
@@ -38,6 +39,7 @@ const Theme kThemes[] = {
     Row<Board_Cosmic>(),
     Row<Board_Green>(),
     Row<Board_Technicolor>(),
+    Row<Board_Video>(),
 };
 // clang-format on
 

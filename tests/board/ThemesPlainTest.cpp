@@ -32,8 +32,8 @@ struct ThemeRow {
 };
 
 const ThemeRow kRows[] = {
-    {"Chameleon", 1, 1, -4}, {"Cheeze", 1, 2, -5}, {"Chrome", 1, 2, 0},
-    {"Cosmic", 2, 1, 0},     {"Green", 1, 2, 21},  {"Technicolor", 1, 0, 0},
+    {"Chameleon", 1, 1, -4}, {"Cheeze", 1, 2, -5},     {"Chrome", 1, 2, 0}, {"Cosmic", 2, 1, 0},
+    {"Green", 1, 2, 21},     {"Technicolor", 1, 0, 0}, {"Video", 1, 2, 0},
 };
 
 constexpr float kScreenWidth = 800, kScreenHeight = 600;
