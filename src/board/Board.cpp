@@ -6,8 +6,8 @@
 #include "board/BoardMedia.h"
 #include "core/Random.h"
 #include "platform/WindowMessages.h"
-#include "track/Bomb.h"
 #include "track/Bonus.h"
+#include "track/Bomb.h"
 #include "track/Eater.h"
 #include "track/FireBall.h"
 #include "track/Plimb.h"
@@ -37,8 +37,7 @@ Board::Board(BoardGame& owner, const BoardMedia* boardMedia)
     : hitDistance(std::sqrt(kBallSizes[kLargestBallSize].hitDistanceSq)), game(owner), media(boardMedia) {
     FillScreen();
     Random& random = GetRandom();
-    for (int32_t i = 0; i < kPermutationSize; ++i)
-        std::swap(permutation[i], permutation[random.Next(kPermutationSize)]);
+    for (int32_t i = 0; i < kPermutationSize; ++i) std::swap(permutation[i], permutation[random.Next(kPermutationSize)]);
     fallbackColour = random.Next(kFallbackColours);
     game.ClearTallies();
     if (game.Style() == PlayStyle::Child) game.SetLives(kChildLives);
@@ -161,7 +160,9 @@ bool Board::AnyBonusFalling() const {
     return false;
 }
 
-void Board::OnPop(Plimb& ball) { PopEffect(ball); }
+void Board::OnPop(Plimb& ball) {
+    PopEffect(ball);
+}
 
 void Board::AddScore(int32_t points) { game.AddScore(points); }
 

@@ -25,13 +25,13 @@ constexpr float kRobotSparkStep = 20;   // degrees between sparks
 constexpr float kRobotSparkReach = 25;  // pixels out at the start
 constexpr float kRobotSparkSpeed = 2;   // pixels per tick, plus up to 1
 constexpr float kRobotSparkFriction = 0.97f;
-constexpr float kRobotSparkSpin = 10;  // degrees per tick at most
+constexpr float kRobotSparkSpin = 10;   // degrees per tick at most
 constexpr float kRobotSparkScaleA = 0.25f, kRobotSparkScaleB = 0.5f, kRobotSparkGrowth = 0.02f;
 constexpr Colour kRobotSparkTint{0.66f, 0.45f, 0.75f, 1.0f};  // blue varies up to 1
 constexpr float kRobotSparkAlphaRange = 0.45f, kRobotSparkFade = 0.015f;
 // Firework burst: three rings of particles, each turned further and faster.
 constexpr int32_t kFireworkRings = 3, kFireworkRingSize = 15;
-constexpr float kFireworkSpacing = 24, kFireworkRingTurn = 8;         // degrees
+constexpr float kFireworkSpacing = 24, kFireworkRingTurn = 8;  // degrees
 constexpr float kFireworkSpeed = 1.65f, kFireworkRingSpeedUp = 1.0f;  // pixels per tick
 constexpr int32_t kFireworkReach = 5, kFireworkReachRange = 5;        // pixels out at the start
 constexpr float kFireworkDamping = 0.985f, kFireworkGravity = 0.02f;

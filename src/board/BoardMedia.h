@@ -15,11 +15,11 @@ struct BoardMedia {
     TrackImages track;
     LauncherImages launcher;
     EffectImages effects;
-    const Sprite* flash = nullptr;           // robot burst flash
-    const Sprite* sparks[kSparkCount] = {};  // robot burst sparks
-    const Sprite* explosion = nullptr;       // bomb blast, 240 pixels across at scale 1
-    const Sprite* swirl = nullptr;           // rewind swirl
-    const Sprite* rewindCaption = nullptr;   // rewind caption
-    const Font* titleFont = nullptr;         // "Fonts\\ArialBlack20Bold"
-    const Font* floaterFont = nullptr;       // "Fonts\\ArialBlack16Bold"
+    const Sprite* flash = nullptr;                // robot burst flash
+    const Sprite* sparks[kSparkCount] = {};       // robot burst sparks
+    const Sprite* explosion = nullptr;            // bomb blast, 240 pixels across at scale 1
+    const Sprite* swirl = nullptr;                // rewind swirl
+    const Sprite* rewindCaption = nullptr;        // rewind caption
+    const Font* titleFont = nullptr;              // "Fonts\\ArialBlack20Bold"
+    const Font* floaterFont = nullptr;            // "Fonts\\ArialBlack16Bold"
 };

@@ -28,13 +28,13 @@ void Board::Save(IOBuffer& out) const {
     for (float value : {flashColour.r, flashColour.g, flashColour.b, flashColour.a, swirlAlpha, darken, swirlAngle,
                         shake, explosionRadius, shakeOffset.x, shakeOffset.y, explosionCentre.x, explosionCentre.y})
         out.WriteFloat(value);
-    for (int32_t value :
-         {lossesOnBoard, rewindTicks, lossWait, startDelay, slowTimer, backTimer, fireGrant, bombGrant, aimTimer,
-          completeCountdown, endDelay, 0, flashLeft, flashDuration, dangerRepeats, dangerColour, fallbackColour})
+    for (int32_t value : {lossesOnBoard, rewindTicks, lossWait, startDelay, slowTimer, backTimer, fireGrant, bombGrant,
+                          aimTimer, completeCountdown, endDelay, 0, flashLeft, flashDuration, dangerRepeats,
+                          dangerColour, fallbackColour})
         out.WriteInt(value);
-    for (bool flag :
-         {rewindBraking, rewinding, wavesOver, needColourCheck, false, losing, drained, gameOver, explosionActive,
-          wavesEnded, completing, complete, completeStarted, completeReported, advance, rushActive})
+    for (bool flag : {rewindBraking, rewinding, wavesOver, needColourCheck, false, losing, drained, gameOver,
+                      explosionActive, wavesEnded, completing, complete, completeStarted, completeReported, advance,
+                      rushActive})
         out.WriteBool(flag);
     out.WriteInt(TrackCount());
     for (const TrackSlot& slot : tracks) slot.track->Save(out);

@@ -22,13 +22,13 @@ constexpr float kPulseStep = 0.01f;
 constexpr float kShakeDecay = 0.9f, kShakeFade = 0.1f;
 // Rewind: chains roll back fast, then brake once every front ball is back
 // within this share of its path.
-constexpr float kSwirlTurn = 3.5f;  // degrees per tick
+constexpr float kSwirlTurn = 3.5f;      // degrees per tick
 constexpr int32_t kRewindTickLimit = 650;
 constexpr float kRewindSpeed = -15.0f;  // pixels per tick
 constexpr float kRewindBrake = 0.1f;    // pixels per tick per tick
 constexpr float kRewindBrakeShare = 0.65f;
 constexpr float kRewindFadeStep = 0.01f, kRewindClearStep = 0.05f;
-constexpr float kSunkReach = 25;  // pixels past the end a sunk ball may be brought back from
+constexpr float kSunkReach = 25;        // pixels past the end a sunk ball may be brought back from
 constexpr float kResurfaceStep = 0.05f;
 // Loss.
 constexpr int32_t kLossWaitTicks = 100;

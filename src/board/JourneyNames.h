@@ -6,7 +6,7 @@
 #include "core/String.h"
 
 namespace JourneyNames {
-inline constexpr int32_t kStagedWorlds = 4;              // worlds 1-4 have three stages each, world 5 one
+inline constexpr int32_t kStagedWorlds = 4;     // worlds 1-4 have three stages each, world 5 one
 inline constexpr const char* kFinalStage = "World 5-1";  // the single stage of world 5
 
 // The world's character in level titles: 0 "TAZZIMO", 1 "QUIB", 2 "LURRA",

@@ -15,9 +15,9 @@ class XMLTag;
 
 class LevelLoader {
 public:
-    static constexpr int32_t kMinProgress = 100;  // progress points
+    static constexpr int32_t kMinProgress = 100;    // progress points
     static constexpr int32_t kMaxProgress = 25000;
-    static constexpr float kMinRush = 0.0f;  // fraction of the path length
+    static constexpr float kMinRush = 0.0f;         // fraction of the path length
     static constexpr float kMaxRush = 0.75f;
     // Waves kept per level, copies included: a hostile file with thousands
     // of copied waves cannot make every track allocate without bound.

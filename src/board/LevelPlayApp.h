@@ -35,7 +35,7 @@ private:
     std::unique_ptr<GameStandIn> game;
     BoardMediaStore media;
     LevelLibrary library;
-    Board* board = nullptr;     // owned by the gadget tree
+    Board* board = nullptr;  // owned by the gadget tree
     StandInHud* hud = nullptr;  // owned by the gadget tree, drawn over the board
     std::unique_ptr<AutoPlayer> autoPlayer;
     int32_t ticks = 0;

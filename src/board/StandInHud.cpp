@@ -42,10 +42,9 @@ void StandInHud::Update() {
         return;
     }
     dimAlpha = 0;
-    float target =
-        board.ProgressTarget() > 0
-            ? std::clamp(static_cast<float>(game.progress) / static_cast<float>(board.ProgressTarget()), 0.0f, 1.0f)
-            : 0.0f;
+    float target = board.ProgressTarget() > 0
+                       ? std::clamp(static_cast<float>(game.progress) / static_cast<float>(board.ProgressTarget()), 0.0f, 1.0f)
+                       : 0.0f;
     if (progressShown < target) progressShown = std::min(progressShown + kProgressStep, target);
 }
 

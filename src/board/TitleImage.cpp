@@ -17,15 +17,13 @@ void BoxBlur(std::vector<int32_t>& alpha, int32_t width, int32_t height) {
     for (int32_t y = 0; y < height; ++y)
         for (int32_t x = 0; x < width; ++x) {
             int32_t sum = 0;
-            for (int32_t k = -kHaloRadius; k <= kHaloRadius; ++k)
-                sum += alpha[y * width + std::clamp(x + k, 0, width - 1)];
+            for (int32_t k = -kHaloRadius; k <= kHaloRadius; ++k) sum += alpha[y * width + std::clamp(x + k, 0, width - 1)];
             line[y * width + x] = sum / span;
         }
     for (int32_t y = 0; y < height; ++y)
         for (int32_t x = 0; x < width; ++x) {
             int32_t sum = 0;
-            for (int32_t k = -kHaloRadius; k <= kHaloRadius; ++k)
-                sum += line[std::clamp(y + k, 0, height - 1) * width + x];
+            for (int32_t k = -kHaloRadius; k <= kHaloRadius; ++k) sum += line[std::clamp(y + k, 0, height - 1) * width + x];
             alpha[y * width + x] = sum / span;
         }
 }

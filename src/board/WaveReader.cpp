@@ -6,13 +6,13 @@
 #include "data/XMLTag.h"
 
 namespace {
-constexpr int32_t kMinCount = 1, kMaxCount = 300;                // balls
-constexpr int64_t kMinTypes = 3, kMaxTypes = 8;                  // colours
-constexpr int32_t kMinDelayTicks = 0, kMaxDelayTicks = 1000;     // update steps
-constexpr int32_t kMinRobotTrigger = 1;                          // live balls
-constexpr float kMinSpeed = 0.25f, kMaxSpeed = 10.0f;            // pixels per update step
-constexpr float kMinDelayDist = 0.15f, kMaxDelayDist = 0.85f;    // fraction of the path length
-constexpr float kPercent = 100.0f;                               // the file states the probability in percent
+constexpr int32_t kMinCount = 1, kMaxCount = 300;            // balls
+constexpr int64_t kMinTypes = 3, kMaxTypes = 8;              // colours
+constexpr int32_t kMinDelayTicks = 0, kMaxDelayTicks = 1000;  // update steps
+constexpr int32_t kMinRobotTrigger = 1;                       // live balls
+constexpr float kMinSpeed = 0.25f, kMaxSpeed = 10.0f;         // pixels per update step
+constexpr float kMinDelayDist = 0.15f, kMaxDelayDist = 0.85f;  // fraction of the path length
+constexpr float kPercent = 100.0f;                            // the file states the probability in percent
 constexpr int32_t kMinSameTypeChain = 1, kMaxSameTypeChain = 6;  // balls
 
 // Speeds a wave leaves unstated follow its final normal speed.
@@ -20,9 +20,7 @@ constexpr float kInitialSpeedFactor = 3.0f;
 constexpr float kFastSpeedFactor = 1.6f;
 constexpr float kSlowSpeedFactor = 0.5f;
 
-float Speed(const XMLTag& key, float add) {
-    return std::clamp(LevelValue::Decimal(key.value.view()) + add, kMinSpeed, kMaxSpeed);
-}
+float Speed(const XMLTag& key, float add) { return std::clamp(LevelValue::Decimal(key.value.view()) + add, kMinSpeed, kMaxSpeed); }
 
 int32_t Integer(const XMLTag& key) { return LevelValue::Integer(key.value.view()); }
 }  // namespace
