@@ -1,6 +1,6 @@
 // The plain themes (Chameleon, Cheeze, Chrome, Cosmic, Green, Technicolor,
 // Video): found by their word, paths that fit the screen and end where their
-// eater is, Cosmic's two orbits into one black hole, every theme's tracks
+// eater is, Cosmic's two trails into one black hole, every theme's tracks
 // ending in an eater it has, whole levels won by the bot and continued after
 // a save, and a board for every level of the journey.
 #include <gtest/gtest.h>
@@ -103,10 +103,10 @@ TEST(PlainThemes, PathsEnterFromOffScreenAvoidTheLauncherAndEndInsideTheField) {
     }
 }
 
-// Cosmic's two orbits are real paths that end in the one black hole: the
-// world-2 wave sent down the second orbit rolls only there, and at the end
+// Cosmic's two trails are real paths that end in the one black hole: the
+// world-2 wave sent down the second trail rolls only there, and at the end
 // of the level both fuses go to the black hole.
-TEST(PlainThemes, CosmicSendsItsSecondOrbitsWavesDownThatOrbitIntoTheOneBlackHole) {
+TEST(PlainThemes, CosmicSendsItsSecondTrailsWavesDownThatTrailIntoTheOneBlackHole) {
     GetRandom().Seed(6);
     constexpr int32_t kWorld2 = 1;
     ThemePlay play(Content(), "Cosmic", kWorld2);
@@ -115,7 +115,7 @@ TEST(PlainThemes, CosmicSendsItsSecondOrbitsWavesDownThatOrbitIntoTheOneBlackHol
     const std::vector<Vec2>& right = board.TrackAt(1).Samples();
     EXPECT_NEAR(left.back().x, right.back().x, 1);
     EXPECT_NEAR(left.back().y, right.back().y, 1);
-    // The file's first wave goes down the left orbit (30 balls), its second
+    // The file's first wave goes down the left trail (30 balls), its second
     // down the right one (33); the rest go down both.
     ASSERT_GT(board.TrackAt(0).WaveCount(), 0);
     ASSERT_GT(board.TrackAt(1).WaveCount(), 0);
@@ -126,7 +126,7 @@ TEST(PlainThemes, CosmicSendsItsSecondOrbitsWavesDownThatOrbitIntoTheOneBlackHol
     for (const Plimb* item : board.TrackAt(1).Items()) {
         if (item->isRobot || !item->hasAppeared) continue;
         ++onRight;
-        EXPECT_GT(item->position.x, Board::kMirrorAxis - 1) << "a ball of the right orbit left it";
+        EXPECT_GT(item->position.x, Board::kMirrorAxis - 1) << "a ball of the right trail left it";
     }
     EXPECT_GT(onRight, 0);
     board.BeginCompletion();

@@ -1,6 +1,7 @@
 #pragma once
-// The Cosmic board: two orbits spiral in from the upper corners and fall into
-// one black hole low in the middle from either side; middle-sized balls.
+// The Cosmic board: two star trails swing up and down across either half of
+// space and fall into one black hole low in the middle, one from each side;
+// middle-sized balls.
 
 #include <memory>
 #include <vector>
