@@ -1,6 +1,6 @@
 #pragma once
-// The Technicolor board: one ribbon waving up and down across the sunburst,
-// from the left edge into the whirl at the right; small balls.
+// The Technicolor board: one ribbon in two great rainbow arches over the
+// sunburst, from the left edge down into the whirl at the right; small balls.
 
 #include <memory>
 #include <vector>
