@@ -124,4 +124,11 @@ BENCHMARK_CAPTURE(DrawBoard300, Snake, "Snake")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(DrawBoard300, Spiral, "Spiral")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(DrawBoard300, Taxman, "Taxman")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(DrawBoard300, Tooth, "Tooth")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Chameleon, "Chameleon")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Cheeze, "Cheeze")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Chrome, "Chrome")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Cosmic, "Cosmic")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Green, "Green")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Technicolor, "Technicolor")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Video, "Video")->Unit(benchmark::kMillisecond);
 }  // namespace

@@ -2,13 +2,20 @@
 
 #include "board/themes/Board_Bees.h"
 #include "board/themes/Board_Blue.h"
+#include "board/themes/Board_Chameleon.h"
+#include "board/themes/Board_Cheeze.h"
+#include "board/themes/Board_Chrome.h"
+#include "board/themes/Board_Cosmic.h"
+#include "board/themes/Board_Green.h"
 #include "board/themes/Board_Lava.h"
 #include "board/themes/Board_Movies.h"
 #include "board/themes/Board_Snail.h"
 #include "board/themes/Board_Snake.h"
 #include "board/themes/Board_Spiral.h"
 #include "board/themes/Board_Taxman.h"
+#include "board/themes/Board_Technicolor.h"
 #include "board/themes/Board_Tooth.h"
+#include "board/themes/Board_Video.h"
 
 namespace {
 struct Theme {
@@ -39,9 +46,16 @@ const Theme kThemes[] = {
     Row<Board_Movies>(),
     Row<Board_Tooth>(),
     Row<Board_Blue>(),
+    Row<Board_Chameleon>(),
+    Row<Board_Cheeze>(),
+    Row<Board_Chrome>(),
+    Row<Board_Cosmic>(),
+    Row<Board_Green>(),
     Row<Board_Snail>(),
     Row<Board_Snake>(),
     Row<Board_Taxman>(),
+    Row<Board_Technicolor>(),
+    Row<Board_Video>(),
 };
 // clang-format on
 

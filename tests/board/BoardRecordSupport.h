@@ -1,13 +1,16 @@
 #pragma once
-// Board records as bytes, and a level of the journey on the Blue board.
+// Board records as bytes, a level of the journey on the Blue board, and any
+// theme's level played by the bot.
 
 #include <cstdint>
 #include <memory>
 #include <vector>
 
 #include "FakeBoardGame.h"
+#include "board/AutoPlayer.h"
 #include "board/Board.h"
 #include "board/BoardFactory.h"
+#include "board/GameStandIn.h"
 #include "board/LevelLibrary.h"
 #include "core/IOBuffer.h"
 
@@ -39,5 +42,28 @@ struct BluePlay {
         board->Start();
     }
     FakeBoardGame game;
+    std::unique_ptr<Board> board;
+};
+
+// A theme's level in one world in the Normal style, as the game screen sets
+// it up, with the stand-in game that knows when it is won.
+struct ThemePlay {
+    ThemePlay(const LevelLibrary& library, const char* word, int32_t world = 0) : game(world, PlayStyle::Normal) {
+        board = CreateBoard(word, game, nullptr);
+        game.Attach(board.get());
+        library.LoadLevel(word, world, PlayStyle::Normal, *board);
+        board->Start();
+    }
+    // The bot plays `ticks` ticks or until the level is won or lost; true
+    // when it was won.
+    bool PlayFor(int32_t ticks) {
+        AutoPlayer bot(*board);
+        for (int32_t tick = 0; tick < ticks && !game.won && !board->gameOver; ++tick) {
+            bot.Tick();
+            board->Update();
+        }
+        return game.won;
+    }
+    GameStandIn game;
     std::unique_ptr<Board> board;
 };
