@@ -24,3 +24,9 @@ std::unique_ptr<Board> CreateBoard(const String& levelName, BoardGame& game, con
         if (levelName.EqualsIgnoreCase(theme.word)) return theme.create(game, media);
     return nullptr;
 }
+
+bool HasBoardFor(const String& levelName) {
+    for (const Theme& theme : kThemes)
+        if (levelName.EqualsIgnoreCase(theme.word)) return true;
+    return false;
+}

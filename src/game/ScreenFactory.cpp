@@ -1,6 +1,8 @@
 #include "game/ScreenFactory.h"
 
 #include "game/PlaceholderScreen.h"
+#include "game/play/Game.h"
+#include "game/play/LevelUp.h"
 
 Gadget* CreateScreen(PlimbZappetsApp& app, ScreenKind kind) {
     switch (kind) {
@@ -8,8 +10,8 @@ Gadget* CreateScreen(PlimbZappetsApp& app, ScreenKind kind) {
         case ScreenKind::Options: break;
         case ScreenKind::JourneyMap: break;
         case ScreenKind::HighScores: break;
-        case ScreenKind::Game: break;
-        case ScreenKind::LevelUp: break;
+        case ScreenKind::Game: return new Game(app);
+        case ScreenKind::LevelUp: return new LevelUp(app);
         case ScreenKind::Profiles: break;
         case ScreenKind::PlayStyle: break;
     }
