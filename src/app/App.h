@@ -232,7 +232,7 @@ private:
     void DispatchWindowMessages();
     void CheckFrameLock(uint32_t now);
     void CheckImageCache();
-    void FindDataRoot();
+    bool FindDataRoot();
     void FreeQueuedEvents();
     bool FrameLocked() const;
     void DrawDebugLines();
@@ -247,6 +247,7 @@ private:
     VirtualClock mFastClock{1};  // --fast: one update step of time per loop tick
     uint32_t mNextSecond = 0;
     bool mSecondCopy = false;
+    bool mNoGameData = false;  // no data root: Initialize stopped and Run never starts
     bool mWindowCreatedOnce = false;
 };
 

@@ -25,7 +25,7 @@ bool Reached(uint32_t now, uint32_t moment) { return static_cast<int32_t>(now - 
 }  // namespace
 
 void App::Run() {
-    if (mSecondCopy) return;
+    if (mSecondCopy || mNoGameData) return;
     mLoading = true;  // set before the thread starts, so the loop below cannot miss it
     // On the virtual clock a run must be the same every time, so loading
     // cannot race the first ticks: it finishes before the loop starts.

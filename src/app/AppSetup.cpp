@@ -1,5 +1,6 @@
 // Start-up: folders, single instance, window and services.
 #include "app/App.h"
+#include "app/DataRootCheck.h"
 #include "core/Log.h"
 #include "data/Registry.h"
 #include "data/SettingsKeys.h"
@@ -7,17 +8,11 @@
 #include "platform/Folders.h"
 
 namespace {
-constexpr int32_t kWindowX = 64, kWindowY = 64;            // windowed start position
-constexpr int32_t kFullScreenX = 1, kFullScreenY = 1;      // full-screen start position
-constexpr int32_t kInitialWindowSize = 256;                // the graphics service sizes it later
+constexpr int32_t kWindowX = 64, kWindowY = 64;        // windowed start position
+constexpr int32_t kFullScreenX = 1, kFullScreenY = 1;  // full-screen start position
+constexpr int32_t kInitialWindowSize = 256;            // the graphics service sizes it later
 constexpr const char* kCacheFolder = "cached/";
 constexpr const char* kCacheInfoFile = "cacheinfo.cfg";
-constexpr const char* kDataBesideExecutable = "data/";
-constexpr const char* kInstalledData = "../share/plimb-zappets/data/";  // relative to the installed executable
-
-String WithSlash(const String& folder) {
-    return folder.IsEmpty() || folder[folder.Length() - 1] == '/' ? folder : folder + "/";
-}
 }  // namespace
 
 void App::Initialize(const LaunchOptions& launch) {
@@ -39,9 +34,8 @@ void App::Initialize(const LaunchOptions& launch) {
         return;
     }
     Log::SetPath(mDataFolder + "DEBUG.TXT");
-    FindDataRoot();
-    Log::Line("%s %s starting; data folder \"%s\", game data \"%s\"", mName.c_str(), mVersion.c_str(),
-              mDataFolder.c_str(), mDataRoot.c_str());
+    Log::Line("%s %s starting; data folder \"%s\"", mName.c_str(), mVersion.c_str(), mDataFolder.c_str());
+    if (!FindDataRoot()) return;
     CheckImageCache();
     CreateAppWindow();
     if (!StartServices() || !StartInputScript()) Quit();
@@ -53,16 +47,19 @@ void App::SetupFolders() {
     SetCrashReportFolder(mDataFolder);
 }
 
-void App::FindDataRoot() {
-    if (!mInstance.dataFolder.IsEmpty()) {
-        mDataRoot = WithSlash(mInstance.dataFolder);
-        if (!FileExists(mDataRoot)) Log::Line("Game data folder \"%s\" does not exist", mDataRoot.c_str());
-        return;
+// Without its data the game would raise an error box for every file it loads;
+// it stops here, before the window opens, with one message instead.
+bool App::FindDataRoot() {
+    DataRootCheck check(mInstance.dataFolder, ExecutableFolder());
+    mDataRoot = check.Root();
+    if (check.Report()) {
+        Log::Line("Game data \"%s\"", mDataRoot.c_str());
+        return true;
     }
-    String executableFolder = ExecutableFolder();
-    mDataRoot = executableFolder + kDataBesideExecutable;
-    if (!FileExists(mDataRoot) && FileExists(executableFolder + kInstalledData))
-        mDataRoot = executableFolder + kInstalledData;
+    mNoGameData = true;
+    mExitCode = DataRootCheck::kExitNoGameData;
+    mQuit = true;
+    return false;
 }
 
 void App::CheckImageCache() {

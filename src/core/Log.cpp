@@ -22,6 +22,18 @@ LogState& State() {
     return state;
 }
 
+// Every line of the file ends in CR LF, also those inside a multi-line message.
+void WriteLine(FILE* file, const String& line) {
+    for (char c : line.view()) {
+        if (c == '\r') continue;
+        if (c == '\n')
+            std::fputs("\r\n", file);
+        else
+            std::fputc(c, file);
+    }
+    std::fputs("\r\n", file);
+}
+
 void Append(LogState& state, const String& line) {
     if (state.path.IsEmpty()) {
         if (state.pending.size() < 1000) state.pending.push_back(line);
@@ -31,7 +43,7 @@ void Append(LogState& state, const String& line) {
     if (!file) return;
     if (!state.started) std::fprintf(file, "%s\r\n", kBeginBanner);
     state.started = true;
-    std::fprintf(file, "%s\r\n", line.c_str());
+    WriteLine(file, line);
     std::fclose(file);
 }
 }  // namespace

@@ -11,11 +11,13 @@
 #include "game/play/CommandLinePlay.h"
 #include "game/play/Game.h"
 #include "media/Graphics.h"
+#include "media/Image.h"
 #include "media/Sound.h"
 
 namespace {
 constexpr const char* kHighScoreFile = "HighScoreJourney.SCORE";
 constexpr const char* kStatsFile = "Stats.DAT";
+constexpr const char* kIconPicture = "Graphics\\Icon";
 constexpr const char* kYesNoKind = "YESNO";
 constexpr int32_t kFirstTableStep = kStepPlayfieldSprites;
 constexpr int32_t kLastTableStep = kStepConfiguration;
@@ -48,6 +50,8 @@ void PlimbZappetsApp::Initialize(const LaunchOptions& launch) {
     GetGraphics().SetResolution(kScreenWidth, kScreenHeight);
     App::Initialize(launch);
     if (IsQuitting()) return;
+    Image icon;
+    if (icon.Load(kIconPicture)) mWindow.SetIcon(icon.Pixels(), icon.Width(), icon.Height());
     title = new TitleScreen(*this);
     mGadgets.Add(title);
     Log::Line("Screen: %s", title->mName);

@@ -45,6 +45,15 @@ void Window::Destroy() {
 
 uint32_t Window::Id() const { return mSdl ? SDL_GetWindowID(mSdl) : 0; }
 
+void Window::SetIcon(const uint32_t* pixels, int32_t width, int32_t height) {
+    if (!mSdl || !pixels || width <= 0 || height <= 0) return;
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(pixels), width, height, 32,
+                                                           width * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (!icon) return;
+    SDL_SetWindowIcon(mSdl, icon);
+    SDL_FreeSurface(icon);
+}
+
 void Window::SetTitle(const String& title) {
     if (mSdl) SDL_SetWindowTitle(mSdl, title.c_str());
 }

@@ -28,6 +28,9 @@ public:
     uint32_t Id() const;
 
     void SetTitle(const String& title);
+    // The picture the desktop shows for the window: width x height pixels,
+    // rows top to bottom, each 0xAARRGGBB.
+    void SetIcon(const uint32_t* pixels, int32_t width, int32_t height);
     void SetSize(int32_t width, int32_t height);
     void Move(int32_t x, int32_t y);
     void Show();

@@ -7,6 +7,7 @@
 #include "app/App.h"
 #include "app/ProcessEntry.h"
 #include "platform/MessageBox.h"
+#include "support/GameDataRoot.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -15,6 +16,7 @@ LaunchOptions HeadlessIn(const TempDir& folder) {
     LaunchOptions launch;
     launch.headless = true;
     launch.userFolder = folder.File("user").c_str();
+    launch.dataFolder = WriteGameDataRoot(folder, "data").c_str();
     return launch;
 }
 

@@ -7,16 +7,21 @@
 extern char** environ;
 
 Outcome RunGame(const TempDir& folder, std::vector<std::string> arguments) {
+    return RunProgram(PZ_GAME_EXECUTABLE, folder, arguments);
+}
+
+Outcome RunProgram(const std::string& program, const TempDir& folder, std::vector<std::string> arguments) {
     std::string outputPath = folder.File("stdout.txt");
+    std::string errorPath = folder.File("stderr.txt");
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, errorPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     // Relative fallback folders land in the scratch folder, not in the build tree.
     posix_spawn_file_actions_addchdir_np(&actions, folder.Path().c_str());
     std::vector<char*> argv;
-    std::string program = PZ_GAME_EXECUTABLE;
-    argv.push_back(program.data());
+    std::string name = program;
+    argv.push_back(name.data());
     for (std::string& argument : arguments) argv.push_back(argument.data());
     argv.push_back(nullptr);
     Outcome outcome;
@@ -28,5 +33,6 @@ Outcome RunGame(const TempDir& folder, std::vector<std::string> arguments) {
     outcome.exited = WIFEXITED(status);
     outcome.code = outcome.exited ? WEXITSTATUS(status) : WTERMSIG(status);
     outcome.output = folder.Read("stdout.txt");
+    outcome.errors = folder.Read("stderr.txt");
     return outcome;
 }

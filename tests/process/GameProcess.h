@@ -11,7 +11,11 @@ struct Outcome {
     bool exited = false;  // false: ended by a signal
     int code = -1;        // exit code, or the signal number
     std::string output;   // what it printed
+    std::string errors;   // what it wrote to standard error
 };
 
-// Runs the game with `arguments`, its standard output kept in the outcome.
+// Runs the game with `arguments`, its standard output and error kept in the
+// outcome.
 Outcome RunGame(const TempDir& folder, std::vector<std::string> arguments);
+// The same with the game's executable at another path (a copy or a link).
+Outcome RunProgram(const std::string& program, const TempDir& folder, std::vector<std::string> arguments);

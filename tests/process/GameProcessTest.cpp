@@ -9,6 +9,7 @@
 
 #include "platform/SingleInstance.h"
 #include "process/GameProcess.h"
+#include "support/GameDataRoot.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -18,11 +19,14 @@ class GameProcessTest : public ::testing::Test {
 protected:
     std::string UserFolder() const { return user.Path() + "/user"; }
     Outcome Run(std::vector<std::string> arguments) {
-        arguments.insert(arguments.begin(), {"--headless", "--user-dir", UserFolder()});
+        arguments.insert(arguments.begin(), {"--headless", "--user-dir", UserFolder(), "--data", dataRoot});
         return RunGame(scratch, arguments);
     }
     TempDir user;
     TempDir scratch;
+    // These runs are about the process, not its content: an empty data root
+    // does, so they need no asset build.
+    std::string dataRoot = WriteGameDataRoot(scratch, "data");
 };
 
 TEST_F(GameProcessTest, FastTickRunPrintsItsCountsAndFramesTheLog) {
@@ -81,8 +85,8 @@ TEST_F(GameProcessTest, MalformedCommandLinesExitWithTwo) {
 TEST_F(GameProcessTest, UnwritableUserFolderFallsBackAndStillRuns) {
     // A file where the folder should be: nothing can be created inside it.
     scratch.Write("blocker", "x");
-    std::vector<std::string> arguments = {"--headless", "--fast",     "--ticks",
-                                          "5",          "--user-dir", scratch.File("blocker") + "/sub"};
+    std::vector<std::string> arguments = {
+        "--headless", "--fast", "--ticks", "5", "--user-dir", scratch.File("blocker") + "/sub", "--data", dataRoot};
     Outcome outcome = RunGame(scratch, arguments);
     ASSERT_TRUE(outcome.exited);
     EXPECT_EQ(outcome.code, 0);
