@@ -54,7 +54,11 @@ void CommandLinePlay::Start() {
     }
     app.restartGroup = true;
     app.freshStart = true;
+    lastScore = app.score;
+    lastLives = app.lives;
     app.StartGame();
+    // A stage with nothing to play ends within this call.
+    gameSeen = true;
 }
 
 void CommandLinePlay::BeforeUpdate() {
