@@ -194,7 +194,7 @@ void Game::ClearSavedJourney() { app.ClearJourney(); }
 void Game::Update() {
     if (gameOver) gameOverFade = std::min(1.0f, gameOverFade + kGameOverFadeStep);
     if (paused) {
-        if (dimAlpha < kDimMost) dimAlpha += kDimStep;
+        dimAlpha = std::min(kDimMost, dimAlpha + kDimStep);
         return;
     }
     if (lifeFlash > 0) --lifeFlash;
