@@ -26,12 +26,13 @@ protected:
         app.worldIndex = 0;
         app.playStyle = static_cast<int32_t>(PlayStyle::Normal);
     }
-    // The game screen on a stage of `levels`, its first level begun.
-    Game& Play(std::vector<String> levels) {
+    // The game screen on a stage of `levels`, its first level begun; null
+    // when the stage ended at once.
+    Game* Play(std::vector<String> levels) {
         app.singleLevel = LevelGroup{"Test Stage", std::move(levels)};
         app.currentGroup = "Test Stage";
         app.StartGame();
-        return *app.CurrentGame();
+        return app.CurrentGame();
     }
     static void Tick(Game& game, int32_t ticks) {
         for (int32_t i = 0; i < ticks; ++i) game.DoUpdate();
@@ -54,7 +55,7 @@ protected:
 };
 
 TEST_F(GameScreenTest, PointsFeedTheScoreAndTheExtraLifeMeter) {
-    Game& game = Play({"Blue"});
+    Game& game = *Play({"Blue"});
     game.AddScore(0);
     game.AddScore(-500);
     EXPECT_EQ(app.score, 0);
@@ -81,7 +82,7 @@ TEST_F(GameScreenTest, PointsFeedTheScoreAndTheExtraLifeMeter) {
 }
 
 TEST_F(GameScreenTest, ProgressFillsTheBarStepByStepAndStopsTheWavesOnce) {
-    Game& game = Play({"Blue"});
+    Game& game = *Play({"Blue"});
     Board* board = game.CurrentBoard();
     ASSERT_NE(board, nullptr);
     EXPECT_EQ(game.progressQuota, Game::kStartQuota) << "a level without a quota keeps the screen's";
@@ -105,7 +106,7 @@ TEST_F(GameScreenTest, ProgressFillsTheBarStepByStepAndStopsTheWavesOnce) {
 }
 
 TEST_F(GameScreenTest, PauseFreezesTheBarAndTheBoardAndItsMenuHasTheWayBack) {
-    Game& game = Play({"Blue"});
+    Game& game = *Play({"Blue"});
     Board& board = *game.CurrentBoard();
     game.AddProgress(50);
     Tick(game, 5);
@@ -150,7 +151,7 @@ TEST_F(GameScreenTest, PauseFreezesTheBarAndTheBoardAndItsMenuHasTheWayBack) {
 }
 
 TEST_F(GameScreenTest, BackToTheTempleStartsTheJourneyAgain) {
-    Game& game = Play({"Blue"});
+    Game& game = *Play({"Blue"});
     game.AddScore(700);
     app.lives = 1;
     game.OpenPauseMenu();
@@ -161,7 +162,7 @@ TEST_F(GameScreenTest, BackToTheTempleStartsTheJourneyAgain) {
 }
 
 TEST_F(GameScreenTest, ALevelCompletedTwiceShowsOnePanelWithItsTalliesInPanelOrder) {
-    Game& game = Play({"Blue"});
+    Game& game = *Play({"Blue"});
     for (int32_t tally = 0; tally < Game::kTallyCount; ++tally) game.tallies[static_cast<size_t>(tally)] = 10 + tally;
     game.LevelComplete();
     LevelUp* panel = app.CurrentLevelUp();
@@ -178,7 +179,7 @@ TEST_F(GameScreenTest, ALevelCompletedTwiceShowsOnePanelWithItsTalliesInPanelOrd
 }
 
 TEST_F(GameScreenTest, TheBoardsCallsReachTalliesAndLifetimeStatistics) {
-    Game& game = Play({"Blue"});
+    Game& game = *Play({"Blue"});
     auto stat = [&](Statistic statistic) { return app.stats[static_cast<size_t>(statistic)]; };
     game.CountStatistic(TrackStatistic::PlimbsPopped, 5);
     game.RaiseStatistic(TrackStatistic::LargestCombo, 3);
@@ -210,7 +211,7 @@ TEST_F(GameScreenTest, TheBoardsCallsReachTalliesAndLifetimeStatistics) {
 
 TEST_F(GameScreenTest, TheStageEndsAtItsEndOrAtANameNoBoardPlays) {
     // One level, then past the end.
-    Game& game = Play({"Blue"});
+    Game& game = *Play({"Blue"});
     ASSERT_NE(game.CurrentBoard(), nullptr);
     game.levelIndex = 1;
     app.RunTransitionAction(TransitionKind::RestartLevel);
@@ -220,8 +221,7 @@ TEST_F(GameScreenTest, TheStageEndsAtItsEndOrAtANameNoBoardPlays) {
     // A name that is no theme, an empty stage, and a stage name that matches
     // nothing: each hands over to the journey map at once.
     for (std::vector<String> levels : {std::vector<String>{"Nowhere", "Blue"}, std::vector<String>{}}) {
-        Play(levels);
-        EXPECT_EQ(app.CurrentGame(), nullptr);
+        EXPECT_EQ(Play(levels), nullptr);
         EXPECT_TRUE(Showing("DifficultyMenu"));
     }
     app.currentGroup = "World 9-9";
@@ -274,7 +274,7 @@ protected:
 };
 
 TEST_F(LevelUpTest, ContinueWaitsForTheLandingThenLeadsToTheNextLevel) {
-    Game& game = Play({"Blue", "Blue"});
+    Game& game = *Play({"Blue", "Blue"});
     game.LevelComplete();
     LevelUp& panel = *app.CurrentLevelUp();
     EXPECT_FLOAT_EQ(panel.Y(), LevelUp::kStartY);
@@ -307,7 +307,7 @@ TEST_F(LevelUpTest, ContinueWaitsForTheLandingThenLeadsToTheNextLevel) {
 }
 
 TEST_F(LevelUpTest, AfterTheLastLifeThePanelShowsFinalStatsAndLeadsOutOfTheGame) {
-    Game& game = Play({"Blue"});
+    Game& game = *Play({"Blue"});
     game.tallies[Game::BallsPopped] = 33;
     game.MarkGameOver();
     game.ShowLevelUp();
