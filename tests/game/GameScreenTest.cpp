@@ -23,6 +23,8 @@ protected:
         GetRandom().Seed(7);
         app.mDataFolder = String(folder.Path() + "/");
         app.mConfigPath = String(folder.File("config.cfg"));
+        // The game screen saves the statistics when it goes: into the scratch folder.
+        app.profiles.Initialize(app.GetConfigPath(), app.GetDataFolder());
         app.worldIndex = 0;
         app.playStyle = static_cast<int32_t>(PlayStyle::Normal);
     }
