@@ -42,6 +42,9 @@ PlimbZappetsApp::PlimbZappetsApp() {
 PlimbZappetsApp::~PlimbZappetsApp() {
     // The screens leave the tree before the framework takes it down.
     if (keptJourneyMap) keptJourneyMap.reset();
+    // Screens closed in the last step go too: the game screen saves the
+    // statistics through this application as it goes.
+    mGadgets.DeleteKilled();
     mGadgets.Clear();
     if (gGameApp == this) gGameApp = nullptr;
 }
