@@ -2,13 +2,16 @@
 //   AutoplayLevel: the world-1 Blue level played by the bot for three minutes
 //     of game time (18 000 ticks) or to its end; the "game_x" counter is game
 //     time over wall time (target: 300 or more).
-//   DrawBoard300: one board frame with 300 balls on the Blue lanes, drawn
-//     with the software renderer (target: under 5 ms).
+//   DrawBoard300/<theme>: one board frame with 300 balls on the theme's lanes,
+//     drawn with the software renderer (target: under 5 ms); with the built
+//     data root in $PZ_TEST_DATA the frame has the theme's background and
+//     scenery too.
 #include "board/Board.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -21,6 +24,7 @@
 #include "media/Graphics.h"
 #include "media/Image.h"
 #include "media/SpriteStrip.h"
+#include "platform/ResourcePaths.h"
 #include "track/Plimb.h"
 #include "track/Track.h"
 
@@ -73,7 +77,7 @@ Image BallStrip() {
     return image;
 }
 
-void DrawBoard300(benchmark::State& state) {
+void DrawBoard300(benchmark::State& state, const char* theme) {
     Graphics& graphics = GetGraphics();
     graphics.SetResolution(800, 600);
     if (!graphics.Initialize(nullptr)) {
@@ -83,11 +87,13 @@ void DrawBoard300(benchmark::State& state) {
     SpriteStrip strip(BallStrip(), kBallFrames);
     BoardMedia media;
     for (const SpriteStrip*& balls : media.track.balls) balls = &strip;
+    if (const char* data = std::getenv("PZ_TEST_DATA")) ResourcePaths::SetDataRoot(data);
     GetRandom().Seed(3);
     FakeBoardGame game;
-    std::unique_ptr<Board> board = CreateBoard("Blue", game, &media);
+    std::unique_ptr<Board> board = CreateBoard(theme, game, &media);
     board->Start();
-    // 150 balls on each lane, laid back from the end one spacing apart.
+    // The balls shared among the lanes, laid back from the end half a
+    // spacing apart.
     for (int32_t t = 0; t < board->TrackCount(); ++t) {
         Track& track = board->TrackAt(t);
         WaveSpec wave;
@@ -109,5 +115,13 @@ void DrawBoard300(benchmark::State& state) {
     }
     graphics.Shutdown();
 }
-BENCHMARK(DrawBoard300)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Blue, "Blue")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Bees, "Bees")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Lava, "Lava")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Movies, "Movies")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Snail, "Snail")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Snake, "Snake")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Spiral, "Spiral")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Taxman, "Taxman")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Tooth, "Tooth")->Unit(benchmark::kMillisecond);
 }  // namespace

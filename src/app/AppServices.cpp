@@ -49,7 +49,7 @@ bool App::StartServices() {
     DisplaySettings::Environment environment;
     environment.configPath = mConfigPath;
     environment.devicesPath = ResourcePaths::Find(kDevicesFile);
-    environment.switches = HardwareSwitches::FromCommandLine(mCommandLine);
+    environment.switches = mInstance.Hardware();
     environment.hardwareResultsPath = mDataFolder + SettingsFile::kHardwareTestResults;
     environment.verdict = TestHardware(environment, environment.hardwareResultsPath, IsHeadless());
     environment.deviceDescription = environment.verdict.deviceDescription;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "core/String.h"
+#include "data/HardwareSwitches.h"
 
 struct LaunchOptions {
     String commandLine;     // every argument after the program name, joined by spaces
@@ -31,4 +32,8 @@ struct LaunchOptions {
     bool showVersion = false;
     bool showHelp = false;
     bool trackDemo = false;  // developer scene: chains rolling on the Blue board's paths
+
+    // The switches as given, whole arguments only: a folder named
+    // "my-hardware" forces nothing.
+    HardwareSwitches Hardware() const { return {forceHardware, forceSoftware, hardwareTest}; }
 };

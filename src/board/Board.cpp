@@ -6,8 +6,8 @@
 #include "board/BoardMedia.h"
 #include "core/Random.h"
 #include "platform/WindowMessages.h"
-#include "track/Bonus.h"
 #include "track/Bomb.h"
+#include "track/Bonus.h"
 #include "track/Eater.h"
 #include "track/FireBall.h"
 #include "track/Plimb.h"
@@ -37,7 +37,8 @@ Board::Board(BoardGame& owner, const BoardMedia* boardMedia)
     : hitDistance(std::sqrt(kBallSizes[kLargestBallSize].hitDistanceSq)), game(owner), media(boardMedia) {
     FillScreen();
     Random& random = GetRandom();
-    for (int32_t i = 0; i < kPermutationSize; ++i) std::swap(permutation[i], permutation[random.Next(kPermutationSize)]);
+    for (int32_t i = 0; i < kPermutationSize; ++i)
+        std::swap(permutation[i], permutation[random.Next(kPermutationSize)]);
     fallbackColour = random.Next(kFallbackColours);
     game.ClearTallies();
     if (game.Style() == PlayStyle::Child) game.SetLives(kChildLives);
@@ -161,9 +162,7 @@ bool Board::AnyBonusFalling() const {
     return false;
 }
 
-void Board::OnPop(Plimb& ball) {
-    PopEffect(ball);
-}
+void Board::OnPop(Plimb& ball) { PopEffect(ball); }
 
 void Board::AddScore(int32_t points) { game.AddScore(points); }
 
@@ -193,7 +192,7 @@ void Board::OnMouseDown(float x, float y, int32_t button) {
 }
 
 void Board::OnMouseButton(float x, float y, int32_t button) {
-    if (gameOver) return;
+    if (GameIsOver()) return;
     if (game.IsPaused()) {
         if (!game.IsBusy()) game.SetPaused(false);
         return;
@@ -217,5 +216,11 @@ void Board::Notify(Gadget* source) {
 void Board::OnKeyDown(int32_t key) {
     constexpr int32_t kKeyP = 'P';
     bool pauseKey = key == kKeyP || key == static_cast<int32_t>(VirtualKey::Pause);
-    if (pauseKey && !gameOver && !game.IsBusy()) game.SetPaused(!game.IsPaused());
+    if (pauseKey && !GameIsOver() && !game.IsBusy()) game.SetPaused(!game.IsPaused());
+}
+
+bool Board::GameIsOver() const {
+    // The last life went at the start of the loss; the board's own flag
+    // follows only after the drain.
+    return gameOver || (losing && game.Lives() < 1);
 }

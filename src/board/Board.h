@@ -9,9 +9,11 @@
 // (the tick), BoardFlight.cpp (balls in flight, the bomb blast, drops),
 // BoardChoices.cpp (launcher colours, bonus items, catches), BoardEffects.cpp
 // (pop, robot and firework effects, end-of-level hand-over), BoardTitle.cpp
-// (title images), BoardDraw.cpp (the frame), BoardRecord.cpp (saved state).
+// (title images), BoardDraw.cpp (the frame), BoardThemeParts.cpp (what themed
+// boards build and draw with), BoardRecord.cpp (saved state).
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -24,6 +26,7 @@
 #include "track/EffectHost.h"
 #include "track/Launcher.h"
 #include "track/LauncherHost.h"
+#include "track/QuickSpline.h"
 #include "track/TrackHost.h"
 #include "track/Vec2.h"
 #include "ui/Button.h"
@@ -44,7 +47,8 @@ public:
     struct BallSizeClass {
         float scale, spacing, hitDistanceSq;
     };
-    static constexpr BallSizeClass kBallSizes[3] = {{0.6f, 32.0f, 1058.0f}, {0.8f, 42.0f, 1800.0f}, {1.0f, 53.0f, 2888.0f}};
+    static constexpr BallSizeClass kBallSizes[3] = {
+        {0.6f, 32.0f, 1058.0f}, {0.8f, 42.0f, 1800.0f}, {1.0f, 53.0f, 2888.0f}};
     static constexpr int32_t kLargestBallSize = 2;
     static constexpr int32_t kIntroTicks = 300;
     static constexpr int32_t kTitleTicks = 260;
@@ -83,9 +87,42 @@ public:
     // The rolling chains' loop; null without audio.
     SoundInstance* RollLoop() const { return rollSound.GetInstance(0); }
 
-    // Themed drawing between the background and the aiming beam; false: the
-    // plain order (tracks, eaters, balls in flight).
-    virtual bool DrawPlayfield() { return false; }
+    // A theme's path builder: appends its unmirrored path curves in track
+    // order. The board builds its tracks from it and the background painter
+    // draws its lanes along the same curves.
+    using PathBuilder = void (*)(std::vector<QuickSpline>& curves);
+    // Path builders' parts: a curve from a path string, or one through points.
+    static void AppendParsedPath(std::vector<QuickSpline>& curves, const char* text);
+    static void AppendPointPath(std::vector<QuickSpline>& curves, std::initializer_list<Vec2> points);
+
+    // One step of a layered frame: the visible balls of a track whose path
+    // position lies in [from, to), a scenery picture, the eaters or the balls
+    // in flight. Balls under scenery come in a step before it.
+    struct Layer {
+        enum class Kind { Balls, Scenery, Eaters, Shots } kind;
+        int32_t track = 0;
+        float from = 0, to = 0;
+        const Sprite* sprite = nullptr;  // null: nothing drawn
+        Vec2 topLeft;                    // unmirrored
+    };
+    static Layer BallsBetween(int32_t track, float from, float to) {
+        return {Layer::Kind::Balls, track, from, to, nullptr, {}};
+    }
+    static Layer BallsFrom(int32_t track, float from);
+    static Layer BallsBefore(int32_t track, float to);
+    static Layer AllBalls(int32_t track);
+    static Layer Scenery(const Sprite* sprite, Vec2 topLeft) {
+        return {Layer::Kind::Scenery, 0, 0, 0, sprite, topLeft};
+    }
+    static Layer EaterLayer() { return {Layer::Kind::Eaters, 0, 0, 0, nullptr, {}}; }
+    static Layer ShotLayer() { return {Layer::Kind::Shots, 0, 0, 0, nullptr, {}}; }
+    // A layered theme's frame, in drawing order; empty: the plain order.
+    const std::vector<Layer>& Layers() const { return layers; }
+
+    // Themed drawing between the background and the aiming beam: the layers;
+    // false (nothing drawn) without any, for the plain order (tracks, eaters,
+    // balls in flight).
+    virtual bool DrawPlayfield();
     virtual void HandOverToEater(Track& track, int32_t trackIndex);
     void BeginCompletion();
     // Destroys every track with its balls, robots, pieces and waves; the
@@ -270,7 +307,22 @@ protected:
 
     // "Levels\\<theme>\\<name>"; null without media (tests) or when missing.
     std::unique_ptr<Sprite> LoadThemeSprite(const char* theme, const char* name) const;
+    // One track per curve of the builder, track i going to eaterOfTrack[i]
+    // (eater 0 past the list's end).
+    void AddThemeTracks(PathBuilder build, std::initializer_list<int32_t> eaterOfTrack);
+    // Drawing parts. The visible balls of a track whose path position
+    // lies in [from, to) (shadows first), the shot sliding in counted at its
+    // slot; a scenery picture (null: nothing) with its top-left corner at
+    // `topLeft`, flipped to x = 800 - width - x with the mirror flag; the
+    // eaters and then the balls in flight.
+    void DrawTrackBalls(int32_t trackIndex, float from, float to) const;
+    void DrawScenery(const Sprite* sprite, Vec2 topLeft) const;
+    void DrawEatersAndShots();
+
+    std::vector<Layer> layers;
     void ApplyBallSize();
+    // From the loss of the last life on, even while the chains still drain.
+    bool GameIsOver() const;
     // Update steps.
     void UpdateRollSound();
     void StopRollSound();

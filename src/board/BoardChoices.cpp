@@ -18,14 +18,14 @@ constexpr int32_t kColours = TrackImages::kColours;
 constexpr float kDangerDistance = 250;
 constexpr int32_t kDangerRepeats = 2;  // repeats after the first
 constexpr float kNearDistance = 750;
-constexpr int32_t kFallbackLast = 2;   // the fallback walks within 0 .. 2
+constexpr int32_t kFallbackLast = 2;  // the fallback walks within 0 .. 2
 // Bonus items.
-constexpr float kFarDistance = 900;    // nearest ball further from the end: no Slow or Back
-constexpr int32_t kFewBalls = 10;      // fewer: no Slow or Back
+constexpr float kFarDistance = 900;  // nearest ball further from the end: no Slow or Back
+constexpr int32_t kFewBalls = 10;    // fewer: no Slow or Back
 constexpr int32_t kCoinTwiceBelow = 5;
 constexpr int32_t kPowerTwiceFrom = 16;
 constexpr int32_t kDropsNeedMoreThan = 3;  // balls, once the waves are over
-constexpr float kCatchReachSq = 4900;  // pixels squared added to the item's own reach
+constexpr float kCatchReachSq = 4900;      // pixels squared added to the item's own reach
 
 bool IsBallColour(int32_t colour) { return colour >= 0 && colour < kColours; }
 
@@ -109,7 +109,11 @@ std::vector<BonusKind> Board::BonusCandidates() const {
         if (!items.empty() && static_cast<float>(slot.track->Length()) - items.back()->distance <= kFarDistance)
             far = false;
     }
-    bool fireOut = fireGrant != 0, bombOut = bombGrant != 0;
+    // A special ball waiting in the launcher would be replaced by the next
+    // one caught, so neither kind drops while one waits there.
+    auto special = [](const Plimb* ball) { return ball && (ball->isFireBall || ball->isBomb); };
+    bool waiting = special(launcher.Loaded()) || special(launcher.Next());
+    bool fireOut = waiting || fireGrant != 0, bombOut = waiting || bombGrant != 0;
     for (const Plimb* shot : shots) {
         fireOut = fireOut || shot->isFireBall;
         bombOut = bombOut || shot->isBomb;

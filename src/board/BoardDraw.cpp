@@ -15,10 +15,10 @@
 namespace {
 constexpr float kScreenWidth = 800, kScreenHeight = 600;
 constexpr float kDegrees = 3.14159265f / 180;
-constexpr float kProbeTop = -40;          // probing stops above this (y)
+constexpr float kProbeTop = -40;                                    // probing stops above this (y)
 constexpr float kCoarseStep = 5, kFineStep = 0.25f, kBackOff = 10;  // pixels
-constexpr float kBeamReach = 75;          // balls within this in x block the beam
-constexpr float kMarkerReach = 60;        // and the landing marker
+constexpr float kBeamReach = 75;                                    // balls within this in x block the beam
+constexpr float kMarkerReach = 60;                                  // and the landing marker
 constexpr float kBeamAlpha = 0.35f;
 constexpr int32_t kBeamFadeTicks = 300;
 constexpr float kBeamBarHeight = 2, kBeamBarStep = 2, kBeamWidth = 60;
@@ -70,8 +70,7 @@ void Board::DrawGhostBall(float x, float y) const {
 
 void Board::DrawPlain() {
     for (TrackSlot& slot : tracks) slot.track->Draw();
-    eaters.Draw();
-    for (Plimb* shot : shots) shot->Draw();
+    DrawEatersAndShots();
 }
 
 void Board::DrawAimingBeam() {
@@ -107,7 +106,8 @@ void Board::Draw() {
         offset = Vec2{std::cos(direction) * shake, std::sin(direction) * shake};
     }
     graphics.PushOffset(offset.x, offset.y);
-    if (background) background->Draw(0, 0);
+    // The background is scenery too: with the mirror flag its lanes follow the mirrored paths.
+    DrawScenery(background.get(), Vec2{0, 0});
     if (!DrawPlayfield()) DrawPlain();
     if (aimTimer > 0) DrawAimingBeam();
     launcher.Draw();

@@ -1,11 +1,20 @@
 #include "board/BoardFactory.h"
 
-#include "board/Board_Blue.h"
+#include "board/themes/Board_Bees.h"
+#include "board/themes/Board_Blue.h"
+#include "board/themes/Board_Lava.h"
+#include "board/themes/Board_Movies.h"
+#include "board/themes/Board_Snail.h"
+#include "board/themes/Board_Snake.h"
+#include "board/themes/Board_Spiral.h"
+#include "board/themes/Board_Taxman.h"
+#include "board/themes/Board_Tooth.h"
 
 namespace {
 struct Theme {
     const char* word;
     std::unique_ptr<Board> (*create)(BoardGame& game, const BoardMedia* media);
+    Board::PathBuilder appendPaths;
 };
 
 template <class ThemedBoard>
@@ -13,16 +22,52 @@ std::unique_ptr<Board> Make(BoardGame& game, const BoardMedia* media) {
     return std::make_unique<ThemedBoard>(game, media);
 }
 
+// A theme's row: its word, its board and the builder its board takes its
+// paths from, so that the board and the background painter share them.
+template <class ThemedBoard>
+constexpr Theme Row() {
+    return {ThemedBoard::kThemeWord, &Make<ThemedBoard>, &ThemedBoard::AppendPaths};
+}
+
 // In the order names are tried; a theme joins here when its board is built.
+// One row a line, so that themes join without touching their neighbours.
+// clang-format off
 const Theme kThemes[] = {
-    {Board_Blue::kThemeWord, &Make<Board_Blue>},
+    Row<Board_Bees>(),
+    Row<Board_Spiral>(),
+    Row<Board_Lava>(),
+    Row<Board_Movies>(),
+    Row<Board_Tooth>(),
+    Row<Board_Blue>(),
+    Row<Board_Snail>(),
+    Row<Board_Snake>(),
+    Row<Board_Taxman>(),
 };
+// clang-format on
+
+const Theme* FindTheme(const String& word) {
+    for (const Theme& theme : kThemes)
+        if (word.EqualsIgnoreCase(theme.word)) return &theme;
+    return nullptr;
+}
 }  // namespace
 
 std::unique_ptr<Board> CreateBoard(const String& levelName, BoardGame& game, const BoardMedia* media) {
-    for (const Theme& theme : kThemes)
-        if (levelName.EqualsIgnoreCase(theme.word)) return theme.create(game, media);
-    return nullptr;
+    const Theme* theme = FindTheme(levelName);
+    return theme ? theme->create(game, media) : nullptr;
+}
+
+bool ThemePathCurves(const String& themeWord, std::vector<QuickSpline>& curves) {
+    const Theme* theme = FindTheme(themeWord);
+    if (!theme) return false;
+    theme->appendPaths(curves);
+    return true;
+}
+
+std::vector<String> ThemeWords() {
+    std::vector<String> words;
+    for (const Theme& theme : kThemes) words.emplace_back(theme.word);
+    return words;
 }
 
 bool HasBoardFor(const String& levelName) {

@@ -28,13 +28,13 @@ void Board::Save(IOBuffer& out) const {
     for (float value : {flashColour.r, flashColour.g, flashColour.b, flashColour.a, swirlAlpha, darken, swirlAngle,
                         shake, explosionRadius, shakeOffset.x, shakeOffset.y, explosionCentre.x, explosionCentre.y})
         out.WriteFloat(value);
-    for (int32_t value : {lossesOnBoard, rewindTicks, lossWait, startDelay, slowTimer, backTimer, fireGrant, bombGrant,
-                          aimTimer, completeCountdown, endDelay, 0, flashLeft, flashDuration, dangerRepeats,
-                          dangerColour, fallbackColour})
+    for (int32_t value :
+         {lossesOnBoard, rewindTicks, lossWait, startDelay, slowTimer, backTimer, fireGrant, bombGrant, aimTimer,
+          completeCountdown, endDelay, 0, flashLeft, flashDuration, dangerRepeats, dangerColour, fallbackColour})
         out.WriteInt(value);
-    for (bool flag : {rewindBraking, rewinding, wavesOver, needColourCheck, false, losing, drained, gameOver,
-                      explosionActive, wavesEnded, completing, complete, completeStarted, completeReported, advance,
-                      rushActive})
+    for (bool flag :
+         {rewindBraking, rewinding, wavesOver, needColourCheck, false, losing, drained, gameOver, explosionActive,
+          wavesEnded, completing, complete, completeStarted, completeReported, advance, rushActive})
         out.WriteBool(flag);
     out.WriteInt(TrackCount());
     for (const TrackSlot& slot : tracks) slot.track->Save(out);
@@ -78,7 +78,57 @@ bool Board::Load(IOBuffer& in) {
     for (bool& flag : flags) flag = in.ReadBool();
     if (in.HasError() || !AllInBounds<float>(floats, kFloatRanges) || !AllInBounds<int32_t>(ints, kIntRanges))
         return false;
+
+    // Every part is read and checked before anything changes, so a refused
+    // record leaves the board as it was.
     if (in.ReadInt() != TrackCount() || in.HasError()) return false;
+    std::vector<Track::PendingRecord> trackRecords;
+    for (const TrackSlot& slot : tracks) {
+        trackRecords.push_back(slot.track->ReadRecord(in));
+        if (!trackRecords.back()) return false;
+    }
+
+    int32_t shotCount = in.ReadInt();
+    if (in.HasError() || shotCount < 0 || shotCount > kMaxShots) return false;
+    std::vector<std::unique_ptr<Plimb>> loadedShots;
+    const EffectImages* images = media ? &media->effects : nullptr;
+    for (int32_t i = 0; i < shotCount; ++i) {
+        int32_t kind = in.ReadInt();
+        std::unique_ptr<Plimb> shot;
+        if (kind == kBombShot)
+            shot = std::make_unique<Bomb>(this, this, images);
+        else if (kind == kFireShot)
+            shot = std::make_unique<FireBall>(this, images);
+        else if (kind == kPlainShot)
+            shot = std::make_unique<Plimb>(this);
+        else
+            return false;
+        int32_t gapLeft = -1, gapRight = -1;
+        if (!shot->LoadRecord(in, 0, gapLeft, gapRight) || shot->isRobot) return false;
+        shot->track = nullptr;
+        shot->gapLeft = shot->gapRight = nullptr;
+        loadedShots.push_back(std::move(shot));
+    }
+
+    int32_t eaterCount = in.ReadInt();
+    if (in.HasError() || eaterCount != eaters.Count()) return false;
+    std::vector<Eater::Record> eaterRecords(static_cast<size_t>(eaterCount));
+    for (int32_t i = 0; i < eaterCount; ++i)
+        if (!static_cast<const Eater*>(eaters.At(i))->ReadRecord(in, eaterRecords[i])) return false;
+
+    int32_t itemCount = in.ReadInt();
+    if (in.HasError() || itemCount < 0 || itemCount > kMaxBonusItems) return false;
+    std::vector<std::unique_ptr<Bonus>> loadedItems;
+    int32_t nextCoin = coinKind;
+    for (int32_t i = 0; i < itemCount; ++i) {
+        int32_t kind = in.ReadInt();
+        if (kind == static_cast<int32_t>(BonusKind::Coin)) nextCoin = (nextCoin + 1) % Bonus::kCoinKinds;
+        std::unique_ptr<Bonus> item(Bonus::Create(kind, images, nextCoin));
+        if (in.HasError() || !item || !item->Load(in)) return false;
+        loadedItems.push_back(std::move(item));
+    }
+    Launcher::Record launcherRecord;
+    if (!launcher.ReadRecord(in, launcherRecord)) return false;
 
     flashColour = Colour{floats[0], floats[1], floats[2], floats[3]};
     swirlAlpha = floats[4];
@@ -121,54 +171,14 @@ bool Board::Load(IOBuffer& in) {
     rushActive = flags[15];
     requestLevelComplete = advance;
 
-    for (TrackSlot& slot : tracks)
-        if (!slot.track->Load(in)) return false;
-
-    int32_t shotCount = in.ReadInt();
-    if (in.HasError() || shotCount < 0 || shotCount > kMaxShots) return false;
-    std::vector<std::unique_ptr<Plimb>> loadedShots;
-    const EffectImages* images = media ? &media->effects : nullptr;
-    for (int32_t i = 0; i < shotCount; ++i) {
-        int32_t kind = in.ReadInt();
-        std::unique_ptr<Plimb> shot;
-        if (kind == kBombShot)
-            shot = std::make_unique<Bomb>(this, this, images);
-        else if (kind == kFireShot)
-            shot = std::make_unique<FireBall>(this, images);
-        else if (kind == kPlainShot)
-            shot = std::make_unique<Plimb>(this);
-        else
-            return false;
-        int32_t gapLeft = -1, gapRight = -1;
-        if (!shot->LoadRecord(in, 0, gapLeft, gapRight) || shot->isRobot) return false;
-        shot->track = nullptr;
-        shot->gapLeft = shot->gapRight = nullptr;
-        loadedShots.push_back(std::move(shot));
-    }
-
-    int32_t eaterCount = in.ReadInt();
-    if (in.HasError() || eaterCount != eaters.Count()) return false;
-    for (int32_t i = 0; i < eaterCount; ++i)
-        if (!static_cast<Eater*>(eaters.At(i))->Load(in)) return false;
-
-    int32_t itemCount = in.ReadInt();
-    if (in.HasError() || itemCount < 0 || itemCount > kMaxBonusItems) return false;
-    std::vector<std::unique_ptr<Bonus>> loadedItems;
-    int32_t nextCoin = coinKind;
-    for (int32_t i = 0; i < itemCount; ++i) {
-        int32_t kind = in.ReadInt();
-        if (kind == static_cast<int32_t>(BonusKind::Coin)) nextCoin = (nextCoin + 1) % Bonus::kCoinKinds;
-        std::unique_ptr<Bonus> item(Bonus::Create(kind, images, nextCoin));
-        if (in.HasError() || !item || !item->Load(in)) return false;
-        loadedItems.push_back(std::move(item));
-    }
-    if (!launcher.Load(in)) return false;
-
+    for (size_t i = 0; i < tracks.size(); ++i) tracks[i].track->TakeRecord(std::move(trackRecords[i]));
     for (Plimb* shot : shots) delete shot;
     shots.clear();
     for (auto& shot : loadedShots) shots.push_back(shot.release());
+    for (int32_t i = 0; i < eaterCount; ++i) static_cast<Eater*>(eaters.At(i))->TakeRecord(std::move(eaterRecords[i]));
     bonusItems.Clear();
     for (auto& item : loadedItems) bonusItems.Add(item.release());
     coinKind = nextCoin;
+    launcher.TakeRecord(launcherRecord);
     return true;
 }

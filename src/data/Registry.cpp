@@ -5,6 +5,15 @@
 #include "core/IOBuffer.h"
 #include "core/Random.h"
 
+namespace {
+// A "random" setting draws from a generator of its own: reading settings must
+// not move the game's sequence, which a seed and recorded input replay.
+Random& SettingsRandom() {
+    static Random random;
+    return random;
+}
+}  // namespace
+
 Registry::~Registry() { Close(); }
 
 void Registry::Load(const String& path) {
@@ -80,7 +89,9 @@ void Registry::SetInt(const String& key, int32_t value) { SetString(key, String:
 
 void Registry::SetBool(const String& key, bool value) { SetString(key, value ? "true" : "false"); }
 
-void Registry::SetFloat(const String& key, float value) { SetString(key, String::Format("%f", static_cast<double>(value))); }
+void Registry::SetFloat(const String& key, float value) {
+    SetString(key, String::Format("%f", static_cast<double>(value)));
+}
 
 void Registry::SetBytes(const String& key, const int8_t* bytes, int32_t count) {
     String text;
@@ -100,7 +111,7 @@ int32_t Registry::GetInt(const String& key) const { return GetString(key).ToInt(
 
 bool Registry::GetBool(const String& key) const {
     String value = GetString(key);
-    if (value.EqualsIgnoreCase("random")) return GetRandom().Raw() % 2 == 0;
+    if (value.EqualsIgnoreCase("random")) return SettingsRandom().Raw() % 2 == 0;
     return value.ToBool();
 }
 

@@ -14,14 +14,15 @@ constexpr float kFuseTop = -40;  // pixels from the bomb's centre to the fuse's 
 // The fuse rises through two bends, each pushed sideways by up to 3 pixels.
 constexpr float kBendReach = 3;
 constexpr float kFirstBendRise = -8, kTipRise = -15;  // pixels
-constexpr float kSegmentSpacing = 2;  // pixels between fuse segment images
-constexpr int32_t kMaxSegments = 64;  // a fuse is about 16 pixels long
+constexpr float kSegmentSpacing = 2;                  // pixels between fuse segment images
+constexpr int32_t kMaxSegments = 64;                  // a fuse is about 16 pixels long
 }  // namespace
 
 Bomb::Bomb(TrackHost* board, EffectHost* effects, const EffectImages* images)
     : Plimb(board), effects(effects), images(images) {
     mName = "Bomb";
     isBomb = true;
+    colour = kSpecialColour;
     Random& random = GetRandom();
     fuse.AddPoint(0, 0);
     fuse.AddPoint(kBendReach * random.NextFloat(true), kFirstBendRise);

@@ -4,9 +4,9 @@
 
 #include "core/IOBuffer.h"
 #include "core/Matrix.h"
+#include "core/Random.h"
 #include "media/Graphics.h"
 #include "media/Sprite.h"
-#include "core/Random.h"
 #include "track/EffectHost.h"
 #include "track/Wick.h"
 
@@ -58,6 +58,8 @@ void Eater::Update() {
 
 void Eater::Draw() {
     if (!gone && tile) {
+        // Scenery is always whole, whatever colour was left by what came before.
+        GetGraphics().SetColour(1, 1, 1, 1);
         // A mirrored tile is flipped, so it turns the other way too.
         Matrix transform;
         transform.Scale(mirrored ? -1.0f : 1.0f, 1.0f);
@@ -75,18 +77,30 @@ void Eater::Save(IOBuffer& out) const {
     out.WriteBool(handedOver);
 }
 
+Eater::Record::Record() = default;
+Eater::Record::~Record() = default;
+Eater::Record::Record(Record&&) noexcept = default;
+
 bool Eater::Load(IOBuffer& in) {
+    Record record;
+    if (!ReadRecord(in, record)) return false;
+    TakeRecord(std::move(record));
+    return true;
+}
+
+bool Eater::ReadRecord(IOBuffer& in, Record& record) const {
     int32_t count = in.ReadInt();
     if (in.HasError() || count < 0 || count > kMaxWicks) return false;
-    std::vector<std::unique_ptr<Wick>> readWicks;
     for (int32_t i = 0; i < count; ++i) {
         auto wick = std::make_unique<Wick>(host, images, std::vector<Vec2>{}, secondEater);
         if (!wick->Load(in)) return false;
-        readWicks.push_back(std::move(wick));
+        record.wicks.push_back(std::move(wick));
     }
-    bool readHandedOver = in.ReadBool();
-    if (in.HasError()) return false;
-    wicks = std::move(readWicks);
-    handedOver = readHandedOver;
-    return true;
+    record.handedOver = in.ReadBool();
+    return !in.HasError();
+}
+
+void Eater::TakeRecord(Record&& record) {
+    wicks = std::move(record.wicks);
+    handedOver = record.handedOver;
 }

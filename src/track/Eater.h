@@ -48,6 +48,17 @@ public:
     void Save(IOBuffer& out) const;
     // False on a short or damaged record; the eater is then unchanged.
     bool Load(IOBuffer& in);
+    // Load in two steps, so that a board can read its whole record before
+    // anything changes.
+    struct Record {
+        Record();
+        ~Record();
+        Record(Record&&) noexcept;
+        std::vector<std::unique_ptr<Wick>> wicks;
+        bool handedOver = false;
+    };
+    bool ReadRecord(IOBuffer& in, Record& record) const;
+    void TakeRecord(Record&& record);
 
 private:
     EffectHost* host;

@@ -16,6 +16,7 @@ FireBall::FireBall(TrackHost* board, const EffectImages* images)
     : Plimb(board), frame(static_cast<float>(GetRandom().Next(kFrames))), images(images) {
     mName = "FireBall";
     isFireBall = true;
+    colour = kSpecialColour;
 }
 
 void FireBall::Draw() {

@@ -217,49 +217,65 @@ void Launcher::Save(IOBuffer& out) const {
     }
 }
 
+Launcher::Record::~Record() {
+    delete loaded;
+    delete next;
+}
+
 bool Launcher::Load(IOBuffer& in) {
-    const bool loadedFlag = in.ReadBool();
-    const int32_t loadedFlash = in.ReadInt();
-    const int32_t loadedReload = in.ReadInt();
+    Record record;
+    if (!ReadRecord(in, record)) return false;
+    TakeRecord(record);
+    return true;
+}
+
+bool Launcher::ReadRecord(IOBuffer& in, Record& record) const {
+    record.savedFlag = in.ReadBool();
+    record.flash = in.ReadInt();
+    record.reloadTick = in.ReadInt();
     float floats[5];  // recoil, x, y, aimX, aimY
     for (float& value : floats) value = in.ReadFloat();
     constexpr RecordLimits::Bounds<float> kFloatRanges[] = {kRecoil, RecordLimits::Either(kLauncherReach),
                                                             RecordLimits::Either(kLauncherReach), kAimPart, kAimPart};
-    if (in.HasError() || loadedReload < 0 || loadedReload > kMaxReloadTick ||
-        !RecordLimits::InBounds(loadedFlash, RecordLimits::kTicks) ||
+    if (in.HasError() || record.reloadTick < 0 || record.reloadTick > kMaxReloadTick ||
+        !RecordLimits::InBounds(record.flash, RecordLimits::kTicks) ||
         !RecordLimits::AllInBounds<float>(floats, kFloatRanges))
         return false;
-    Plimb* balls[2] = {nullptr, nullptr};
-    bool ok = true;
-    for (Plimb*& ball : balls) {
-        if (!ok || !in.ReadBool()) continue;
+    record.recoil = floats[0];
+    record.x = floats[1];
+    record.y = floats[2];
+    record.aimX = floats[3];
+    record.aimY = floats[4];
+    for (Plimb** ball : {&record.loaded, &record.next}) {
+        if (!in.ReadBool()) continue;
         const int32_t kind = in.ReadInt();
         if (kind == kBombKind) {
-            ball = board->MakeBomb();
+            *ball = board->MakeBomb();
         } else if (kind == kFireBallKind) {
-            ball = board->MakeFireBall();
+            *ball = board->MakeFireBall();
         } else if (kind == kPlainKind) {
-            ball = new Plimb(board->BallBoard());
+            *ball = new Plimb(board->BallBoard());
         }
         int32_t gapLeft = 0, gapRight = 0;
-        ok = ball != nullptr && ball->LoadRecord(in, 0, gapLeft, gapRight) && !ball->isRobot && KindOf(ball) == kind;
+        if (*ball == nullptr || !(*ball)->LoadRecord(in, 0, gapLeft, gapRight) || (*ball)->isRobot ||
+            KindOf(*ball) != kind)
+            return false;
     }
-    if (!ok || in.HasError()) {
-        delete balls[0];
-        delete balls[1];
-        return false;
-    }
+    return !in.HasError();
+}
+
+void Launcher::TakeRecord(Record& record) {
     delete loaded;
     delete next;
-    loaded = balls[0];
-    next = balls[1];
-    savedFlag = loadedFlag;
-    flash = loadedFlash;
-    reloadTick = loadedReload;
-    recoil = floats[0];
-    x = floats[1];
-    y = floats[2];
-    aimX = floats[3];
-    aimY = floats[4];
-    return true;
+    loaded = record.loaded;
+    next = record.next;
+    record.loaded = record.next = nullptr;
+    savedFlag = record.savedFlag;
+    flash = record.flash;
+    reloadTick = record.reloadTick;
+    recoil = record.recoil;
+    x = record.x;
+    y = record.y;
+    aimX = record.aimX;
+    aimY = record.aimY;
 }

@@ -38,6 +38,21 @@ public:
     // unchanged.
     void Save(IOBuffer& out) const;
     bool Load(IOBuffer& in);
+    // Load in two steps, so that a board can read its whole record before
+    // anything changes. A record owns its balls until it is taken.
+    struct Record {
+        Record() = default;
+        ~Record();
+        Record(const Record&) = delete;
+        Record& operator=(const Record&) = delete;
+        bool savedFlag = false;
+        int32_t flash = 0, reloadTick = 0;
+        float recoil = 0, x = 0, y = 0, aimX = 0, aimY = 0;
+        Plimb* loaded = nullptr;
+        Plimb* next = nullptr;
+    };
+    bool ReadRecord(IOBuffer& in, Record& record) const;
+    void TakeRecord(Record& record);
 
     Plimb* Loaded() const { return loaded; }
     Plimb* Next() const { return next; }

@@ -105,8 +105,9 @@ bool Plimb::LoadRecord(IOBuffer& in, float pathLength, int32_t& gapLeftIndex, in
     constexpr Bounds<float> kPoint = Either(kCoordinate);
     // position (2 floats), flight (4), alphaStep, distance, previousDistance,
     // angle, rollFrame, speed, scale, alpha.
-    const Bounds<float> floatRanges[] = {kPoint, kPoint, kPoint,         kPoint,     kPoint,         kPoint, kAlphaStep,
-                                         path,   path,   Either(kAngle), kRollFrame, Either(kChainSpeed), kScale, kUnit};
+    const Bounds<float> floatRanges[] = {kPoint,     kPoint, kPoint, kPoint,         kPoint,     kPoint,
+                                         kAlphaStep, path,   path,   Either(kAngle), kRollFrame, Either(kChainSpeed),
+                                         kScale,     kUnit};
     float floats[2 + 4 + 8];
     bool flags[10];
     floats[0] = in.ReadFloat();
@@ -118,7 +119,9 @@ bool Plimb::LoadRecord(IOBuffer& in, float pathLength, int32_t& gapLeftIndex, in
     for (int32_t& value : ints) value = in.ReadInt();
     if (in.HasError() || !AllInBounds<float>(floats, floatRanges)) return false;
     // angleEase, colour (by kind), gapTimer; the gap indices are the caller's.
-    const Bounds<int32_t> intRanges[] = {kTicks, flags[0] ? kRobotColour : kBallColour, kTicks};
+    constexpr Bounds<int32_t> kSpecial{kSpecialColour, kSpecialColour};
+    const Bounds<int32_t> colourRange = flags[0] ? kRobotColour : (flags[3] || flags[4]) ? kSpecial : kBallColour;
+    const Bounds<int32_t> intRanges[] = {kTicks, colourRange, kTicks};
     if (!AllInBounds<int32_t>(std::span(ints, 3), intRanges)) return false;
     position = {floats[0], floats[1]};
     for (int i = 0; i < 4; ++i) flight[i] = floats[2 + i];
@@ -150,14 +153,17 @@ bool Plimb::LoadRecord(IOBuffer& in, float pathLength, int32_t& gapLeftIndex, in
 void Plimb::DrawFrame(const SpriteStrip* strip, int32_t frame, float degrees, float drawScale, bool shadow) const {
     if (strip == nullptr) return;
     Graphics& graphics = GetGraphics();
+    // The colour goes back as it was: a sinking ball's fading alpha must not
+    // carry over to whatever is drawn after it (the eaters are).
     if (shadow) {
-        graphics.SetColour(kShadowGrey, kShadowGrey, kShadowGrey, DrawAlpha(kShadowAlpha));
+        graphics.PushColour(Colour{kShadowGrey, kShadowGrey, kShadowGrey, DrawAlpha(kShadowAlpha)});
         graphics.SetBlendMode(1);
     } else {
-        graphics.SetColour(1.0f, 1.0f, 1.0f, DrawAlpha(1.0f));
+        graphics.PushColour(Colour{1.0f, 1.0f, 1.0f, DrawAlpha(1.0f)});
     }
     strip->Frame(frame).DrawRotatedScaled(position.x, position.y, degrees, drawScale);
     graphics.SetBlendMode(0);
+    graphics.PopColour();
 }
 
 namespace {

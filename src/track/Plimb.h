@@ -18,6 +18,9 @@ class Plimb : public Object {
 public:
     static constexpr int32_t kRollFrames = 90;
     static constexpr float kCreatedScale = 0.6f;
+    // Fire balls and bombs: outside the ball colours, so that no colour rule
+    // (matching, the launcher's choice, the colour upkeep) ever counts them.
+    static constexpr int32_t kSpecialColour = -1;
 
     // A random rolling frame and a random colour in [0, the board's colour
     // count); board may be null (colour 0).
@@ -53,7 +56,7 @@ public:
     float rollFrame = 0;  // [0, kRollFrames)
     float speed = 0;      // copy of the segment's speed
     float scale = kCreatedScale;
-    int32_t colour = 0;  // 0 .. 7; robots negative
+    int32_t colour = 0;  // 0 .. 7; robots and special balls negative
     Plimb* gapLeft = nullptr;
     Plimb* gapRight = nullptr;
     bool gapShot = false;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "track/Plimb.h"
 #include "track/Pusher.h"
@@ -9,11 +10,11 @@
 
 namespace {
 // Tuning of a new track (pixels, pixels per tick).
-constexpr float kSlowZone = 1000.0f;    // free path below which chains roll slow
-constexpr float kDangerZone = 400.0f;   // free path below which they crawl
-constexpr float kBrake = 0.0025f;       // speed lost per tick above the target
-constexpr float kAcceleration = 0.075f; // speed gained per tick below the target
-constexpr float kFastZoneShare = 0.75f; // of the length: free path above which chains roll fast
+constexpr float kSlowZone = 1000.0f;     // free path below which chains roll slow
+constexpr float kDangerZone = 400.0f;    // free path below which they crawl
+constexpr float kBrake = 0.0025f;        // speed lost per tick above the target
+constexpr float kAcceleration = 0.075f;  // speed gained per tick below the target
+constexpr float kFastZoneShare = 0.75f;  // of the length: free path above which chains roll fast
 constexpr int32_t kDefaultRobotTrigger = 100000;
 // The path is sampled one point per pixel.
 constexpr float kSampleSpacing = 1.0f;
@@ -150,6 +151,10 @@ void Track::DestroyItem(Plimb* item) {
         if (other->gapLeft == item) other->gapLeft = nullptr;
         if (other->gapRight == item) other->gapRight = nullptr;
     }
+    if (Plimb* shot = insertion.shot) {
+        if (shot->gapLeft == item) shot->gapLeft = nullptr;
+        if (shot->gapRight == item) shot->gapRight = nullptr;
+    }
     if (lastInserted == item) lastInserted = nullptr;
     if (insertion.anchor == item) insertion.anchor = nullptr;
     if (insertion.pushedNeighbour == item) insertion.pushedNeighbour = nullptr;
@@ -157,14 +162,20 @@ void Track::DestroyItem(Plimb* item) {
 }
 
 void Track::Draw() const {
+    DrawBetween(-std::numeric_limits<float>::infinity(), std::numeric_limits<float>::infinity());
+}
+
+void Track::DrawBetween(float from, float to) const {
+    auto inside = [&](const Plimb* item) { return !item->hidden && from <= item->distance && item->distance < to; };
     for (const Plimb* item : items) {
-        if (!item->hidden) item->DrawShadow();
+        if (inside(item)) item->DrawShadow();
     }
     for (const Plimb* item : items) {
-        if (!item->hidden) item->DrawBody();
+        if (inside(item)) item->DrawBody();
     }
-    if (insertion.shot != nullptr) {
-        insertion.shot->DrawShadow();
-        insertion.shot->DrawBody();
+    const Plimb* shot = insertion.shot;
+    if (shot != nullptr && from <= shot->distance && shot->distance < to) {
+        shot->DrawShadow();
+        shot->DrawBody();
     }
 }

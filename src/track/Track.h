@@ -56,6 +56,10 @@ public:
     virtual void Update();
     // Every visible item's shadow, then every body, then the shot sliding in.
     virtual void Draw() const;
+    // The same for the items at path positions in [from, to) only; the shot
+    // sliding in counts at its slot's position. Layered boards draw a track
+    // in parts, so each item falls in exactly one of them.
+    void DrawBetween(float from, float to) const;
 
     // The board hands out the level's waves before the first tick.
     void AddWave(const WaveSpec& wave);
@@ -79,6 +83,7 @@ public:
     // A fire ball touching the chain burns the nearest ball (pays 50 points).
     void BurnBallAt(const Plimb& fireball);
     bool IsInserting() const { return insertion.shot != nullptr; }
+    const Plimb* InsertingShot() const { return insertion.shot; }
     int32_t ComboCount() const { return comboCount; }
     int32_t InsertLock() const { return insertLock; }
     Vec2 PopMeanPoint() const { return popMeanPoint; }
@@ -96,6 +101,16 @@ public:
     // damaged record, leaving the track unchanged.
     void Save(IOBuffer& out) const;
     bool Load(IOBuffer& in);
+    // Load in two steps, so that a board can read every part of its record
+    // before anything changes: ReadRecord checks a whole record (null when it
+    // is refused) and TakeRecord puts it in place.
+    struct RecordParts;
+    struct RecordPartsDeleter {
+        void operator()(RecordParts* parts) const;
+    };
+    using PendingRecord = std::unique_ptr<RecordParts, RecordPartsDeleter>;
+    PendingRecord ReadRecord(IOBuffer& in) const;
+    void TakeRecord(PendingRecord record);
 
     int32_t Length() const { return length; }
     const std::vector<Vec2>& Samples() const { return samples; }
@@ -166,7 +181,6 @@ private:
     void ClearRobot(Pusher* robot);
     // Removes the item from every list and reference of the track, then deletes it.
     void DestroyItem(Plimb* item);
-    std::vector<int32_t> WaveColours(const WaveSpec& wave);
 
     TrackHost* board;
     QuickSpline path;

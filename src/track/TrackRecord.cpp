@@ -39,8 +39,8 @@ void WriteWave(IOBuffer& out, const WaveSpec& wave) {
     out.WriteInt(wave.types);
     out.WriteInt(wave.delayTicks);
     out.WriteInt(wave.maxSameTypeChain);
-    for (float value : {wave.speed, wave.speedInitial, wave.speedFast, wave.speedSlow, wave.delayDist,
-                        wave.sameTypeProbability})
+    for (float value :
+         {wave.speed, wave.speedInitial, wave.speedFast, wave.speedSlow, wave.delayDist, wave.sameTypeProbability})
         out.WriteFloat(value);
     out.WriteBool(wave.repeat);
 }
@@ -56,7 +56,7 @@ bool ReadWave(IOBuffer& in, WaveSpec& wave) {
     // one would wait beyond the path margin.
     constexpr Bounds<int32_t> kBalls{0, 1000};
     constexpr Bounds<float> kFloatRanges[] = {Either(kChainSpeed), Either(kChainSpeed), Either(kChainSpeed),
-                                              Either(kChainSpeed), kDelayShare,    kChance};
+                                              Either(kChainSpeed), kDelayShare,         kChance};
     constexpr Bounds<int32_t> kIntRanges[] = {kBalls, {0, kBallColours}, kTicks, {0, Track::kMaxItems}};
     int32_t ints[4];
     for (int32_t& value : ints) value = in.ReadInt();
@@ -114,18 +114,35 @@ bool ReadIndex(IOBuffer& in, int32_t size, int32_t& index) {
     return !in.HasError() && index >= -1 && index < size;
 }
 
-// Deletes what a failed load built.
-struct LoadedParts {
+}  // namespace
+
+// Everything a record holds, read and checked; the items, pieces and shot are
+// deleted with it unless the track takes them.
+struct Track::RecordParts {
+    Vec2 startPoint, smallestPoint, meanPoint;
+    float tuning[7];   // fastZone, slowZone, dangerZone, brake, acceleration, endDistance, nextWaveDistance
+    float state[7];    // unused, unused, flightLeft, roomLeft, popSmallest, popMean, lastRobot
+    int32_t ints[11];  // robotTrigger, nextWave, insertLock, comboCount, samples, nextRobotColour, -, -,
+                       // insert index, waveDelay, endTicks
+    bool flags[10];    // -, lost, -, comboActive, -, behind, arrived, gapOpened, roomMade, wavesStopped
+    std::vector<std::unique_ptr<WaveSpec>> waves, retiredWaves;
     std::vector<Plimb*> items;
+    std::vector<int32_t> gapIndices;  // two per item, then two for the shot
     std::vector<ChainSegment*> segments;
+    std::vector<Pusher*> robots;
+    std::vector<Plimb*> candidates;
     Plimb* shot = nullptr;
-    ~LoadedParts() {
+    int32_t refs[5];  // rearmost, lastInserted, anchor, unused, pushedNeighbour
+    int32_t entered = -1;
+
+    ~RecordParts() {
         for (Plimb* item : items) delete item;
         for (ChainSegment* segment : segments) delete segment;
         delete shot;
     }
 };
-}  // namespace
+
+void Track::RecordPartsDeleter::operator()(RecordParts* parts) const { delete parts; }
 
 void Track::Save(IOBuffer& out) const {
     WriteVec(out, startPoint);
@@ -143,8 +160,8 @@ void Track::Save(IOBuffer& out) const {
     for (int32_t value : {robotTrigger, nextWave, insertLock, comboCount, static_cast<int32_t>(samples.size()),
                           nextRobotColour, 0, 0, insertion.index, waveDelay, endTicks})
         out.WriteInt(value);
-    for (bool flag : {false, lost, false, comboActive, false, insertion.behind, insertion.arrived,
-                      insertion.gapOpened, insertion.roomMade, wavesStopped})
+    for (bool flag : {false, lost, false, comboActive, false, insertion.behind, insertion.arrived, insertion.gapOpened,
+                      insertion.roomMade, wavesStopped})
         out.WriteBool(flag);
     WriteWaves(out, waves);
     WriteWaves(out, retiredWaves);
@@ -174,7 +191,9 @@ void Track::Save(IOBuffer& out) const {
     for (const Plimb* item : matchCandidates) out.WriteInt(IndexIn(items, item));
 
     out.WriteBool(insertion.shot != nullptr);
-    if (insertion.shot != nullptr) insertion.shot->SaveRecord(out, -1, -1);
+    if (insertion.shot != nullptr)
+        insertion.shot->SaveRecord(out, IndexIn(items, insertion.shot->gapLeft),
+                                   IndexIn(items, insertion.shot->gapRight));
     out.WriteInt(items.empty() ? -1 : 0);  // rearmost
     out.WriteInt(IndexIn(items, lastInserted));
     out.WriteInt(IndexIn(items, insertion.anchor));
@@ -188,6 +207,13 @@ void Track::Save(IOBuffer& out) const {
 }
 
 bool Track::Load(IOBuffer& in) {
+    PendingRecord record = ReadRecord(in);
+    if (!record) return false;
+    TakeRecord(std::move(record));
+    return true;
+}
+
+Track::PendingRecord Track::ReadRecord(IOBuffer& in) const {
     using namespace RecordLimits;
     // Speed a chain gains below its target and loses above it per tick: the
     // game's are below 0.1. A negative one would speed up a braking chain
@@ -199,41 +225,36 @@ bool Track::Load(IOBuffer& in) {
     constexpr Bounds<float> kPoint = Either(kCoordinate);
     const float pathLength = static_cast<float>(length);
     const Bounds<float> path{-kPathMargin, pathLength + kPathMargin};
-    const Vec2 loadedStart = ReadVec(in);
-    const Vec2 smallestPoint = ReadVec(in);
-    const Vec2 meanPoint = ReadVec(in);
-    float tuning[7];  // fastZone, slowZone, dangerZone, brake, acceleration, endDistance, nextWaveDistance
-    for (float& value : tuning) value = in.ReadFloat();
+    PendingRecord parts(new RecordParts());
+    parts->startPoint = ReadVec(in);
+    parts->smallestPoint = ReadVec(in);
+    parts->meanPoint = ReadVec(in);
+    for (float& value : parts->tuning) value = in.ReadFloat();
     for (int32_t i = 0; i < 2 * kUnusedSlots; ++i) in.ReadFloat();  // derived from the length, or unused
-    float state[7];  // unused, unused, flightLeft, roomLeft, popSmallest, popMean, lastRobot
-    for (float& value : state) value = in.ReadFloat();
-    int32_t ints[11];  // robotTrigger, nextWave, insertLock, comboCount, samples, nextRobotColour, -, -,
-                       // insert index, waveDelay, endTicks
-    for (int32_t& value : ints) value = in.ReadInt();
-    bool flags[10];  // -, lost, -, comboActive, -, behind, arrived, gapOpened, roomMade, wavesStopped
-    for (bool& flag : flags) flag = in.ReadBool();
-    if (in.HasError()) return false;
-    const float points[] = {loadedStart.x, loadedStart.y, smallestPoint.x, smallestPoint.y, meanPoint.x, meanPoint.y};
+    for (float& value : parts->state) value = in.ReadFloat();
+    for (int32_t& value : parts->ints) value = in.ReadInt();
+    for (bool& flag : parts->flags) flag = in.ReadBool();
+    if (in.HasError()) return nullptr;
+    const float points[] = {parts->startPoint.x,    parts->startPoint.y, parts->smallestPoint.x,
+                            parts->smallestPoint.y, parts->meanPoint.x,  parts->meanPoint.y};
     constexpr Bounds<float> kPointRanges[] = {kPoint, kPoint, kPoint, kPoint, kPoint, kPoint};
     const Bounds<float> tuningRanges[] = {path, path, path, kRate, kRate, path, path};
     const Bounds<float> stateRanges[] = {kUnused, kUnused, kPoint, kPoint, path, path, path};
     // robotTrigger is any number of balls; the sample count and two spares are not used.
     const Bounds<int32_t> intRanges[] = {kAny, {0, kMaxWaves}, kTicks,         kCount, kAny,  kNextRobotColour,
                                          kAny, kAny,           {0, kMaxItems}, kTicks, kTicks};
-    if (!AllInBounds<float>(points, kPointRanges) || !AllInBounds<float>(tuning, tuningRanges) ||
-        !AllInBounds<float>(state, stateRanges) || !AllInBounds<int32_t>(ints, intRanges))
-        return false;
+    if (!AllInBounds<float>(points, kPointRanges) || !AllInBounds<float>(parts->tuning, tuningRanges) ||
+        !AllInBounds<float>(parts->state, stateRanges) || !AllInBounds<int32_t>(parts->ints, intRanges))
+        return nullptr;
 
-    std::vector<std::unique_ptr<WaveSpec>> loadedWaves;
-    std::vector<std::unique_ptr<WaveSpec>> loadedRetired;
-    if (!ReadWaves(in, loadedWaves) || !ReadWaves(in, loadedRetired)) return false;
+    if (!ReadWaves(in, parts->waves) || !ReadWaves(in, parts->retiredWaves)) return nullptr;
 
-    LoadedParts parts;
     const int32_t itemCount = in.ReadInt();
-    if (in.HasError() || itemCount < 0 || itemCount > kMaxItems) return false;
+    if (in.HasError() || itemCount < 0 || itemCount > kMaxItems) return nullptr;
     std::vector<bool> robotFlags(itemCount);
     for (int32_t i = 0; i < itemCount; ++i) robotFlags[i] = in.ReadBool();
-    std::vector<int32_t> gapIndices(static_cast<size_t>(itemCount) * 2);
+    std::vector<int32_t>& gapIndices = parts->gapIndices;
+    gapIndices.assign(static_cast<size_t>(itemCount) * 2 + 2, -1);
     int32_t robotItems = 0;
     for (int32_t i = 0; i < itemCount; ++i) {
         Plimb* item;
@@ -243,11 +264,12 @@ bool Track::Load(IOBuffer& in) {
             const int32_t countdown = in.ReadInt();
             const float targetSpeed = in.ReadFloat();
             WaveSpec* wave = nullptr;
-            if (waveIndex >= 0 && waveIndex < static_cast<int32_t>(loadedWaves.size()) && retiredIndex == -1)
-                wave = loadedWaves[waveIndex].get();
-            if (waveIndex == -1 && retiredIndex >= 0 && retiredIndex < static_cast<int32_t>(loadedRetired.size()))
-                wave = loadedRetired[retiredIndex].get();
-            if (wave == nullptr || !InBounds(countdown, kTicks) || !InBounds(targetSpeed, Either(kChainSpeed))) return false;
+            if (waveIndex >= 0 && waveIndex < static_cast<int32_t>(parts->waves.size()) && retiredIndex == -1)
+                wave = parts->waves[waveIndex].get();
+            if (waveIndex == -1 && retiredIndex >= 0 && retiredIndex < static_cast<int32_t>(parts->retiredWaves.size()))
+                wave = parts->retiredWaves[retiredIndex].get();
+            if (wave == nullptr || !InBounds(countdown, kTicks) || !InBounds(targetSpeed, Either(kChainSpeed)))
+                return nullptr;
             auto* robot = new Pusher(board, wave);
             robot->countdown = countdown;
             robot->targetSpeed = targetSpeed;
@@ -256,75 +278,77 @@ bool Track::Load(IOBuffer& in) {
         } else {
             item = new Plimb(board);
         }
-        parts.items.push_back(item);
-        if (!item->LoadRecord(in, pathLength, gapIndices[2 * i], gapIndices[2 * i + 1])) return false;
-        if (item->isRobot != robotFlags[i]) return false;
+        parts->items.push_back(item);
+        if (!item->LoadRecord(in, pathLength, gapIndices[2 * i], gapIndices[2 * i + 1])) return nullptr;
+        if (item->isRobot != robotFlags[i]) return nullptr;
         for (int32_t k : {gapIndices[2 * i], gapIndices[2 * i + 1]}) {
-            if (k < -1 || k >= itemCount) return false;
+            if (k < -1 || k >= itemCount) return nullptr;
         }
-        item->track = this;
     }
 
-    std::vector<Pusher*> loadedRobots;
     const int32_t robotCount = in.ReadInt();
-    if (in.HasError() || robotCount != robotItems) return false;
+    if (in.HasError() || robotCount != robotItems) return nullptr;
     for (int32_t i = 0; i < robotCount; ++i) {
         int32_t index = 0;
-        if (!ReadIndex(in, itemCount, index) || index < 0 || !robotFlags[index]) return false;
-        auto* robot = static_cast<Pusher*>(parts.items[index]);
-        if (std::find(loadedRobots.begin(), loadedRobots.end(), robot) != loadedRobots.end()) return false;
-        loadedRobots.push_back(robot);
+        if (!ReadIndex(in, itemCount, index) || index < 0 || !robotFlags[index]) return nullptr;
+        auto* robot = static_cast<Pusher*>(parts->items[index]);
+        if (std::find(parts->robots.begin(), parts->robots.end(), robot) != parts->robots.end()) return nullptr;
+        parts->robots.push_back(robot);
     }
 
     // Every item in exactly one piece, the pieces in the order of the items.
     const int32_t segmentCount = in.ReadInt();
-    if (in.HasError() || segmentCount < 0 || segmentCount > kMaxItems) return false;
+    if (in.HasError() || segmentCount < 0 || segmentCount > kMaxItems) return nullptr;
     int32_t nextItem = 0;
     for (int32_t s = 0; s < segmentCount; ++s) {
         auto* segment = new ChainSegment();
-        parts.segments.push_back(segment);
+        parts->segments.push_back(segment);
         segment->speed = in.ReadFloat();
         segment->pullBack = in.ReadBool();
         const int32_t members = in.ReadInt();
-        if (in.HasError() || !InBounds(segment->speed, Either(kChainSpeed)) || members < 0 || members > itemCount - nextItem)
-            return false;
+        if (in.HasError() || !InBounds(segment->speed, Either(kChainSpeed)) || members < 0 ||
+            members > itemCount - nextItem)
+            return nullptr;
         for (int32_t m = 0; m < members; ++m) {
             int32_t index = 0;
-            if (!ReadIndex(in, itemCount, index) || index != nextItem) return false;
-            segment->items.push_back(parts.items[index]);
-            parts.items[index]->segment = segment;
+            if (!ReadIndex(in, itemCount, index) || index != nextItem) return nullptr;
+            segment->items.push_back(parts->items[index]);
+            parts->items[index]->segment = segment;
             ++nextItem;
         }
     }
-    if (nextItem != itemCount) return false;
+    if (nextItem != itemCount) return nullptr;
 
-    std::vector<Plimb*> candidates;
     const int32_t candidateCount = in.ReadInt();
-    if (in.HasError() || candidateCount < 0 || candidateCount > itemCount) return false;
+    if (in.HasError() || candidateCount < 0 || candidateCount > itemCount) return nullptr;
     for (int32_t i = 0; i < candidateCount; ++i) {
         int32_t index = 0;
-        if (!ReadIndex(in, itemCount, index) || index < 0) return false;
-        if (std::find(candidates.begin(), candidates.end(), parts.items[index]) == candidates.end())
-            candidates.push_back(parts.items[index]);
+        if (!ReadIndex(in, itemCount, index) || index < 0) return nullptr;
+        if (std::find(parts->candidates.begin(), parts->candidates.end(), parts->items[index]) ==
+            parts->candidates.end())
+            parts->candidates.push_back(parts->items[index]);
     }
 
     if (in.ReadBool()) {
-        parts.shot = new Plimb(board);
-        int32_t left = 0, right = 0;
-        if (!parts.shot->LoadRecord(in, pathLength, left, right) || parts.shot->isRobot) return false;
-        parts.shot->track = this;
+        parts->shot = new Plimb(board);
+        int32_t& left = gapIndices[2 * itemCount];
+        int32_t& right = gapIndices[2 * itemCount + 1];
+        if (!parts->shot->LoadRecord(in, pathLength, left, right) || parts->shot->isRobot) return nullptr;
+        if (left < -1 || left >= itemCount || right < -1 || right >= itemCount) return nullptr;
     }
-    int32_t refs[5];  // rearmost, lastInserted, anchor, unused, pushedNeighbour
-    for (int32_t& index : refs) {
-        if (!ReadIndex(in, itemCount, index)) return false;
+    for (int32_t& index : parts->refs) {
+        if (!ReadIndex(in, itemCount, index)) return nullptr;
     }
-    int32_t entered = 0;
-    if (!ReadIndex(in, segmentCount, entered)) return false;
+    if (!ReadIndex(in, segmentCount, parts->entered)) return nullptr;
     // An insertion needs its anchor and a slot inside the items.
-    if (parts.shot != nullptr && (refs[2] < 0 || ints[8] < 0 || ints[8] > itemCount)) return false;
-    if (in.HasError()) return false;
+    const int32_t insertIndex = parts->ints[8];
+    if (parts->shot != nullptr && (parts->refs[2] < 0 || insertIndex < 0 || insertIndex > itemCount)) return nullptr;
+    if (in.HasError()) return nullptr;
+    return parts;
+}
 
-    // Everything read: replace the track's state.
+void Track::TakeRecord(PendingRecord record) {
+    RecordParts& parts = *record;
     for (Plimb* old : items) delete old;
     for (ChainSegment* old : segments) delete old;
     delete insertion.shot;
@@ -332,52 +356,58 @@ bool Track::Load(IOBuffer& in) {
     parts.items.clear();
     segments.swap(parts.segments);
     parts.segments.clear();
+    for (Plimb* item : items) item->track = this;
     auto item = [this](int32_t index) { return index < 0 ? nullptr : items[index]; };
+    const int32_t itemCount = static_cast<int32_t>(items.size());
     for (int32_t i = 0; i < itemCount; ++i) {
-        items[i]->gapLeft = item(gapIndices[2 * i]);
-        items[i]->gapRight = item(gapIndices[2 * i + 1]);
+        items[i]->gapLeft = item(parts.gapIndices[2 * i]);
+        items[i]->gapRight = item(parts.gapIndices[2 * i + 1]);
     }
-    robots = std::move(loadedRobots);
-    matchCandidates = std::move(candidates);
-    waves = std::move(loadedWaves);
-    retiredWaves = std::move(loadedRetired);
+    robots = std::move(parts.robots);
+    matchCandidates = std::move(parts.candidates);
+    waves = std::move(parts.waves);
+    retiredWaves = std::move(parts.retiredWaves);
 
-    startPoint = loadedStart;
-    popSmallestPoint = smallestPoint;
-    popMeanPoint = meanPoint;
-    fastZone = tuning[0];
-    slowZone = tuning[1];
-    dangerZone = tuning[2];
-    brake = tuning[3];
-    acceleration = tuning[4];
-    endDistance = tuning[5];
-    nextWaveDistance = tuning[6];
+    startPoint = parts.startPoint;
+    popSmallestPoint = parts.smallestPoint;
+    popMeanPoint = parts.meanPoint;
+    fastZone = parts.tuning[0];
+    slowZone = parts.tuning[1];
+    dangerZone = parts.tuning[2];
+    brake = parts.tuning[3];
+    acceleration = parts.tuning[4];
+    endDistance = parts.tuning[5];
+    nextWaveDistance = parts.tuning[6];
     insertion = Insertion();
-    insertion.flightLeft = state[2];
-    insertion.roomLeft = state[3];
-    popSmallestDistance = state[4];
-    popMeanDistance = state[5];
-    lastRobotDistance = state[6];
-    robotTrigger = ints[0];
-    nextWave = ints[1];
-    insertLock = ints[2];
-    comboCount = ints[3];
-    nextRobotColour = ints[5];
-    insertion.index = ints[8];
-    waveDelay = ints[9];
-    endTicks = ints[10];
-    lost = flags[1];
-    comboActive = flags[3];
-    insertion.behind = flags[5];
-    insertion.arrived = flags[6];
-    insertion.gapOpened = flags[7];
-    insertion.roomMade = flags[8];
-    wavesStopped = flags[9];
+    insertion.flightLeft = parts.state[2];
+    insertion.roomLeft = parts.state[3];
+    popSmallestDistance = parts.state[4];
+    popMeanDistance = parts.state[5];
+    lastRobotDistance = parts.state[6];
+    robotTrigger = parts.ints[0];
+    nextWave = parts.ints[1];
+    insertLock = parts.ints[2];
+    comboCount = parts.ints[3];
+    nextRobotColour = parts.ints[5];
+    insertion.index = parts.ints[8];
+    waveDelay = parts.ints[9];
+    endTicks = parts.ints[10];
+    lost = parts.flags[1];
+    comboActive = parts.flags[3];
+    insertion.behind = parts.flags[5];
+    insertion.arrived = parts.flags[6];
+    insertion.gapOpened = parts.flags[7];
+    insertion.roomMade = parts.flags[8];
+    wavesStopped = parts.flags[9];
     insertion.shot = parts.shot;
     parts.shot = nullptr;
-    lastInserted = item(refs[1]);
-    insertion.anchor = item(refs[2]);
-    insertion.pushedNeighbour = item(refs[4]);
-    insertion.enteredSegment = entered < 0 ? nullptr : segments[entered];
-    return true;
+    if (insertion.shot != nullptr) {
+        insertion.shot->track = this;
+        insertion.shot->gapLeft = item(parts.gapIndices[2 * itemCount]);
+        insertion.shot->gapRight = item(parts.gapIndices[2 * itemCount + 1]);
+    }
+    lastInserted = item(parts.refs[1]);
+    insertion.anchor = item(parts.refs[2]);
+    insertion.pushedNeighbour = item(parts.refs[4]);
+    insertion.enteredSegment = parts.entered < 0 ? nullptr : segments[parts.entered];
 }

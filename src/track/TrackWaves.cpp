@@ -15,27 +15,23 @@ constexpr int32_t kBallColours = 8;  // colours a launcher hint may name
 constexpr float kMinWaveGapInSpacings = 3.0f;
 
 bool IsBallColour(int32_t colour) { return colour >= 0 && colour < kBallColours; }
-}  // namespace
 
-std::vector<int32_t> Track::WaveColours(const WaveSpec& wave) {
-    int32_t colours = wave.types;
-    if (colours < kMinColours || colours > kMaxColours) colours = kMinColours;
-    // On an empty board the last two balls take the launcher's colours, so
-    // the player's first shots have something to match.
-    int32_t loadedHint = -1;
-    int32_t nextHint = -1;
-    if (!board->AnyTrackHoldsItems()) {
-        loadedHint = board->LauncherLoadedColour();
-        nextHint = board->LauncherNextColour();
+// The colours of one wave, drawn ball by ball as each ball is made: runs of
+// one colour up to the wave's longest run, and on an empty board the last two
+// balls take the launcher's colours, so the player's first shots have
+// something to match.
+class WaveColours {
+public:
+    WaveColours(const WaveSpec& wave, int32_t loadedHint, int32_t nextHint)
+        : wave(wave), loadedHint(loadedHint), nextHint(nextHint) {
+        colours = wave.types < kMinColours || wave.types > kMaxColours ? kMinColours : wave.types;
     }
-    Random& random = GetRandom();
-    std::vector<int32_t> result;
-    result.reserve(static_cast<size_t>(std::max(wave.count, 0)));
-    int32_t run = 0;
-    for (int32_t k = 0; k < wave.count; ++k) {
+
+    // The colour of ball k (0 = the rear-most), drawn after the ball itself.
+    int32_t Next(int32_t k) {
+        Random& random = GetRandom();
         int32_t colour = random.Next(colours);
-        if (!result.empty()) {
-            int32_t previous = result.back();
+        if (previous >= 0) {
             float r = random.NextFloat();
             if (r <= wave.sameTypeProbability && run < wave.maxSameTypeChain) colour = previous;
             if (run >= wave.maxSameTypeChain && colour == previous) colour = (colour + 1) % colours;
@@ -45,10 +41,18 @@ std::vector<int32_t> Track::WaveColours(const WaveSpec& wave) {
         }
         if (k == wave.count - 1 && IsBallColour(loadedHint)) colour = loadedHint;
         if (k == wave.count - 2 && IsBallColour(nextHint)) colour = nextHint;
-        result.push_back(colour);
+        previous = colour;
+        return colour;
     }
-    return result;
-}
+
+private:
+    const WaveSpec& wave;
+    int32_t loadedHint, nextHint;
+    int32_t colours;
+    int32_t previous = -1;  // the colour of the ball before; none yet
+    int32_t run = 0;
+};
+}  // namespace
 
 void Track::StartWave() {
     if (nextWave < 0 || nextWave >= static_cast<int32_t>(waves.size())) {
@@ -75,9 +79,15 @@ void Track::StartWave() {
     segment->items.push_back(robot);
     robots.push_back(robot);
 
-    for (int32_t colour : WaveColours(wave)) {
+    int32_t loadedHint = -1, nextHint = -1;
+    if (!board->AnyTrackHoldsItems()) {
+        loadedHint = board->LauncherLoadedColour();
+        nextHint = board->LauncherNextColour();
+    }
+    WaveColours colours(wave, loadedHint, nextHint);
+    for (int32_t k = 0; k < wave.count; ++k) {
         auto* ball = new Plimb(board);
-        ball->colour = colour;
+        ball->colour = colours.Next(k);
         ball->scale = ballScale;
         ball->track = this;
         ball->segment = segment;

@@ -2,13 +2,11 @@
 
 #include <cmath>
 
+#include "media/Graphics.h"
 #include "media/Image.h"
 #include "media/Sprite.h"
 
 namespace {
-// The logical screen every full-screen gadget covers, in pixels.
-constexpr float kScreenWidth = 800;
-constexpr float kScreenHeight = 600;
 constexpr float kOpaqueAlpha = 255.0f;
 // The clip of a gadget that does not clip: far beyond any screen.
 constexpr Rect kNoClip{-10000, -10000, 30000, 30000};
@@ -262,16 +260,14 @@ void Gadget::ReleaseFocus() {
 bool Gadget::HitTest(float x, float y) const {
     if (!mRect.Contains(x, y)) return false;
     switch (mShape) {
-        case GadgetShape::Rectangle:
-            return true;
+        case GadgetShape::Rectangle: return true;
         case GadgetShape::Circle: {
             float dx = x - (mRect.x + mRect.width * 0.5f);
             float dy = y - (mRect.y + mRect.height * 0.5f);
             return std::sqrt(dx * dx + dy * dy) <= mRadius;
         }
         case GadgetShape::ImageAlpha:
-        case GadgetShape::SpriteAlpha:
-            return AlphaAt(x - mRect.x, y - mRect.y) > mAlphaThreshold;
+        case GadgetShape::SpriteAlpha: return AlphaAt(x - mRect.x, y - mRect.y) > mAlphaThreshold;
     }
     return false;
 }
@@ -326,7 +322,12 @@ void Gadget::SetListener(Gadget* listener, bool addAsChild) {
     if (addAsChild && listener) listener->AddChild(this);
 }
 
-void Gadget::FillScreen() { SetRect({0, 0, kScreenWidth, kScreenHeight}); }
+bool Gadget::IsInTree() const { return mManager && mManager->IsInTree(); }
+
+void Gadget::FillScreen() {
+    const Graphics& graphics = GetGraphics();
+    SetRect({0, 0, static_cast<float>(graphics.Width()), static_cast<float>(graphics.Height())});
+}
 
 ScreenPoint Gadget::ScreenPosition() const {
     ScreenPoint point{mRect.x, mRect.y};

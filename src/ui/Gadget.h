@@ -118,6 +118,8 @@ public:
     // The clip rectangle in the parent's coordinates.
     Rect ClipRect() const;
     bool IsEnabled() const { return !mDisabled; }
+    // In a list reachable from the application's top-level screens.
+    bool IsInTree() const;
 
     Rect mRect;
     GadgetShape mShape = GadgetShape::Rectangle;

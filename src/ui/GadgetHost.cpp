@@ -7,6 +7,10 @@ namespace {
 GadgetHost* gHost = nullptr;
 
 float SafeScale(float scale) { return scale > 0 ? scale : 1.0f; }
+
+// Keys and the wheel reach only an enabled gadget on a shown screen: a
+// removed screen keeps its focus for when it is shown again.
+bool Reachable(const Gadget* gadget) { return gadget && !gadget->mDisabled && gadget->IsInTree(); }
 }  // namespace
 
 GadgetHost* GetGadgetHost() { return gHost; }
@@ -68,7 +72,8 @@ void GadgetHost::MouseDrag(int32_t x, int32_t y) {
     RouteMove();
 }
 
-template <class Dispatch> void GadgetHost::RoutePress(int32_t x, int32_t y, Dispatch dispatch) {
+template <class Dispatch>
+void GadgetHost::RoutePress(int32_t x, int32_t y, Dispatch dispatch) {
     StoreMouse(x, y);
     ++mCaptureCount;
     SetWindowMouseCapture(true);
@@ -134,19 +139,19 @@ void GadgetHost::CancelMouse() {
 }
 
 void GadgetHost::MouseWheel(int32_t delta) {
-    if (mWheelGadget && !mWheelGadget->mDisabled) mWheelGadget->DispatchWheel(delta);
+    if (Reachable(mWheelGadget)) mWheelGadget->DispatchWheel(delta);
 }
 
 void GadgetHost::KeyDown(uint32_t key) {
-    if (mFocusGadget && !mFocusGadget->mDisabled) mFocusGadget->DispatchKeyDown(static_cast<int32_t>(key));
+    if (Reachable(mFocusGadget)) mFocusGadget->DispatchKeyDown(static_cast<int32_t>(key));
 }
 
 void GadgetHost::KeyUp(uint32_t key) {
-    if (mFocusGadget && !mFocusGadget->mDisabled) mFocusGadget->DispatchKeyUp(static_cast<int32_t>(key));
+    if (Reachable(mFocusGadget)) mFocusGadget->DispatchKeyUp(static_cast<int32_t>(key));
 }
 
 void GadgetHost::KeyChar(uint32_t ch) {
-    if (mFocusGadget && !mFocusGadget->mDisabled) mFocusGadget->DispatchChar(static_cast<int32_t>(ch));
+    if (Reachable(mFocusGadget)) mFocusGadget->DispatchChar(static_cast<int32_t>(ch));
 }
 
 void GadgetHost::CheckMouseOutside() {

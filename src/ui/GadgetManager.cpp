@@ -40,7 +40,8 @@ void GadgetManager::DeleteKilled() {
     }
 }
 
-template <class Step> void GadgetManager::RunStep(const char* loopKey, Step step) {
+template <class Step>
+void GadgetManager::RunStep(const char* loopKey, Step step) {
     DeleteKilled();
     List::Cursor& cursor = mObjects.CursorFor(loopKey);
     for (cursor.position = 0; cursor.position < mObjects.Count();) {
@@ -92,12 +93,15 @@ int32_t GadgetManager::Add(Object* object) {
 void GadgetManager::Remove(Object* object) {
     Gadget* gadget = dynamic_cast<Gadget*>(object);
     if (!gadget || !mObjects.Contains(gadget)) return;
-    bool wasPick = gadget == mPick;
-    Unlink(gadget);
+    // A held press ends while the gadget is still linked, so that its
+    // release reaches the control holding it (a pressed button, a drag).
+    GadgetHost* host = GetGadgetHost();
+    if (gadget == mPick && host && host->mCaptureCount > 0 && IsInTree()) host->CancelMouse();
+    // The keyboard stays where it is: moving a screen to the top is Remove
+    // then Add. Keys only reach gadgets in the tree.
+    Unlink(gadget, false);
     ObjectManager::Remove(gadget);
     if (gadget->mManager == this) gadget->mManager = nullptr;
-    GadgetHost* host = GetGadgetHost();
-    if (wasPick && host && host->mCaptureCount > 0 && IsInTree()) host->CancelMouse();
 }
 
 void GadgetManager::RecheckPick() {
@@ -117,17 +121,17 @@ bool GadgetManager::IsInTree() const {
 }
 
 void GadgetManager::OnRemoved(Gadget* gadget) {
-    Unlink(gadget);
+    Unlink(gadget, true);
     gadget->mDisabled = true;
 }
 
-void GadgetManager::Unlink(Gadget* gadget) {
+void GadgetManager::Unlink(Gadget* gadget, bool keyboardToo) {
     gadget->MouseLeave();
     if (gadget == mPick) Pick(kNowherePick, kNowherePick);
     if (GadgetHost* host = GetGadgetHost()) {
         if (host->mHoverGadget == gadget) host->mHoverGadget = nullptr;
-        if (host->mFocusGadget == gadget) host->mFocusGadget = nullptr;
-        if (host->mWheelGadget == gadget) host->mWheelGadget = nullptr;
+        if (keyboardToo && host->mFocusGadget == gadget) host->mFocusGadget = nullptr;
+        if (keyboardToo && host->mWheelGadget == gadget) host->mWheelGadget = nullptr;
         if (host->mCaptureGadget == gadget) {
             host->mCaptureGadget = nullptr;
             host->mLeftHeld = false;
@@ -137,7 +141,7 @@ void GadgetManager::Unlink(Gadget* gadget) {
     // to enable itself; they just stop being named anywhere.
     if (!gadget->mChildren) return;
     GadgetManager& children = *gadget->mChildren;
-    for (int32_t i = 0; i < children.Count(); ++i) children.Unlink(children.GadgetAtIndex(i));
+    for (int32_t i = 0; i < children.Count(); ++i) children.Unlink(children.GadgetAtIndex(i), keyboardToo);
 }
 
 Gadget* GadgetManager::GadgetAt(float x, float y) const {

@@ -36,13 +36,15 @@ public:
     Gadget* GadgetAtIndex(int32_t index) const;
     // A gadget being destroyed leaves every list here.
     void Forget(Gadget* gadget);
-
-private:
-    template <class Step> void RunStep(const char* loopKey, Step step);
-    // Ends the hover, pick, focus, wheel and capture that name `gadget` or its children.
-    void Unlink(Gadget* gadget);
     // Whether this list is reachable from the application's root.
     bool IsInTree() const;
+
+private:
+    template <class Step>
+    void RunStep(const char* loopKey, Step step);
+    // Ends the hover, pick and capture that name `gadget` or its children,
+    // and with `keyboardToo` their focus and wheel.
+    void Unlink(Gadget* gadget, bool keyboardToo);
     // After the list changed under a held button: cancel a press whose target moved.
     void RecheckPick();
 

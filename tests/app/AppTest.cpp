@@ -73,12 +73,25 @@ TEST(CommandLineTest, EverySwitchAndBothValueForms) {
     EXPECT_TRUE(o.forceSoftware);
     EXPECT_TRUE(o.hardwareTest);
     EXPECT_FALSE(o.forceHardware);
-    EXPECT_EQ(o.commandLine, "--headless --fast --ticks 300 --seed=-7 --user-dir /tmp/u --data=/d -CRASH -software -hwtest");
+    EXPECT_EQ(o.commandLine,
+              "--headless --fast --ticks 300 --seed=-7 --user-dir /tmp/u --data=/d -CRASH -software -hwtest");
     ASSERT_TRUE(Parses({"--seed", "4294967295"}, &o));
     EXPECT_EQ(o.seed, -1);
     ASSERT_TRUE(Parses({}, &o));
     EXPECT_EQ(o.ticks, -1);
     EXPECT_FALSE(o.hasSeed);
+}
+
+TEST(CommandLineTest, HardwareSwitchesAreWholeArgumentsOnly) {
+    LaunchOptions o;
+    ASSERT_TRUE(Parses({"--user-dir", "/home/p/my-hardware -software", "--data=/games/no-hwtest"}, &o));
+    HardwareSwitches none = o.Hardware();
+    EXPECT_FALSE(none.hardware || none.software || none.fullTest);
+    ASSERT_TRUE(Parses({"-HARDWARE", "-hwtest"}, &o));
+    HardwareSwitches given = o.Hardware();
+    EXPECT_TRUE(given.hardware);
+    EXPECT_FALSE(given.software);
+    EXPECT_TRUE(given.fullTest);
 }
 
 TEST(CommandLineTest, MalformedCommandLinesAreRefused) {

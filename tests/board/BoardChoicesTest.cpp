@@ -1,6 +1,9 @@
 // The launcher's colours, the bonus drops and the title picture's size.
+#include <algorithm>
+
 #include "BoardTestSupport.h"
 #include "board/TitleImage.h"
+#include "core/IOBuffer.h"
 #include "track/Bonus.h"
 
 namespace {
@@ -46,6 +49,44 @@ TEST_F(BoardTest, PreferredSetsComeBeforeOtherColours) {
     for (int i = 0; i < 10; ++i) EXPECT_EQ(board->ChooseLauncherColour(-1), 6);
 }
 
+TEST_F(BoardTest, SpecialBallsStayOutsideTheBallColoursThroughUpkeepAndRecords) {
+    Build();
+    Lay(0, 6, 600, 2);  // no ball of colour 0 anywhere
+    Tick(45);           // the launcher loads (the chains still wait for the intro)
+    Launcher& launcher = board->GetLauncher();
+    ASSERT_NE(launcher.Loaded(), nullptr);
+    auto isBallColour = [](int32_t colour) { return colour >= 0 && colour < TrackImages::kColours; };
+    for (bool fire : {true, false}) {
+        SCOPED_TRACE(fire ? "fire ball" : "bomb");
+        (fire ? board->fireGrant : board->bombGrant) = 1;
+        Tick();
+        Plimb* special = launcher.Loaded();
+        ASSERT_TRUE(fire ? special->isFireBall : special->isBomb);
+        EXPECT_FALSE(isBallColour(special->colour));
+        // The upkeep neither changes a special ball nor spends a choice on it.
+        board->dangerRepeats = 0;
+        board->RequestColourCheck();
+        Tick();
+        EXPECT_EQ(launcher.Loaded(), special);
+        EXPECT_FALSE(isBallColour(special->colour));
+        EXPECT_EQ(launcher.Next()->colour, 2);
+        EXPECT_EQ(board->dangerRepeats, 0);
+
+        IOBuffer record;
+        launcher.Save(record);
+        record.SetPosition(0);
+        ASSERT_TRUE(launcher.Load(record));
+        EXPECT_EQ(launcher.Loaded()->colour, Plimb::kSpecialColour);
+        // A special ball recorded with a ball colour is damage.
+        launcher.Loaded()->colour = 1;
+        IOBuffer damaged;
+        launcher.Save(damaged);
+        damaged.SetPosition(0);
+        EXPECT_FALSE(launcher.Load(damaged));
+        launcher.Loaded()->colour = Plimb::kSpecialColour;
+    }
+}
+
 TEST_F(BoardTest, EmptyBoardWalksTheFallbackColour) {
     Build();
     int32_t previous = board->fallbackColour;
@@ -76,6 +117,38 @@ TEST_F(BoardTest, TwentyBallsNearTheEndOfferEveryKind) {
     EXPECT_EQ(board->BonusCandidates(), (std::vector<BonusKind>{BonusKind::Bomb, BonusKind::Bomb, BonusKind::Back}));
 }
 
+TEST_F(BoardTest, ASpecialBallInTheLauncherBlocksBothSpecialDrops) {
+    const std::vector<BonusKind> withoutSpecials = {BonusKind::Coin, BonusKind::Slow, BonusKind::Back, BonusKind::Aim};
+    for (bool fire : {true, false}) {
+        SCOPED_TRACE(fire ? "fire ball" : "bomb");
+        Build();
+        Lay(0, 20, 100);
+        Launcher& launcher = board->GetLauncher();
+        // Long enough for a reload and a swap after it.
+        const int32_t reload = 2 * static_cast<int32_t>(launcher.ReloadTicks()) + 1;
+        Tick(reload);  // the launcher loads (the chains still wait for the intro)
+        (fire ? board->fireGrant : board->bombGrant) = 1;
+        Tick();  // the grant turns into the loaded ball and is spent
+        ASSERT_TRUE(fire ? launcher.Loaded()->isFireBall : launcher.Loaded()->isBomb);
+        ASSERT_EQ(board->fireGrant + board->bombGrant, 0);
+        EXPECT_EQ(board->BonusCandidates(), withoutSpecials);
+        // Swapped behind the other ball, it still waits to be fired.
+        launcher.RequestSwap();
+        Tick(reload);
+        ASSERT_TRUE(fire ? launcher.Next()->isFireBall : launcher.Next()->isBomb);
+        EXPECT_EQ(board->BonusCandidates(), withoutSpecials);
+        // Flying, it blocks only its own kind.
+        launcher.RequestSwap();
+        Tick(reload);
+        board->OnMouseButton(400, 300, -1);
+        ASSERT_EQ(board->Shots().size(), 1u);
+        ASSERT_TRUE(fire ? board->Shots()[0]->isFireBall : board->Shots()[0]->isBomb);
+        std::vector<BonusKind> candidates = board->BonusCandidates();
+        EXPECT_EQ(std::count(candidates.begin(), candidates.end(), fire ? BonusKind::Fire : BonusKind::Bomb), 0);
+        EXPECT_EQ(std::count(candidates.begin(), candidates.end(), fire ? BonusKind::Bomb : BonusKind::Fire), 2);
+    }
+}
+
 TEST_F(BoardTest, FewOrFarBallsOfferNoSlowOrBack) {
     Build();
     Lay(0, 4, 950);  // the front ball far from the end
@@ -92,8 +165,7 @@ TEST_F(BoardTest, ThreeBallsAndAFullMeterDropOnlyCoins) {
     for (int i = 0; i < 30; ++i) board->AddDropRequest(Vec2{400, 300});
     Tick();
     ASSERT_EQ(board->BonusItems().Count(), 30);
-    for (int i = 0; i < 30; ++i)
-        EXPECT_EQ(static_cast<Bonus*>(board->BonusItems().At(i))->kind, BonusKind::Coin);
+    for (int i = 0; i < 30; ++i) EXPECT_EQ(static_cast<Bonus*>(board->BonusItems().At(i))->kind, BonusKind::Coin);
 }
 
 TEST_F(BoardTest, DropsOnAnEmptyBoardWithAFullMeterFanOutSixCoins) {

@@ -71,11 +71,12 @@ protected:
         }
         auto* fire = new FireBall(&board, nullptr);
         fire->isFireBall = true;
-        fire->position = Vec2{60, 500};
+        // Low at the sides, below both lanes: they are still flying when saved.
+        fire->position = Vec2{60, 590};
         board.AddShot(fire);
         auto* bomb = new Bomb(&board, &board, nullptr);
         bomb->isBomb = true;
-        bomb->position = Vec2{740, 500};
+        bomb->position = Vec2{740, 590};
         board.AddShot(bomb);
         board.Update();
         inPlay = new std::vector<uint8_t>(Record(board));

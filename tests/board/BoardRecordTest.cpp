@@ -4,11 +4,14 @@
 
 #include "BoardRecordSupport.h"
 #include "BoardTestSupport.h"
-#include "board/Board_Blue.h"
+#include "board/themes/Board_Blue.h"
+#include "track/BallRecordLayout.h"
 #include "track/Bomb.h"
 #include "track/Bonus.h"
 #include "track/Eater.h"
 #include "track/FireBall.h"
+#include "track/Launcher.h"
+#include "track/Track.h"
 
 namespace {
 
@@ -34,6 +37,84 @@ TEST_F(BoardTest, FallingItemsAndShotsComeBackByKind) {
     EXPECT_EQ(dynamic_cast<FireBall*>(board->Shots()[1]), nullptr);
     EXPECT_EQ(board->aimTimer, 77);
     EXPECT_EQ(Record(*board), saved);
+}
+
+TEST_F(BoardTest, TheRecordHoldsItsFieldsInTheirOrder) {
+    Build();
+    Board& b = *board;
+    b.flashColour = Colour{0.1f, 0.2f, 0.3f, 0.4f};
+    b.swirlAlpha = 0.5f;
+    b.darken = 0.6f;
+    b.swirlAngle = 7;
+    b.shake = 8;
+    b.explosionRadius = 9;
+    b.shakeOffset = Vec2{10, 11};
+    b.explosionCentre = Vec2{12, 13};
+    b.lossesOnBoard = 1;
+    b.rewindTicks = 2;
+    b.lossWait = 3;
+    b.startDelay = 4;
+    b.slowTimer = 5;
+    b.backTimer = 6;
+    b.fireGrant = 7;
+    b.bombGrant = 8;
+    b.aimTimer = 9;
+    b.completeCountdown = 10;
+    b.endDelay = 11;
+    b.flashLeft = 12;
+    b.flashDuration = 13;
+    b.dangerRepeats = 14;
+    b.dangerColour = 5;
+    b.fallbackColour = 2;
+    // Every other flag set, the spare among them aside.
+    b.rewindBraking = b.wavesOver = b.losing = b.gameOver = b.wavesEnded = b.complete = b.completeReported =
+        b.rushActive = true;
+    b.rewinding = b.needColourCheck = b.drained = b.explosionActive = b.completing = b.completeStarted = b.advance =
+        false;
+    auto* fire = new FireBall(&b, nullptr);
+    MarkBallFields(*fire);
+    b.AddShot(fire);
+    auto* item = Bonus::Create(static_cast<int32_t>(BonusKind::Aim), nullptr, 0);
+    item->frame = 1;
+    item->angle = 2;
+    item->position = Vec2{3, 4};
+    b.BonusItems().Add(item);
+    IOBuffer track, launcher;
+    b.TrackAt(0).Save(track);
+    b.GetLauncher().Save(launcher);
+    IOBuffer in;
+    b.Save(in);
+    in.SetPosition(0);
+
+    for (float value : {0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.6f, 7.0f, 8.0f, 9.0f, 10.0f, 11.0f, 12.0f, 13.0f})
+        EXPECT_FLOAT_EQ(in.ReadFloat(), value);
+    for (int32_t value : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 0, 12, 13, 14, 5, 2}) EXPECT_EQ(in.ReadInt(), value);
+    // rewindBraking, rewinding, wavesOver, needColourCheck, a spare, losing, drained, gameOver,
+    // explosionActive, wavesEnded, completing, complete, completeStarted, completeReported, advance, rushActive
+    const bool flags[] = {true,  false, true,  false, false, true, false, true,
+                          false, true,  false, true,  false, true, false, true};
+    for (bool flag : flags) EXPECT_EQ(in.ReadBool(), flag);
+    EXPECT_EQ(in.ReadInt(), 1);  // tracks, then each track's record
+    std::vector<uint8_t> trackBytes(static_cast<size_t>(track.Size()));
+    in.ReadBytes(trackBytes.data(), track.Size());
+    EXPECT_EQ(trackBytes, std::vector<uint8_t>(track.Data(), track.Data() + track.Size()));
+    EXPECT_EQ(in.ReadInt(), 1);  // balls in flight: kind, ball record
+    EXPECT_EQ(in.ReadInt(), 2);
+    ExpectBallRecord(in, *fire, -1, -1);
+    EXPECT_EQ(in.ReadInt(), 1);  // eaters: no fuse yet, not handed over
+    EXPECT_EQ(in.ReadInt(), 0);
+    EXPECT_FALSE(in.ReadBool());
+    EXPECT_EQ(in.ReadInt(), 1);  // falling items: type, frame, eleven floats
+    EXPECT_EQ(in.ReadInt(), static_cast<int32_t>(BonusKind::Aim));
+    EXPECT_EQ(in.ReadInt(), 1);
+    for (float value : {item->angle, item->spin, item->scale, item->growth, item->radius, item->velocity.x,
+                        item->velocity.y, item->acceleration.x, item->acceleration.y, 3.0f, 4.0f})
+        EXPECT_FLOAT_EQ(in.ReadFloat(), value);
+    std::vector<uint8_t> launcherBytes(static_cast<size_t>(launcher.Size()));
+    in.ReadBytes(launcherBytes.data(), launcher.Size());
+    EXPECT_EQ(launcherBytes, std::vector<uint8_t>(launcher.Data(), launcher.Data() + launcher.Size()));
+    EXPECT_TRUE(in.AtEnd());
+    EXPECT_FALSE(in.HasError());
 }
 
 TEST_F(BoardTest, RecordsOfAnotherShapeAreRefused) {
@@ -64,6 +145,31 @@ TEST_F(BoardTest, EveryCutOfARecordLoadsAsFailureWithoutHarm) {
     IOBuffer whole = BufferOf(saved, saved.size());
     ASSERT_TRUE(board->Load(whole));
     EXPECT_EQ(Record(*board), saved);
+}
+
+// Whichever part of a record is refused (a track, the balls in flight, an
+// eater, the falling items or the launcher at the very end), nothing of the
+// parts before it is taken either.
+TEST_F(BoardTest, ARefusedRecordChangesNothingOfTheBoard) {
+    Build(2);
+    Lay(0, 8, 300);
+    Lay(1, 5, 600);
+    board->BonusItems().Add(Bonus::Create(static_cast<int32_t>(BonusKind::Slow), nullptr, 0));
+    board->AddShot(new Plimb(board.get()));
+    board->slowTimer = 321;
+    Tick(Board::kIntroTicks + 60);  // the launcher is loaded, the chains roll
+    board->BeginCompletion();       // and every eater holds a fuse
+    const std::vector<uint8_t> saved = Record(*board);
+
+    Build(2);
+    Lay(1, 3, 100);
+    Tick(50);
+    const std::vector<uint8_t> before = Record(*board);
+    ASSERT_NE(before, saved);
+    for (size_t cut = 0; cut < saved.size(); ++cut) {
+        ASSERT_FALSE(LoadRecord(*board, std::vector<uint8_t>(saved.begin(), saved.begin() + cut)));
+        ASSERT_EQ(Record(*board), before) << "cut at " << cut << " of " << saved.size();
+    }
 }
 
 // A board in play with pieces of chain on both tracks, a loaded launcher,

@@ -19,9 +19,10 @@ protected:
 
     void SetUp() override { GetRandom().Seed(777); }
 
-    // A board with `trackCount` straight paths, one eater each, started.
-    void Build(int32_t trackCount = 1) {
-        board = std::make_unique<Board>(game, nullptr);
+    // A board with `trackCount` straight paths, one eater each, started. With
+    // a tile, eater i shows it centred on EaterCentre(i).
+    void Build(int32_t trackCount = 1, const BoardMedia* media = nullptr, const Sprite* eaterTile = nullptr) {
+        board = std::make_unique<Board>(game, media);
         for (int32_t i = 0; i < trackCount; ++i) {
             auto track = std::make_unique<Track>(board.get());
             // Built by appending: GCC 12 wrongly warns of overlapping copies
@@ -38,7 +39,7 @@ protected:
                 text += " l";
             }
             track->Path().Parse(text.c_str());
-            board->AddEaterAt(nullptr, Vec2{});
+            board->AddEaterAt(eaterTile, eaterTile ? EaterCentre(i) : Vec2{});
             board->AddTrack(std::move(track), i);
         }
         board->Start();
@@ -67,6 +68,9 @@ protected:
         }
         return balls;
     }
+
+    // Above the paths, clear of every ball.
+    static Vec2 EaterCentre(int32_t index) { return Vec2{100.0f + 200.0f * static_cast<float>(index), 100.0f}; }
 
     void Tick(int32_t times = 1) {
         for (int32_t i = 0; i < times; ++i) board->Update();

@@ -135,6 +135,23 @@ TEST_F(BoardTest, SpeedIsCutAfterTheFirstTwoLossesOnly) {
     EXPECT_EQ(game.lives, 7);
 }
 
+TEST_F(BoardTest, AChainReleasedAfterTheSpeedCutStartsSlower) {
+    game.lives = 10;
+    Build();
+    board->startDelay = 0;
+    board->AddWaveToTrack(0, FastWave(4));
+    Track& track = board->TrackAt(0);
+    board->rushActive = false;  // released at the wave's own speed
+    Tick();
+    ASSERT_EQ(track.Segments().size(), 1u);
+    EXPECT_FLOAT_EQ(track.Segments().front()->speed, 4);
+    while (!board->rewinding) Tick();
+    while (board->rewinding) Tick();
+    board->rushActive = false;
+    track.StartWave();
+    EXPECT_FLOAT_EQ(track.Segments().front()->speed, 4 * 0.85f);
+}
+
 bool AnyPieceRollsBack(Track& track) {
     for (ChainSegment* segment : track.Segments())
         if (segment->speed < 0) return true;
@@ -300,6 +317,24 @@ TEST_F(BoardTest, PauseKeysAndClicks) {
     EXPECT_FALSE(game.paused);
     game.busy = true;
     board->OnKeyDown('P');
+    EXPECT_FALSE(game.paused);
+}
+
+TEST_F(BoardTest, OnceTheLastLifeIsLostNeitherKeysNorClicksPause) {
+    game.lives = 1;
+    Build();
+    board->startDelay = 0;
+    board->AddWaveToTrack(0, FastWave(4));
+    while (!game.over) Tick();
+    ASSERT_FALSE(board->gameOver);  // the chains still drain
+    board->OnKeyDown('P');
+    EXPECT_FALSE(game.paused);
+    game.paused = true;  // the game screen paused it on its own
+    board->OnMouseButton(400, 300, -1);
+    EXPECT_TRUE(game.paused);
+    game.paused = false;
+    while (!board->gameOver) Tick();
+    board->OnKeyDown(static_cast<int32_t>(VirtualKey::Pause));
     EXPECT_FALSE(game.paused);
 }
 

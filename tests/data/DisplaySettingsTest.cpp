@@ -11,7 +11,8 @@ namespace {
 const char* kDevices =
     "<CARD name=\"llvmpipe\">\r\n<DEFAULTCOLORDEPTH>32</DEFAULTCOLORDEPTH>\r\n"
     "<DEFAULTRESOLUTION>1024x768</DEFAULTRESOLUTION>\r\n<DEFAULTFULLSCREEN>true</DEFAULTFULLSCREEN>\r\n</CARD>\r\n"
-    "<CARD name=\"OldCard\"><FORCESAFEMODE dxversion=\"7.0\">true</FORCESAFEMODE><DEFAULTCOLORDEPTH>24</DEFAULTCOLORDEPTH></CARD>\r\n";
+    "<CARD name=\"OldCard\"><FORCESAFEMODE "
+    "dxversion=\"7.0\">true</FORCESAFEMODE><DEFAULTCOLORDEPTH>24</DEFAULTCOLORDEPTH></CARD>\r\n";
 
 struct Display {
     TempDir dir;
@@ -71,7 +72,7 @@ TEST(DisplaySettings, DeviceTableRules) {
     verdict.dxVersion = "6.1";
     auto small = [](int32_t w, int32_t h) { return w <= 800 && h <= 600; };
     defaults.ApplyDeviceText(kDevices, "oldcard", small, verdict);
-    EXPECT_EQ(defaults.colorDepth, 16);  // 24 is not a depth we run
+    EXPECT_EQ(defaults.colorDepth, 16);      // 24 is not a depth we run
     EXPECT_FALSE(verdict.safeModeRequired);  // the version does not match
     verdict.dxVersion = "7.0.3";
     defaults.ApplyDeviceText(kDevices, "oldcard", small, verdict);
@@ -95,12 +96,12 @@ TEST(DisplaySettings, SafeModeFollowsTheVerdictAndTheSwitches) {
 
     // With a switch the key is not written, and the switch decides the run.
     Display forcedHardware("DX::SafeMode=true\r\n", "unknown card");
-    forcedHardware.environment.switches = HardwareSwitches::FromCommandLine("game -hardware");
+    forcedHardware.environment.switches = HardwareSwitches{.hardware = true};
     EXPECT_FALSE(DisplaySettings::Read(forcedHardware.environment).safeMode);
     EXPECT_EQ(forcedHardware.Value(SettingsKey::kSafeMode).str(), "true");
 
     Display forcedSoftware("", "unknown card");
-    forcedSoftware.environment.switches = HardwareSwitches::FromCommandLine("game -SOFTWARE");
+    forcedSoftware.environment.switches = HardwareSwitches{.software = true};
     EXPECT_TRUE(DisplaySettings::Read(forcedSoftware.environment).safeMode);
     EXPECT_EQ(forcedSoftware.Value(SettingsKey::kSafeMode).str(), "(absent)");
 }
@@ -172,14 +173,13 @@ TEST(HardwareVerdict, ReadsTheTesterResultsAndRecordsTextureFailures) {
     EXPECT_FALSE(verdict.safeModeRequired);
     EXPECT_TRUE(verdict.cardChanged);
     EXPECT_EQ(verdict.dxVersion.str(), "2.26");
-    EXPECT_TRUE(HardwareVerdict::Resolve(HardwareSwitches::FromCommandLine("-software"), path).safeModeRequired);
+    EXPECT_TRUE(HardwareVerdict::Resolve(HardwareSwitches{.software = true}, path).safeModeRequired);
 
     HardwareVerdict::RecordSafeModeRequired(path);
     verdict = HardwareVerdict::Read(path);
     EXPECT_TRUE(verdict.safeModeRecommended);
     EXPECT_TRUE(verdict.safeModeRequired);
-    EXPECT_FALSE(HardwareVerdict::Resolve(HardwareSwitches::FromCommandLine("-hardware"), path).safeModeRequired);
-    EXPECT_TRUE(HardwareSwitches::FromCommandLine("x -HWTEST").fullTest);
+    EXPECT_FALSE(HardwareVerdict::Resolve(HardwareSwitches{.hardware = true}, path).safeModeRequired);
 }
 
 TEST(AudioVolumes, DefaultsAreWrittenAndHostileValuesKeptInRange) {

@@ -43,9 +43,7 @@ struct HardwareTestRun : ::testing::Test {
     String devices{dir.Write("devices.xml", kDevices)};
 
     void SetUp() override { SetHeadless(true); }
-    HardwareVerdict Run(const char* commandLine = "game") {
-        return HardwareTest::Run(HardwareSwitches::FromCommandLine(commandLine), results, devices, &card);
-    }
+    HardwareVerdict Run(HardwareSwitches switches = {}) { return HardwareTest::Run(switches, results, devices, &card); }
     String Stored(const char* key) const {
         Registry file;
         file.LoadReadOnly(results);
@@ -110,7 +108,7 @@ TEST_F(HardwareTestRun, ANewCardDriverOrTesterOrTheSwitchTestsAgain) {
     Run();
     EXPECT_EQ(card.checked, 4);
 
-    verdict = Run("game -HWTEST");
+    verdict = Run({.fullTest = true});
     EXPECT_EQ(card.checked, 5);
     EXPECT_FALSE(verdict.cardChanged);
 }
@@ -118,13 +116,12 @@ TEST_F(HardwareTestRun, ANewCardDriverOrTesterOrTheSwitchTestsAgain) {
 TEST_F(HardwareTestRun, SwitchesAndHeadlessRunsLeaveTheCardAlone) {
     Run();
     card.identity.vendorAndRenderer = "Maker Other Card";
-    HardwareVerdict hardware = Run("game -hardware");
+    HardwareVerdict hardware = Run({.hardware = true});
     EXPECT_FALSE(hardware.safeModeRequired);
     EXPECT_FALSE(hardware.cardChanged);                             // not compared this run
     EXPECT_EQ(hardware.deviceDescription.str(), "Fast Card 9000");  // the card of the last test
-    EXPECT_TRUE(Run("game -software").safeModeRequired);
-    HardwareVerdict headless =
-        HardwareTest::Run(HardwareSwitches::FromCommandLine("game -hwtest"), results, devices, nullptr);
+    EXPECT_TRUE(Run({.software = true}).safeModeRequired);
+    HardwareVerdict headless = HardwareTest::Run(HardwareSwitches{.fullTest = true}, results, devices, nullptr);
     EXPECT_FALSE(headless.safeModeRecommended);
     EXPECT_EQ(card.identified, 1);
 }
@@ -138,7 +135,7 @@ TEST_F(HardwareTestRun, SafeModeForMissingAccelerationFailedPicturesAndForcedCar
     EXPECT_EQ(Stored(SettingsKey::kHWFailReason).str(), "Additive blending: expected 6080a0, read 204060");
 
     card.checks.renderTargets = false;
-    EXPECT_TRUE(Run("-hwtest").safeModeRequired);
+    EXPECT_TRUE(Run({.fullTest = true}).safeModeRequired);
 
     card.identity = HardwareIdentity{};
     card.identity.failReason = "No accelerated renderer: Couldn't find matching render driver";
@@ -184,28 +181,28 @@ TEST_F(HardwareTestRun, ANewCardReappliesTheDisplayDefaultsAndSafeMode) {
     DisplaySettings::Environment environment;
     environment.configPath = String(dir.File("config.cfg"));
     environment.devicesPath = devices;
-    auto read = [&](const char* commandLine) {
-        environment.switches = HardwareSwitches::FromCommandLine(commandLine);
+    auto read = [&](HardwareSwitches switches) {
+        environment.switches = switches;
         environment.verdict = HardwareTest::Run(environment.switches, results, devices, &card);
         environment.deviceDescription = environment.verdict.deviceDescription;
         return DisplaySettings::Read(environment);
     };
-    EXPECT_FALSE(read("game").safeMode);  // the first test passed
-    EXPECT_FALSE(read("game").safeMode);
+    EXPECT_FALSE(read({}).safeMode);  // the first test passed
+    EXPECT_FALSE(read({}).safeMode);
 
     card.identity.cardName = "slowpipe";
     card.identity.vendorAndRenderer = "Maker slowpipe";
-    DisplaySettings settings = read("game");
+    DisplaySettings settings = read({});
     EXPECT_TRUE(settings.safeMode);
     EXPECT_TRUE(settings.safeModeRequired);
 
     // Back on the first card the verdict changes again; a switch leaves the stored choice alone.
     card = FakeCard{};
-    EXPECT_FALSE(read("game -hardware").safeModeRequired);
+    EXPECT_FALSE(read({.hardware = true}).safeModeRequired);
     Registry config;
     config.LoadReadOnly(environment.configPath);
     EXPECT_TRUE(config.GetBool(SettingsKey::kSafeMode));
-    EXPECT_FALSE(read("game").safeMode);
+    EXPECT_FALSE(read({}).safeMode);
 }
 
 TEST(HardwareTester, TheDummyDriverHasNoAcceleratedRendererAndSafeModeIsRequired) {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "core/Random.h"
 #include "data/Registry.h"
 #include "support/TempDir.h"
 
@@ -71,6 +72,17 @@ TEST(Registry, RandomBoolsGiveBothAnswers) {
     for (int i = 0; i < 200 && !(seenTrue && seenFalse); ++i) (store.GetBool("Coin") ? seenTrue : seenFalse) = true;
     EXPECT_TRUE(seenTrue);
     EXPECT_TRUE(seenFalse);
+}
+
+TEST(Registry, RandomBoolsLeaveTheGamesSequenceAlone) {
+    constexpr int32_t kSeed = 2024;
+    Registry store;
+    store.ReadText("Coin=Random");
+    GetRandom().Seed(kSeed);
+    for (int i = 0; i < 10; ++i) store.GetBool("Coin");
+    Random untouched;
+    untouched.Seed(kSeed);
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(GetRandom().Raw(), untouched.Raw());
 }
 
 TEST(Registry, LoadedStoresAreWrittenBackWhenTheyGoAway) {

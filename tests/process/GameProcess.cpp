@@ -6,11 +6,7 @@
 
 extern char** environ;
 
-Outcome RunGame(const TempDir& folder, std::vector<std::string> arguments) {
-    return RunProgram(PZ_GAME_EXECUTABLE, folder, arguments);
-}
-
-Outcome RunProgram(const std::string& program, const TempDir& folder, std::vector<std::string> arguments) {
+pid_t SpawnProgram(const std::string& program, const TempDir& folder, std::vector<std::string> arguments) {
     std::string outputPath = folder.File("stdout.txt");
     std::string errorPath = folder.File("stderr.txt");
     posix_spawn_file_actions_t actions;
@@ -24,15 +20,31 @@ Outcome RunProgram(const std::string& program, const TempDir& folder, std::vecto
     argv.push_back(name.data());
     for (std::string& argument : arguments) argv.push_back(argument.data());
     argv.push_back(nullptr);
-    Outcome outcome;
     pid_t child = 0;
-    if (posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) return outcome;
+    if (posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) child = 0;
     posix_spawn_file_actions_destroy(&actions);
+    return child;
+}
+
+pid_t SpawnGame(const TempDir& folder, std::vector<std::string> arguments) {
+    return SpawnProgram(PZ_GAME_EXECUTABLE, folder, std::move(arguments));
+}
+
+Outcome WaitForGame(const TempDir& folder, pid_t child) {
+    Outcome outcome;
     int status = 0;
-    waitpid(child, &status, 0);
+    if (child <= 0 || waitpid(child, &status, 0) != child) return outcome;
     outcome.exited = WIFEXITED(status);
     outcome.code = outcome.exited ? WEXITSTATUS(status) : WTERMSIG(status);
     outcome.output = folder.Read("stdout.txt");
     outcome.errors = folder.Read("stderr.txt");
     return outcome;
+}
+
+Outcome RunProgram(const std::string& program, const TempDir& folder, std::vector<std::string> arguments) {
+    return WaitForGame(folder, SpawnProgram(program, folder, std::move(arguments)));
+}
+
+Outcome RunGame(const TempDir& folder, std::vector<std::string> arguments) {
+    return RunProgram(PZ_GAME_EXECUTABLE, folder, std::move(arguments));
 }

@@ -1,9 +1,12 @@
 // The built game run as its own process, headless, with a fresh user folder.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sched.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <string>
 #include <vector>
 
@@ -62,6 +65,33 @@ TEST_F(GameProcessTest, SecondCopyWakesTheFirstAndExitsZero) {
     // It left the running copy's files alone.
     EXPECT_EQ(user.Read("user/DEBUG.TXT"), runningLog);
     EXPECT_EQ(user.Read("user/cached/cacheinfo.cfg"), "Version=1\r\n");
+}
+
+// Two real copies: the second, started while the first runs, leaves at once
+// with 0; the first runs on until it is closed.
+TEST_F(GameProcessTest, ASecondStartWhileTheFirstRunsExitsZero) {
+    TempDir firstOutput;
+    pid_t first = SpawnGame(
+        firstOutput, {"--headless", "--user-dir", UserFolder(), "--data", dataRoot, "--fast", "--ticks", "100000000"});
+    ASSERT_GT(first, 0);
+    // The running copy holds the instance before it writes its log.
+    const std::string log = UserFolder() + "/DEBUG.TXT";
+    int status = 0;
+    bool running = true;
+    while (running && access(log.c_str(), F_OK) != 0) {
+        running = waitpid(first, &status, WNOHANG) == 0;
+        sched_yield();
+    }
+    ASSERT_TRUE(running) << "the first copy ended before it ran";
+    Outcome second = Run({"--fast", "--ticks", "100"});
+    EXPECT_TRUE(second.exited);
+    EXPECT_EQ(second.code, 0);
+    EXPECT_EQ(second.output, "updates=0 draws=0\n");
+    kill(first, SIGTERM);  // closed as its window would be
+    Outcome closed = WaitForGame(firstOutput, first);
+    EXPECT_TRUE(closed.exited);
+    EXPECT_EQ(closed.code, 0);
+    EXPECT_EQ(closed.output.rfind("updates=", 0), 0u) << closed.output;
 }
 
 TEST_F(GameProcessTest, CrashSwitchLeavesAReportAndFails) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "BallRecordLayout.h"
 #include "FakeTrackHost.h"
 #include "core/IOBuffer.h"
 #include "core/Random.h"
@@ -29,11 +30,13 @@ struct FakeLauncherHost : LauncherHost {
     Plimb* MakeFireBall() override {
         auto* ball = new Plimb(&balls);
         ball->isFireBall = true;
+        ball->colour = Plimb::kSpecialColour;
         return ball;
     }
     Plimb* MakeBomb() override {
         auto* ball = new Plimb(&balls);
         ball->isBomb = true;
+        ball->colour = Plimb::kSpecialColour;
         return ball;
     }
     float ShotPitch() const override { return pitch; }
@@ -206,4 +209,38 @@ TEST_F(LauncherTest, RecordRoundTripAndDamagedRecords) {
     bad.SetData(unknownKind.data(), static_cast<int32_t>(unknownKind.size()));
     EXPECT_FALSE(copy.Load(bad));
     EXPECT_TRUE(copy.Loaded()->isBomb);
+}
+
+TEST_F(LauncherTest, TheRecordHoldsItsFieldsInTheirOrder) {
+    Reload();
+    host.fireGrant = true;
+    launcher.Update();
+    host.targetX = 500;
+    launcher.Update();
+    launcher.Fire();  // the fire ball flies: recoil, flash, and the plain ball moves up
+    launcher.Update();
+    host.bombGrant = true;
+    launcher.Update();  // the loaded plain ball becomes a bomb
+    ASSERT_TRUE(launcher.Loaded()->isBomb);
+    ASSERT_NE(launcher.Next(), nullptr);
+    MarkBallFields(*launcher.Next());
+    IOBuffer out;
+    launcher.Save(out);
+    out.SetPosition(0);
+    EXPECT_TRUE(out.ReadBool());  // the saved flag, set from the start
+    EXPECT_EQ(out.ReadInt(), Launcher::kFlashTicks);
+    EXPECT_EQ(out.ReadInt(), launcher.ReloadTick());
+    EXPECT_FLOAT_EQ(out.ReadFloat(), launcher.Recoil());
+    EXPECT_FLOAT_EQ(out.ReadFloat(), launcher.X());
+    EXPECT_FLOAT_EQ(out.ReadFloat(), launcher.Y());
+    EXPECT_FLOAT_EQ(out.ReadFloat(), 0);  // the aim: straight up
+    EXPECT_FLOAT_EQ(out.ReadFloat(), -1);
+    EXPECT_TRUE(out.ReadBool());
+    EXPECT_EQ(out.ReadInt(), Launcher::kBombKind);
+    ExpectBallRecord(out, *launcher.Loaded(), -1, -1);
+    EXPECT_TRUE(out.ReadBool());
+    EXPECT_EQ(out.ReadInt(), Launcher::kPlainKind);
+    ExpectBallRecord(out, *launcher.Next(), -1, -1);
+    EXPECT_TRUE(out.AtEnd());
+    EXPECT_FALSE(out.HasError());
 }

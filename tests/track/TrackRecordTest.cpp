@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "BallRecordLayout.h"
 #include "TrackTestSupport.h"
 #include "core/IOBuffer.h"
 
@@ -163,4 +164,70 @@ TEST_F(TrackRecordTest, ItemsOutOfTheirPiecesOrderAreRefused) {
     Overwrite(bytes, lastMember, 1);
     EXPECT_FALSE(LoadBytes(*track, bytes));
     EXPECT_EQ(Bytes(*track), saved);
+}
+
+TEST_F(TrackTest, TheRecordHoldsItsFieldsInTheirOrder) {
+    Build(3000);
+    track->StartWave();  // the default wave: a robot and 15 balls
+    track->SetLost(true);
+    track->StopWaves();
+    const std::vector<Plimb*>& items = track->Items();
+    ASSERT_EQ(items.size(), 16u);
+    MarkBallFields(*items[3]);
+    items[3]->gapLeft = items[1];
+    items[3]->gapRight = items[5];
+    auto* robot = static_cast<Pusher*>(items[0]);
+    robot->countdown = 7;
+    robot->targetSpeed = 0.25f;
+    IOBuffer in;
+    track->Save(in);
+    in.SetPosition(0);
+
+    const float length = static_cast<float>(track->Length());
+    const Vec2 start = track->Samples().front();
+    for (float value : {start.x, start.y, 0.0f, 0.0f, 0.0f, 0.0f}) EXPECT_FLOAT_EQ(in.ReadFloat(), value);
+    // fastZone, slowZone, dangerZone, brake, acceleration, endDistance, nextWaveDistance
+    for (float value : {length * 0.75f, 1000.0f, 400.0f, 0.0025f, 0.075f, track->EndDistance(), length * 0.35f})
+        EXPECT_FLOAT_EQ(in.ReadFloat(), value);
+    for (float value : {static_cast<float>(track->Length() / 4), length - 300, length - 100, 0.0f, 0.0f, 0.0f})
+        EXPECT_FLOAT_EQ(in.ReadFloat(), value);
+    // Two spares, flight and room left, the last pop's distances, the last robot's.
+    for (float value : {0.0f, 1.25f, 0.0f, 0.0f, 0.0f, 0.0f, track->LastRobotDistance()})
+        EXPECT_FLOAT_EQ(in.ReadFloat(), value);
+    // robotTrigger, nextWave, insertLock, comboCount, samples, nextRobotColour,
+    // two spares, insert index, waveDelay, endTicks
+    for (int32_t value : {100000, 1, 0, 0, static_cast<int32_t>(track->Samples().size()), -101, 0, 0, 0, 25, 0})
+        EXPECT_EQ(in.ReadInt(), value);
+    // spare, lost, spare, comboActive, spare, behind, arrived, gapOpened, roomMade, wavesStopped
+    for (bool flag : {false, true, false, false, false, false, false, false, false, true})
+        EXPECT_EQ(in.ReadBool(), flag);
+    EXPECT_EQ(in.ReadInt(), 1);  // waves
+    for (int32_t value : {15, 3, 25, 3}) EXPECT_EQ(in.ReadInt(), value);
+    for (float value : {1.0f, 3.0f, 3.0f, 0.5f, 0.35f, 1.25f}) EXPECT_FLOAT_EQ(in.ReadFloat(), value);
+    EXPECT_TRUE(in.ReadBool());
+    EXPECT_EQ(in.ReadInt(), 0);  // retired waves
+
+    EXPECT_EQ(in.ReadInt(), 16);
+    for (size_t i = 0; i < items.size(); ++i) EXPECT_EQ(in.ReadBool(), i == 0);
+    EXPECT_EQ(in.ReadInt(), 0);   // the robot's wave
+    EXPECT_EQ(in.ReadInt(), -1);  // among the retired ones
+    EXPECT_EQ(in.ReadInt(), 7);
+    EXPECT_FLOAT_EQ(in.ReadFloat(), 0.25f);
+    for (int32_t i = 0; i < 16; ++i) {
+        SCOPED_TRACE(i);
+        ExpectBallRecord(in, *items[i], i == 3 ? 1 : -1, i == 3 ? 5 : -1);
+    }
+    EXPECT_EQ(in.ReadInt(), 1);  // robots
+    EXPECT_EQ(in.ReadInt(), 0);
+    EXPECT_EQ(in.ReadInt(), 1);  // pieces
+    EXPECT_FLOAT_EQ(in.ReadFloat(), track->Segments().front()->speed);
+    EXPECT_FALSE(in.ReadBool());
+    EXPECT_EQ(in.ReadInt(), 16);
+    for (int32_t i = 0; i < 16; ++i) EXPECT_EQ(in.ReadInt(), i);
+    EXPECT_EQ(in.ReadInt(), 0);   // match candidates
+    EXPECT_FALSE(in.ReadBool());  // no shot sliding in
+    EXPECT_EQ(in.ReadInt(), 0);   // rearmost
+    for (int32_t i = 0; i < 5; ++i) EXPECT_EQ(in.ReadInt(), -1);
+    EXPECT_TRUE(in.AtEnd());
+    EXPECT_FALSE(in.HasError());
 }

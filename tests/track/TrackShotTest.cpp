@@ -216,8 +216,8 @@ TEST_F(TrackShotTest, AMissAlongTheLineBetweenFacingBallsRecordsTheGap) {
 }
 
 TEST_F(TrackShotTest, AFireBallBurnsOneBallForFiftyScaledPoints) {
-    for (auto [style, points] : {std::pair{PlayStyle::Normal, 50}, std::pair{PlayStyle::Child, 25},
-                                 std::pair{PlayStyle::Apocalypse, 100}}) {
+    for (auto [style, points] :
+         {std::pair{PlayStyle::Normal, 50}, std::pair{PlayStyle::Child, 25}, std::pair{PlayStyle::Apocalypse, 100}}) {
         host = FakeTrackHost();
         host.goalReached = true;
         host.style = style;
@@ -253,4 +253,54 @@ TEST_F(TrackShotTest, AnInsertionSurvivesASaveAndLoad) {
     for (int i = 0; i < 60; ++i) copy.Update();
     EXPECT_EQ(copy.Items().size(), 3u);
     EXPECT_EQ(host.groups, (std::vector<int32_t>{3}));
+}
+
+TEST_F(TrackShotTest, AnInsertionKeepsTheGapItFlewThroughAcrossASaveAndLoad) {
+    Chain({2, 0, 0, 1, 3}, 100);
+    track->Update();
+    Plimb* shot = Shot(0, 100 + 64 + 10, 320);
+    shot->gapLeft = track->Items()[0];
+    shot->gapRight = track->Items()[4];
+    ASSERT_TRUE(Insert(shot));
+    track->Update();
+    ASSERT_EQ(track->InsertingShot(), shot);
+    IOBuffer saved;
+    track->Save(saved);
+    // The shot's record ends the track's record, before the six references.
+    constexpr int32_t kReferences = 6 * 4;
+    saved.SetPosition(saved.Size() - kReferences - 2 * 4);
+    EXPECT_EQ(saved.ReadInt(), 0);
+    EXPECT_EQ(saved.ReadInt(), 4);
+
+    Track copy(&host);
+    copy.Path().Parse("%%Note:;0 300 m;2000 300 l");
+    copy.BuildFromPath();
+    saved.SetPosition(0);
+    ASSERT_TRUE(copy.Load(saved));
+    ASSERT_NE(copy.InsertingShot(), nullptr);
+    EXPECT_EQ(copy.InsertingShot()->gapLeft, copy.Items()[0]);
+    EXPECT_EQ(copy.InsertingShot()->gapRight, copy.Items()[4]);
+    // A flank that goes while the shot slides in is forgotten.
+    copy.RemoveBall(copy.Items()[4]);
+    EXPECT_EQ(copy.InsertingShot()->gapRight, nullptr);
+}
+
+// A shot aimed behind the rear ball of a piece, whose slot there is too
+// close to the piece behind, goes in ahead of that piece's front ball.
+TEST_F(TrackShotTest, AnInsertBehindWithoutRoomTurnsIntoAnInsertAhead) {
+    Chain({0, 1, 9, 2, 3}, 100);
+    track->RemoveBall(track->Items()[2]);  // pieces {0, 1} and {2, 3}
+    ChainSegment& front = Segment(1);
+    const float rear = track->Items()[1]->distance;
+    Place(front, rear + 1.5f * host.spacing);  // too near to join, too near to fit a ball
+    track->Update();
+    ASSERT_EQ(track->Segments().size(), 2u);
+    Plimb* shot = Shot(4, front.First()->position.x - 12, 320);
+    ASSERT_TRUE(Insert(shot));
+    RunUntilSettled();
+    EXPECT_EQ(Colours(), (std::vector<int32_t>{0, 1, 4, 2, 3}));
+    EXPECT_EQ(track->Items()[2], shot);
+    EXPECT_EQ(shot->segment, track->Items()[1]->segment);
+    EXPECT_NEAR(shot->distance - track->Items()[1]->distance, host.spacing, 0.001f);
+    EXPECT_GE(track->Items()[3]->distance - shot->distance, host.spacing - 0.001f);
 }

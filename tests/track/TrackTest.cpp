@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "TrackTestSupport.h"
@@ -59,6 +60,26 @@ TEST_F(TrackTest, DefaultWaveComesInRunsOfExactlyThreeBehindItsRobot) {
     }
 }
 
+TEST_F(TrackTest, ATrackOutOfWavesAddsTheDefaultWave) {
+    Build(3000);
+    track->StartWave();
+    ASSERT_EQ(track->WaveCount(), 1);
+    const WaveSpec& wave = track->WaveAt(0);
+    EXPECT_EQ(wave.count, 15);
+    EXPECT_EQ(wave.types, 3);
+    EXPECT_EQ(wave.delayTicks, 25);
+    EXPECT_EQ(wave.targetTrack, -1);
+    EXPECT_EQ(wave.robotTrigger, 100000);
+    EXPECT_FLOAT_EQ(wave.speed, 1.0f);
+    EXPECT_FLOAT_EQ(wave.speedInitial, 3.0f);
+    EXPECT_FLOAT_EQ(wave.speedFast, 3.0f);
+    EXPECT_FLOAT_EQ(wave.speedSlow, 0.5f);
+    EXPECT_FLOAT_EQ(wave.delayDist, 0.35f);
+    EXPECT_TRUE(wave.repeat);
+    EXPECT_FLOAT_EQ(wave.sameTypeProbability, 1.25f);
+    EXPECT_EQ(wave.maxSameTypeChain, 3);
+}
+
 TEST_F(TrackTest, WaveIsPlacedBehindThePathStartAtItsSpeed) {
     Build(3000);
     WaveSpec wave;
@@ -112,6 +133,60 @@ TEST_F(TrackTest, OnAnEmptyBoardTheLastBallsTakeTheLauncherColours) {
     track->StartWave();
     EXPECT_LT(track->Items()[15]->colour, 3);
     EXPECT_LT(track->Items()[14]->colour, 3);
+}
+
+// Per ball of a seeded wave: the ball is made (its rolling frame and a first
+// colour), then its wave colour is drawn, then the chance of repeating the
+// colour before it. Without repeats the wave colour is the drawn one.
+TEST_F(TrackTest, ASeededWaveDrawsEachBallThenItsColourThenTheRepeatChance) {
+    constexpr int32_t kSeed = 31337;
+    Build(3000);
+    WaveSpec wave;
+    wave.count = 12;
+    wave.types = 5;
+    wave.sameTypeProbability = 0;
+    wave.maxSameTypeChain = wave.count;  // never forced off a colour
+    track->AddWave(wave);
+    GetRandom().Seed(kSeed);
+    track->StartWave();
+
+    Random expected;
+    expected.Seed(kSeed);
+    expected.Next(Plimb::kRollFrames);  // the robot's rolling frame and colour
+    expected.Next(host.colourCount);
+    std::vector<int32_t> colours;
+    for (int32_t k = 0; k < wave.count; ++k) {
+        const Plimb& ball = *track->Items()[1 + k];
+        SCOPED_TRACE(k);
+        EXPECT_FLOAT_EQ(ball.rollFrame, static_cast<float>(expected.Next(Plimb::kRollFrames)));
+        expected.Next(host.colourCount);
+        EXPECT_EQ(ball.colour, expected.Next(wave.types));
+        if (k > 0) expected.NextFloat();
+        colours.push_back(ball.colour);
+    }
+    // Five colours over twelve balls: the sequence is not one colour.
+    EXPECT_NE(std::count(colours.begin(), colours.end(), colours.front()), wave.count);
+}
+
+TEST_F(TrackTest, NoRepeatChanceAndRunsOfOneNeverPutOneColourSideBySide) {
+    Build(3000);
+    WaveSpec wave;
+    wave.count = 300;
+    wave.sameTypeProbability = 0;
+    wave.maxSameTypeChain = 1;
+    for (bool emptyBoard : {false, true}) {
+        track->AddWave(wave);
+        host.anyItems = !emptyBoard;
+        host.loadedColour = host.nextColour = 1;
+        track->StartWave();
+        const std::vector<Plimb*>& items = track->Items();
+        // On an empty board the last two balls follow the launcher instead.
+        const int32_t checked = emptyBoard ? wave.count - 2 : wave.count;
+        for (int32_t k = 1; k < checked; ++k) ASSERT_NE(items[k]->colour, items[1 + k]->colour) << k;
+        if (emptyBoard) {
+            EXPECT_EQ(items[wave.count - 1]->colour, items[wave.count]->colour);
+        }
+    }
 }
 
 TEST_F(TrackTest, WrappingWaveListRetiresWavesThatDoNotRepeat) {

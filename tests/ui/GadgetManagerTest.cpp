@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "StandInHost.h"
+#include "ui/Button.h"
 
 TEST(GadgetManager, KilledGadgetIsNotDrawnAndIsDeletedOneStepLater) {
     StandInHost host;
@@ -108,4 +109,61 @@ TEST(GadgetManager, KilledGadgetStopsReceivingInputAtOnce) {
     host.Send(WindowMessage::LeftButtonDown, 50, 50);
     EXPECT_FALSE(field->SawPrefix("down"));
     host.mGadgets.Update();
+}
+
+// A screen taken away while the left button is held on one of its controls
+// (the journey map between levels) gets the press ended first, so its
+// controls work as before when it is shown again.
+TEST(GadgetManager, RemovingAScreenUnderAHeldButtonEndsThePressOnItsControls) {
+    StandInHost host;
+    Probe screen(0, 0, 800, 600, "screen");
+    Button button;
+    button.SetRect({100, 100, 50, 20});
+    button.SetListener(&screen, true);
+    host.mGadgets.Add(&screen);
+    host.Send(WindowMessage::MouseMove, 110, 110);
+    host.Send(WindowMessage::LeftButtonDown, 110, 110);
+    ASSERT_TRUE(button.mPressed);
+    host.mGadgets.Remove(&screen);
+    EXPECT_FALSE(button.mPressed);
+    host.Send(WindowMessage::LeftButtonUp, 110, 110);
+    EXPECT_EQ(screen.notifications, 0);
+    host.mGadgets.Add(&screen);
+    host.Click(110, 110);
+    EXPECT_EQ(screen.notifications, 1);
+}
+
+TEST(GadgetManager, RemovingAScreenMidDragEndsTheDrag) {
+    StandInHost host;
+    Probe screen(0, 0, 800, 600, "screen");
+    host.mGadgets.Add(&screen);
+    host.Send(WindowMessage::MouseMove, 50, 50);
+    host.Send(WindowMessage::LeftButtonDown, 50, 50);
+    host.Send(WindowMessage::MouseMove, 60, 60);
+    ASSERT_TRUE(screen.mDragging);
+    host.mGadgets.Remove(&screen);
+    EXPECT_FALSE(screen.mDragging);
+    host.Send(WindowMessage::LeftButtonUp, 60, 60);
+    host.mGadgets.Add(&screen);
+    screen.events.clear();
+    host.Send(WindowMessage::MouseMove, 70, 70);
+    host.Send(WindowMessage::LeftButtonDown, 70, 70);
+    EXPECT_TRUE(screen.Saw("down 70,70"));
+}
+
+TEST(GadgetManager, MovingAScreenToTheTopKeepsItsKeyboardFocus) {
+    StandInHost host;
+    Probe screen(0, 0, 800, 600, "screen"), other(0, 0, 800, 600, "other");
+    Probe field(10, 10, 100, 20, "field");
+    screen.AddChild(&field);
+    host.mGadgets.Add(&screen);
+    host.mGadgets.Add(&other);
+    field.TakeFocus();
+    host.mGadgets.Remove(&screen);
+    host.Send(WindowMessage::KeyDown, 0, 0, VirtualKey::Return);  // not while it is away
+    EXPECT_FALSE(field.SawPrefix("key"));
+    host.mGadgets.Add(&screen);
+    EXPECT_EQ(host.mFocusGadget, &field);
+    host.Send(WindowMessage::KeyDown, 0, 0, VirtualKey::Return);
+    EXPECT_TRUE(field.SawPrefix("key"));
 }

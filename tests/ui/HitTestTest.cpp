@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "StandInHost.h"
+#include "media/Graphics.h"
 #include "media/Image.h"
 
 TEST(HitTest, CircleWithALargeRadiusStillOnlyHitsInsideItsRectangle) {
@@ -11,7 +12,7 @@ TEST(HitTest, CircleWithALargeRadiusStillOnlyHitsInsideItsRectangle) {
     round.mShape = GadgetShape::Circle;
     round.mRadius = 100;
     EXPECT_TRUE(round.HitTest(101, 101));
-    EXPECT_FALSE(round.HitTest(99, 110));   // inside the radius, outside the rectangle
+    EXPECT_FALSE(round.HitTest(99, 110));  // inside the radius, outside the rectangle
     EXPECT_FALSE(round.HitTest(120, 125));
 
     round.mRadius = 10;  // a disc of radius 10 around (120, 110)
@@ -44,4 +45,16 @@ TEST(HitTest, ImageShapeHitsOnlyOpaqueEnoughPixels) {
     EXPECT_FALSE(shaped.HitTest(14.5f, 20.5f));  // beyond the picture
     shaped.SetImageShape(0, 0, nullptr);
     EXPECT_FALSE(shaped.HitTest(0, 0));
+}
+
+TEST(HitTest, AFullScreenGadgetCoversTheLogicalScreen) {
+    Graphics& graphics = GetGraphics();
+    graphics.SetResolution(1024, 768);
+    Gadget screen;
+    screen.FillScreen();
+    EXPECT_TRUE(screen.HitTest(1000, 750));
+    EXPECT_FALSE(screen.HitTest(1030, 750));
+    EXPECT_FLOAT_EQ(screen.mRect.width, 1024);
+    EXPECT_FLOAT_EQ(screen.mRect.height, 768);
+    graphics.SetResolution(800, 600);
 }

@@ -1,13 +1,16 @@
-// pz_background <base.svg> <lanes> <out.jpg>: a theme background. The hand-drawn
-// base picture gets the lanes the chains roll in, drawn along the very path
-// strings the board plays, so picture and paths cannot drift apart. Lanes file:
-//   lane width=PIXELS border=#rrggbb fill=#rrggbb groove=#rrggbb path="<path string>"
-// where "\t" in the path stands for a tab.
+// pz_background <theme word> <base.svg> <lanes> <out.jpg>: a theme background.
+// The hand-drawn base picture gets the lanes the chains roll in, drawn along
+// the very curves the theme's board builds its tracks from, so picture and
+// paths cannot drift apart. The lanes file gives only their look, one line per
+// path in track order:
+//   lane width=PIXELS border=#rrggbb fill=#rrggbb groove=#rrggbb
 #include <cairo.h>
+
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "board/BoardFactory.h"
 #include "common/ParamFile.h"
 #include "common/Pixmap.h"
 #include "common/Svg.h"
@@ -30,19 +33,6 @@ Colour ReadColour(const ParamLine& line, const std::string& key) {
     return {c[0], c[1], c[2]};
 }
 
-std::string Unescape(const std::string& text) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 't') {
-            out += '\t';
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
 void Stroke(cairo_t* cr, const std::vector<Vec2>& points, double width, Colour c, double alpha, double dx = 0,
             double dy = 0) {
     cairo_new_path(cr);
@@ -52,22 +42,20 @@ void Stroke(cairo_t* cr, const std::vector<Vec2>& points, double width, Colour c
     cairo_stroke(cr);
 }
 
-void DrawLane(cairo_t* cr, const ParamLine& line) {
-    line.AllowOnly({"width", "border", "fill", "groove", "path"});
+void DrawLane(cairo_t* cr, const ParamLine& line, QuickSpline& spline) {
+    line.AllowOnly({"width", "border", "fill", "groove"});
     double width = line.RequiredNumber("width");
     if (width < 8 || width > 200) line.Fail("width must be 8 ... 200 pixels");
     Colour border = ReadColour(line, "border"), fill = ReadColour(line, "fill"), groove = ReadColour(line, "groove");
-    QuickSpline spline;
-    spline.Parse(Unescape(line.Text("path", "")).c_str());
     std::vector<Vec2> points;
     spline.SampleEvenly(points, kSampleSpacing);
-    if (int(points.size()) < kFewestSamples) line.Fail("the path string gives no usable path");
+    if (int(points.size()) < kFewestSamples) line.Fail("the theme's path gives no usable lane");
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    Stroke(cr, points, width + 14, {0, 0, 0}, 0.28, 0, 5);     // drop shadow
-    Stroke(cr, points, width + 8, border, 1.0);                // rim
-    Stroke(cr, points, width, fill, 1.0);                      // lane bed
-    Stroke(cr, points, width * 0.72, groove, 0.55, 0, 2);      // the groove, lit from above
+    Stroke(cr, points, width + 14, {0, 0, 0}, 0.28, 0, 5);  // drop shadow
+    Stroke(cr, points, width + 8, border, 1.0);             // rim
+    Stroke(cr, points, width, fill, 1.0);                   // lane bed
+    Stroke(cr, points, width * 0.72, groove, 0.55, 0, 2);   // the groove, lit from above
     Stroke(cr, points, width * 0.5, groove, 0.45, 0, 3);
     // Dotted centre line hints at the direction of travel.
     cairo_set_dash(cr, std::vector<double>{2, 14}.data(), 2, 0);
@@ -78,22 +66,26 @@ void DrawLane(cairo_t* cr, const ParamLine& line) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: pz_background <base.svg> <lanes> <out.jpg>\n");
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: pz_background <theme word> <base.svg> <lanes> <out.jpg>\n");
         return 2;
     }
-    Pixmap base = RenderSvg(argv[1]);
+    const char* lanesFile = argv[3];
+    std::vector<QuickSpline> paths;
+    if (!ThemePathCurves(argv[1], paths)) FailAt(lanesFile, 0, std::string("no board has the theme ") + argv[1]);
+    Pixmap base = RenderSvg(argv[2]);
     cairo_surface_t* surface = SurfaceFromPixmap(base);
     cairo_t* cr = cairo_create(surface);
-    int lanes = 0;
-    for (const ParamLine& line : ReadParamFile(argv[2])) {
+    size_t lanes = 0;
+    for (const ParamLine& line : ReadParamFile(lanesFile)) {
         if (line.command != "lane") line.Fail("unknown command \"" + line.command + "\"");
-        DrawLane(cr, line);
+        if (lanes >= paths.size()) line.Fail("more lanes than the theme has paths");
+        DrawLane(cr, line, paths[lanes]);
         ++lanes;
     }
-    if (lanes == 0) FailAt(argv[2], 0, "no lane");
+    if (lanes != paths.size()) FailAt(lanesFile, 0, "one lane line per path of the theme is needed");
     cairo_destroy(cr);
-    WriteJpeg(argv[3], PixmapFromSurface(surface), kJpegQuality);
+    WriteJpeg(argv[4], PixmapFromSurface(surface), kJpegQuality);
     cairo_surface_destroy(surface);
     return 0;
 }

@@ -1,6 +1,4 @@
-#include "board/Board_Blue.h"
-
-#include "track/Track.h"
+#include "board/themes/Board_Blue.h"
 
 namespace {
 // The lanes, in the path notation; each ends in its eater's mouth.
@@ -17,6 +15,11 @@ constexpr Vec2 kEnd2{312, 336};
 constexpr int32_t kBallSize = 2;
 }  // namespace
 
+void Board_Blue::AppendPaths(std::vector<QuickSpline>& curves) {
+    AppendParsedPath(curves, kPath1);
+    AppendParsedPath(curves, kPath2);
+}
+
 Board_Blue::Board_Blue(BoardGame& game, const BoardMedia* media) : Board(game, media) {
     ballSize = kBallSize;
     background = LoadThemeSprite(kThemeWord, "Background");
@@ -24,10 +27,5 @@ Board_Blue::Board_Blue(BoardGame& game, const BoardMedia* media) : Board(game, m
     enemy2 = LoadThemeSprite(kThemeWord, "Enemy2");
     AddEaterAt(enemy1.get(), kEnd1);
     AddEaterAt(enemy2.get(), kEnd2);
-    int32_t eater = 0;
-    for (const char* path : {kPath1, kPath2}) {
-        auto track = std::make_unique<Track>(this);
-        track->Path().Parse(path);
-        AddTrack(std::move(track), eater++);
-    }
+    AddThemeTracks(&AppendPaths, {0, 1});
 }

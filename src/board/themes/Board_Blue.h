@@ -3,6 +3,7 @@
 // bottom left, each ending in its own eater; large balls.
 
 #include <memory>
+#include <vector>
 
 #include "board/Board.h"
 
@@ -11,6 +12,7 @@ public:
     static constexpr const char* kThemeWord = "Blue";
 
     Board_Blue(BoardGame& game, const BoardMedia* media);
+    static void AppendPaths(std::vector<QuickSpline>& curves);
 
 private:
     std::unique_ptr<Sprite> enemy1, enemy2;
