@@ -1,4 +1,5 @@
-// pz_background <theme word> <base.svg> <lanes> <out.jpg>: a theme background.
+// pz_background <theme word> <base.svg> <lanes> <out.jpg>: a theme background
+// (or, for the word "Titlescreen", the title scene).
 // The hand-drawn base picture gets the lanes the chains roll in, drawn along
 // the very curves the theme's board builds its tracks from, so picture and
 // paths cannot drift apart. The lanes file gives only their look, one line per
@@ -15,6 +16,7 @@
 #include "common/Pixmap.h"
 #include "common/Svg.h"
 #include "common/ToolError.h"
+#include "game/TitlePath.h"
 #include "track/QuickSpline.h"
 
 namespace {
@@ -72,7 +74,12 @@ int main(int argc, char** argv) {
     }
     const char* lanesFile = argv[3];
     std::vector<QuickSpline> paths;
-    if (!ThemePathCurves(argv[1], paths)) FailAt(lanesFile, 0, std::string("no board has the theme ") + argv[1]);
+    if (std::string(argv[1]) == kTitleScene) {
+        paths.emplace_back();
+        paths.back().Parse(kTitlePath);
+    } else if (!ThemePathCurves(argv[1], paths)) {
+        FailAt(lanesFile, 0, std::string("no board has the theme ") + argv[1]);
+    }
     Pixmap base = RenderSvg(argv[2]);
     cairo_surface_t* surface = SurfaceFromPixmap(base);
     cairo_t* cr = cairo_create(surface);
