@@ -91,13 +91,14 @@ String CommandLinePlay::LevelReport(const char* outcome, const LevelUp* panel) c
         shots = game->tallies[Game::BallsLaunched];
     }
     return String::Format("level=%s world=%d style=%s outcome=%s ticks=%d score=%d popped=%d shots=%d lives=%d",
-                          LevelName().c_str(), app.worldIndex + 1, CommandLine::StyleName(app.playStyle), outcome,
-                          ticks, app.score, popped, shots, app.lives);
+                          levelName.c_str(), app.worldIndex + 1, CommandLine::StyleName(app.playStyle), outcome, ticks,
+                          app.score, popped, shots, app.lives);
 }
 
 void CommandLinePlay::ReportLevel(const LevelUp& panel) {
     PrintLine(LevelReport(panel.Passed() ? "won" : "lost", &panel));
     panelReported = true;
+    levelInPlay = false;
     lastPassed = panel.Passed();
     lastScore = app.score;
     lastLives = app.lives;
@@ -114,7 +115,12 @@ void CommandLinePlay::ReportStage(const char* outcome) {
 
 void CommandLinePlay::AfterUpdate() {
     Game* game = app.CurrentGame();
-    if (game && game->CurrentBoard() && !game->paused) ++ticks;
+    // A board under its level's panel has been reported already.
+    if (game && game->CurrentBoard() && !app.CurrentLevelUp()) {
+        levelInPlay = true;
+        levelName = LevelName();
+        if (!game->paused) ++ticks;
+    }
     LevelUp* panel = app.CurrentLevelUp();
     if (!panel) panelReported = false;
     if (panel && !panelReported && mode != Mode::Journey) ReportLevel(*panel);
@@ -132,15 +138,18 @@ void CommandLinePlay::AfterUpdate() {
     }
     gameSeen = gameSeen || game;
     if (mode != Mode::Journey && gameSeen && !game) {
-        // The stage has ended: the journey map took over from the game.
-        if (mode == Mode::Stage) ReportStage(levelsPlayed > 0 && !lastPassed ? "lost" : "finished");
+        // The stage has ended: the journey map took over from the game, or
+        // the player left a level through the in-game menu.
+        bool left = levelInPlay;
+        if (left) PrintLine(LevelReport("running", nullptr));
+        levelInPlay = false;
+        if (mode == Mode::Stage) ReportStage(left ? "running" : levelsPlayed > 0 && !lastPassed ? "lost" : "finished");
         app.Quit();
     }
 }
 
 void CommandLinePlay::OnQuit() {
     if (mode == Mode::Journey) return;
-    Game* game = app.CurrentGame();
-    if (game && game->CurrentBoard() && !panelReported) PrintLine(LevelReport("running", nullptr));
+    if (levelInPlay) PrintLine(LevelReport("running", nullptr));
     if (mode == Mode::Stage) ReportStage("running");
 }

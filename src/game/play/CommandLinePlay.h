@@ -42,6 +42,7 @@ private:
 
     void ReportLevel(const LevelUp& panel);
     void ReportStage(const char* outcome);
+    // The name of the current level of the game screen.
     String LevelName() const;
 
     PlimbZappetsApp& app;
@@ -51,6 +52,8 @@ private:
     const Board* botBoard = nullptr;  // the board the bot was made for
     int32_t ticks = 0;                // update steps of the level in play, pause excluded
     bool panelReported = false;
+    bool levelInPlay = false;  // a board has played since the last report
+    String levelName;          // of the level in play, kept after its game screen has gone
     bool gameSeen = false;
     bool stageReported = false;
     bool lastPassed = false;
