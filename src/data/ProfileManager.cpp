@@ -11,17 +11,31 @@ namespace {
 // folder name, plus dot and comma (the list separator).
 constexpr std::string_view kForbiddenNameBytes = "~/\\:*?\"<>|.,";
 constexpr unsigned char kFirstPrintable = 32;
-constexpr unsigned char kDelete = 127;
+constexpr unsigned char kLastPrintable = 126;
+// Folder names some file systems keep for devices.
+constexpr std::string_view kDeviceNames[] = {"CON", "PRN", "AUX", "NUL"};
+constexpr std::string_view kNumberedDevices[] = {"COM", "LPT"};
+
+bool IsDeviceName(std::string_view name) {
+    for (std::string_view device : kDeviceNames)
+        if (EqualsIgnoreCase(name, device)) return true;
+    for (std::string_view device : kNumberedDevices)
+        if (name.size() == device.size() + 1 && EqualsIgnoreCase(name.substr(0, device.size()), device) &&
+            name.back() >= '1' && name.back() <= '9')
+            return true;
+    return false;
+}
 }  // namespace
 
 bool ProfileManager::IsValidName(std::string_view name) {
-    if (name.empty() || name.size() > static_cast<size_t>(kMaxNameBytes)) return false;
+    if (name.empty() || name.size() > static_cast<size_t>(kMaxNameLength)) return false;
+    if (name.front() == ' ' || name.back() == ' ') return false;
     for (char c : name) {
         unsigned char byte = static_cast<unsigned char>(c);
-        if (byte < kFirstPrintable || byte == kDelete) return false;
+        if (byte < kFirstPrintable || byte > kLastPrintable) return false;
         if (kForbiddenNameBytes.find(c) != std::string_view::npos) return false;
     }
-    return true;
+    return !IsDeviceName(name);
 }
 
 void ProfileManager::Initialize(const String& settingsPath, const String& dataFolder) {
@@ -42,7 +56,7 @@ void ProfileManager::Initialize(const String& settingsPath, const String& dataFo
         size_t comma = text.find(',', start);
         if (comma == std::string_view::npos) comma = text.size();
         std::string_view name = text.substr(start, comma - start);
-        if (name.empty()) break;
+        if (name.empty() || Count() >= kMaxProfiles) break;
         if (IsValidName(name) && !Exists(String(name))) mNames.push_back(String(name));
         start = comma + 1;
     }
@@ -80,7 +94,7 @@ bool ProfileManager::Exists(const String& name) const {
 }
 
 bool ProfileManager::Create(const String& name) {
-    if (!IsValidName(name.view())) return false;
+    if (!IsValidName(name.view()) || Count() >= kMaxProfiles) return false;
     int32_t counter = 2;
     String suffix;
     String candidate;

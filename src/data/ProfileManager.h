@@ -18,7 +18,8 @@ class ProfileManager {
 public:
     static constexpr const char* kProfilesFolder = "Profiles";
     static constexpr const char* kNobody = "Nobody";  // the folder used while no profile is current
-    static constexpr int32_t kMaxNameBytes = 255;     // one folder name on common file systems
+    static constexpr int32_t kMaxNameLength = 32;     // characters of a profile name
+    static constexpr int32_t kMaxProfiles = 100;      // names kept from the settings file or created
 
     virtual ~ProfileManager() = default;
 
@@ -34,7 +35,7 @@ public:
     bool Exists(const String& name) const;
     // Appends a free variant of `name` (Anna, Anna2, Anna3, ...) and makes it
     // current. The folder is made on first use. False (nothing added) for an
-    // invalid name.
+    // invalid name or when the list is full.
     bool Create(const String& name);
     // Removes the profile and its folder with everything in it (symbolic
     // links are removed, never followed). When it was current, the first
@@ -52,8 +53,10 @@ public:
     String ProfileFolder();
     String ProfileFilePath(const String& fileName);
 
-    // Not empty, at most kMaxNameBytes, no control byte and none of
-    // ~ / \ : * ? " < > | . , (so never "." or "..").
+    // Printable ASCII, 1 ... kMaxNameLength characters, no blank at either
+    // end, none of ~ / \ : * ? " < > | . , (so never "." or ".." or a hidden
+    // folder) and no device name that some file systems reserve (CON, NUL,
+    // COM1, ...), so it is always one ordinary folder inside "Profiles".
     static bool IsValidName(std::string_view name);
 
 private:

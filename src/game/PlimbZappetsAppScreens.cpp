@@ -5,6 +5,7 @@
 #include "game/ScreenFactory.h"
 #include "game/TitleScreen.h"
 #include "game/Transition.h"
+#include "game/menus/UserMenu.h"
 #include "game/play/Game.h"
 #include "game/play/LevelUp.h"
 
@@ -78,10 +79,7 @@ void PlimbZappetsApp::ShowHighScores() {
     ShowScreen(highScoreScreen, ScreenKind::HighScores);
 }
 
-void PlimbZappetsApp::RunProfileMenu(int32_t mode) {
-    (void)mode;
-    Log::Line("Screen: %s", ScreenClassName(ScreenKind::Profiles));
-}
+void PlimbZappetsApp::RunProfileMenu(int32_t mode) { UserMenu::RunMenu(*this, mode); }
 
 void PlimbZappetsApp::StartTransition(TransitionKind kind) {
     if (transition) return;

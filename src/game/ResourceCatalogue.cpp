@@ -92,6 +92,7 @@ const std::vector<ResourceEntry>& ResourceCatalogue() {
         Sprite("Graphics\\DialogBox\\NO3", dialog),
         Sprite("graphics\\optionsmenu\\DONEDOWN", dialog),
         Sprite("graphics\\optionsmenu\\DONEHILITE", dialog),
+        SilentSprite("graphics\\optionsmenu\\SliderKnob", dialog),
 
         Sprite("graphics\\diff\\ChooseDifficultyBackground", menu),
         Sprite("graphics\\diff\\Apocaplypse", menu),

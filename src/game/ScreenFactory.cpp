@@ -1,13 +1,15 @@
 #include "game/ScreenFactory.h"
 
 #include "game/PlaceholderScreen.h"
+#include "game/menus/MainMenu.h"
+#include "game/menus/OptionsMenu.h"
 #include "game/play/Game.h"
 #include "game/play/LevelUp.h"
 
 Gadget* CreateScreen(PlimbZappetsApp& app, ScreenKind kind) {
     switch (kind) {
-        case ScreenKind::MainMenu: break;
-        case ScreenKind::Options: break;
+        case ScreenKind::MainMenu: return new MainMenu(app);
+        case ScreenKind::Options: return new OptionsMenu(app);
         case ScreenKind::JourneyMap: break;
         case ScreenKind::HighScores: break;
         case ScreenKind::Game: return new Game(app);

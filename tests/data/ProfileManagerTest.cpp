@@ -129,3 +129,74 @@ TEST(ProfileManager, SaveAndShutdownWriteTheListBack) {
     profiles.manager.Save();
     EXPECT_EQ(profiles.dir.Read("config.cfg"), "x=1\r\n");
 }
+
+TEST(ProfileManager, NamesAreOneOrdinaryFolderOrRefused) {
+    for (const char* good : {"Bo", "Anna Lee", "x", "12345678901234567890123456789012", "Con2", "COM0", "LPT10"})
+        EXPECT_TRUE(ProfileManager::IsValidName(good)) << good;
+    const std::string refused[] = {"",
+                                   " Bo",
+                                   "Bo ",
+                                   "..",
+                                   ".hidden",
+                                   "a.b",
+                                   "a,b",
+                                   "a/b",
+                                   "a\\b",
+                                   "a:b",
+                                   "a*b",
+                                   "a?b",
+                                   "a\"b",
+                                   "a<b",
+                                   "a>b",
+                                   "a|b",
+                                   "a~b",
+                                   std::string("a\0b", 3),
+                                   "tab\there",
+                                   "bell\x07",
+                                   "del\x7f",
+                                   "caf\xc3\xa9",
+                                   "123456789012345678901234567890123",
+                                   "CON",
+                                   "nul",
+                                   "Aux",
+                                   "prn",
+                                   "COM1",
+                                   "lpt9"};
+    for (const std::string& bad : refused) EXPECT_FALSE(ProfileManager::IsValidName(bad)) << bad;
+}
+
+TEST(ProfileManager, HostileSettingsNeverReachOutsideTheProfilesFolder) {
+    std::string list = "Profiles=Bo, Al,Cy ,.git,..,CON";
+    for (int i = 0; i < 300; ++i) list += ",p" + std::to_string(i);
+    list += std::string(10000, 'x') + "\r\nCurrentProfile=.\r\n";
+    Profiles profiles(list);
+    EXPECT_EQ(profiles.manager.Count(), ProfileManager::kMaxProfiles);
+    EXPECT_EQ(profiles.manager.NameAt(0).str(), "Bo");
+    EXPECT_EQ(profiles.manager.NameAt(1).str(), "p0");
+    EXPECT_EQ(profiles.manager.CurrentName().str(), "Bo");
+    EXPECT_FALSE(profiles.manager.Create("Zed")) << "the list is full";
+
+    // Delete removes only its own folder, whatever else the data folder holds.
+    profiles.dir.Write("outside.txt", "keep");
+    profiles.dir.Write("Profiles/Other/file", "keep");
+    profiles.manager.ProfileFolder();
+    profiles.manager.Delete(0);
+    EXPECT_FALSE(fs::exists(profiles.Folder("Bo")));
+    EXPECT_EQ(profiles.dir.Read("outside.txt"), "keep");
+    EXPECT_EQ(profiles.dir.Read("Profiles/Other/file"), "keep");
+}
+
+TEST(ProfileManager, CreateRefusesNamesThatATwinSuffixWouldMakeTooLong) {
+    std::string longest(ProfileManager::kMaxNameLength, 'a');
+    Profiles profiles("Profiles=" + longest + "\r\n");
+    EXPECT_FALSE(profiles.manager.Create(String(longest)));
+    EXPECT_FALSE(profiles.manager.Create(String(std::string(10000, 'b'))));
+    EXPECT_FALSE(profiles.manager.Create("Bo "));
+    EXPECT_EQ(profiles.manager.Count(), 1);
+    EXPECT_EQ(profiles.manager.CurrentName().str(), longest);
+    // A folder already on disk under a new profile's name is taken over, not duplicated.
+    profiles.dir.Write("Profiles/Dee/Stats.DAT", "old");
+    ASSERT_TRUE(profiles.manager.Create("Dee"));
+    EXPECT_EQ(profiles.manager.ProfileFolder().str(), profiles.Folder("Dee"));
+    EXPECT_EQ(profiles.manager.Count(), 2);
+}
