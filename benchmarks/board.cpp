@@ -18,7 +18,7 @@
 #include "board/AutoPlayer.h"
 #include "board/BoardFactory.h"
 #include "board/BoardMedia.h"
-#include "board/GameStandIn.h"
+#include "board/FakeBoardGame.h"
 #include "board/LevelLibrary.h"
 #include "core/Random.h"
 #include "media/Graphics.h"
@@ -46,13 +46,13 @@ void AutoplayLevel(benchmark::State& state) {
     int32_t seed = 1;
     for (auto _ : state) {
         GetRandom().Seed(seed++);
-        GameStandIn game(0, PlayStyle::Normal);
+        FakeBoardGame game;
         std::unique_ptr<Board> board = CreateBoard("Blue", game, nullptr);
-        game.Attach(board.get());
+        game.board = board.get();
         library.LoadLevel("Blue", 0, PlayStyle::Normal, *board);
         board->Start();
         AutoPlayer bot(*board);
-        for (int32_t tick = 0; tick < kLevelTicks && !game.won && !board->gameOver; ++tick, ++ticks) {
+        for (int32_t tick = 0; tick < kLevelTicks && !game.Won() && !board->gameOver; ++tick, ++ticks) {
             bot.Tick();
             board->Update();
         }
@@ -89,7 +89,7 @@ void DrawBoard300(benchmark::State& state, const char* theme) {
     for (const SpriteStrip*& balls : media.track.balls) balls = &strip;
     if (const char* data = std::getenv("PZ_TEST_DATA")) ResourcePaths::SetDataRoot(data);
     GetRandom().Seed(3);
-    GameStandIn game(0, PlayStyle::Normal);
+    FakeBoardGame game;
     std::unique_ptr<Board> board = CreateBoard(theme, game, &media);
     board->Start();
     // The balls shared among the lanes, laid back from the end half a

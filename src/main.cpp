@@ -7,7 +7,7 @@
 #include "app/CommandLine.h"
 #include "app/InputScript.h"
 #include "app/ProcessEntry.h"
-#include "board/LevelPlayApp.h"
+#include "board/BoardFactory.h"
 #include "core/Log.h"
 #include "core/Random.h"
 #include "game/PlimbZappetsApp.h"
@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    if (!options.level.IsEmpty() && !LevelPlayApp::HasBoardFor(options.level)) {
+    if (!options.level.IsEmpty() && !HasBoardFor(options.level)) {
         std::fprintf(stderr, "no board for level %s\n", options.level.c_str());
         return kExitBadCommandLine;
     }
@@ -68,8 +68,6 @@ int main(int argc, char** argv) {
             std::unique_ptr<App> app;
             if (options.uiDemo)
                 app = std::make_unique<UiDemoApp>();
-            else if (!options.level.IsEmpty())
-                app = std::make_unique<LevelPlayApp>();
             else if (options.trackDemo)
                 app = std::make_unique<TrackDemoApp>();
             else

@@ -62,6 +62,8 @@ const Switch kSwitches[] = {
      [](LaunchOptions& o, const String& v) { return !(o.recordFile = v).IsEmpty(); }},
     {"--level", "NAME", "play the level NAME on its board",
      [](LaunchOptions& o, const String& v) { return !(o.level = v).IsEmpty(); }},
+    {"--stage", "NAME", "play the stage NAME (\"World 1-1\" ...) from its first level",
+     [](LaunchOptions& o, const String& v) { return !(o.stage = v).IsEmpty(); }},
     {"--world", "1..5", "the world whose difficulty file defines the level",
      [](LaunchOptions& o, const String& v) {
          long long n = 0;
@@ -79,7 +81,7 @@ const Switch kSwitches[] = {
          }
          return false;
      }},
-    {"--autoplay", nullptr, "a bot plays the level given with --level",
+    {"--autoplay", nullptr, "a bot plays every board and presses continue after each level",
      [](LaunchOptions& o, const String&) { return o.autoplay = true; }},
     {"--version", nullptr, "print the version and exit",
      [](LaunchOptions& o, const String&) { return o.showVersion = true; }},

@@ -13,21 +13,22 @@ struct LaunchOptions {
     bool fast = false;      // virtual clock: one update step per loop tick, no sleeping
     int32_t ticks = -1;     // quit after this many update steps; -1 runs until closed
     bool hasSeed = false;
-    int32_t seed = 0;          // random seed when hasSeed
-    String userFolder;         // per-user data folder override; empty: the usual one
-    String dataFolder;         // game data root override; empty: searched for
-    String screenshotFile;     // last frame written here at exit; empty: none
-    String inputFile;          // input script played into the window's queue; empty: none
-    String recordFile;         // the player's input written here as a script; empty: none
-    bool crash = false;        // "-crash": fault at start to exercise the crash report
+    int32_t seed = 0;            // random seed when hasSeed
+    String userFolder;           // per-user data folder override; empty: the usual one
+    String dataFolder;           // game data root override; empty: searched for
+    String screenshotFile;       // last frame written here at exit; empty: none
+    String inputFile;            // input script played into the window's queue; empty: none
+    String recordFile;           // the player's input written here as a script; empty: none
+    bool crash = false;          // "-crash": fault at start to exercise the crash report
     bool forceHardware = false;  // "-hardware"
     bool forceSoftware = false;  // "-software"
     bool hardwareTest = false;   // "-hwtest"
     bool uiDemo = false;         // "--ui-demo": the controls check scene instead of the game
     String level;                // play this one level (a theme word); empty: the whole game
+    String stage;                // play this one stage (a level group, "World 1-1"); empty: the whole game
     int32_t world = 1;           // the level's world, 1 .. 5
     int32_t playStyle = 0;       // 0 normal, 1 child, 2 apocalypse
-    bool autoplay = false;       // a bot plays the level through the player's inputs
+    bool autoplay = false;       // a bot plays the boards through the player's inputs and goes on after each level
     bool showVersion = false;
     bool showHelp = false;
     bool trackDemo = false;  // developer scene: chains rolling on the Blue board's paths

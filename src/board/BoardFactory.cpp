@@ -83,3 +83,9 @@ std::vector<String> ThemeWords() {
     for (const Theme& theme : kThemes) words.emplace_back(theme.word);
     return words;
 }
+
+bool HasBoardFor(const String& levelName) {
+    for (const Theme& theme : kThemes)
+        if (levelName.EqualsIgnoreCase(theme.word)) return true;
+    return false;
+}

@@ -13,6 +13,9 @@ class Board;
 class BoardGame;
 struct BoardMedia;
 
+// Whether a built theme handles the name.
+bool HasBoardFor(const String& levelName);
+
 // Null when no built theme handles the name.
 std::unique_ptr<Board> CreateBoard(const String& levelName, BoardGame& game, const BoardMedia* media);
 

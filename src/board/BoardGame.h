@@ -1,8 +1,7 @@
 #pragma once
 // What a board needs from the game screen and the journey around it: score,
 // progress, lives, pause, the per-level tallies, statistics, sounds and the
-// end-of-level and game-over calls. The game screen implements it; until it
-// exists, GameStandIn does for single levels started from the command line.
+// end-of-level and game-over calls. The game screen implements it.
 
 #include <cstdint>
 

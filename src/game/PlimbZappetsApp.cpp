@@ -8,6 +8,8 @@
 #include "game/InfoBox.h"
 #include "game/TitleScreen.h"
 #include "game/Transition.h"
+#include "game/play/CommandLinePlay.h"
+#include "game/play/Game.h"
 #include "media/Graphics.h"
 #include "media/Image.h"
 #include "media/Sound.h"
@@ -40,6 +42,9 @@ PlimbZappetsApp::PlimbZappetsApp() {
 PlimbZappetsApp::~PlimbZappetsApp() {
     // The screens leave the tree before the framework takes it down.
     if (keptJourneyMap) keptJourneyMap.reset();
+    // Screens closed in the last step go too: the game screen saves the
+    // statistics through this application as it goes.
+    mGadgets.DeleteKilled();
     mGadgets.Clear();
     if (gGameApp == this) gGameApp = nullptr;
 }
@@ -53,9 +58,29 @@ void PlimbZappetsApp::Initialize(const LaunchOptions& launch) {
     title = new TitleScreen(*this);
     mGadgets.Add(title);
     Log::Line("Screen: %s", title->mName);
+    if (CommandLinePlay::IsWanted(launch)) commandLinePlay = std::make_unique<CommandLinePlay>(*this, launch);
 }
 
-void PlimbZappetsApp::OnFocusChange(bool active) { App::OnFocusChange(active); }
+void PlimbZappetsApp::Update() {
+    if (commandLinePlay) commandLinePlay->BeforeUpdate();
+    App::Update();
+}
+
+void PlimbZappetsApp::AfterUpdate() {
+    if (commandLinePlay) commandLinePlay->AfterUpdate();
+}
+
+void PlimbZappetsApp::Quit() {
+    if (commandLinePlay && !mQuit) commandLinePlay->OnQuit();
+    App::Quit();
+}
+
+void PlimbZappetsApp::OnFocusChange(bool active) {
+    App::OnFocusChange(active);
+    // A lost focus stops the game without its menu; the player clicks to go on.
+    Game* playing = CurrentGame();
+    if (!active && playing && !playing->PauseMenu() && !playing->gameOver) playing->PausePlay();
+}
 
 // --- loading -----------------------------------------------------------
 
@@ -107,6 +132,7 @@ void PlimbZappetsApp::LoadResources() {
 
 void PlimbZappetsApp::OnLoadingComplete() {
     if (title) title->ShowPlayButton();
+    if (commandLinePlay) commandLinePlay->Start();
 }
 
 void PlimbZappetsApp::PlaySound(const char* name, float volume) const {

@@ -10,12 +10,16 @@
 #include <memory>
 
 #include "app/App.h"
+#include "board/LevelGroup.h"
 #include "data/ProfileManager.h"
 #include "game/Catalogue.h"
 #include "game/HighScoreList.h"
 #include "game/ScreenKind.h"
 
+class CommandLinePlay;
+class Game;
 class Gadget;
+class LevelUp;
 class TitleScreen;
 class Transition;
 
@@ -36,6 +40,9 @@ public:
     ~PlimbZappetsApp() override;
 
     void Initialize(const LaunchOptions& launch) override;
+    void Update() override;
+    void AfterUpdate() override;
+    void Quit() override;
     void OnFocusChange(bool active) override;
     void LoadResources() override;
     void OnLoadingComplete() override;
@@ -54,6 +61,7 @@ public:
     void RunProfileMenu(int32_t mode);
     void StartTransition(TransitionKind kind);
     void ShowLevelUp();
+    void CloseLevelUp();
     void StartGame();
     void SelectLevelGroup();
     // What a transition does when its creature covers the screen.
@@ -83,6 +91,8 @@ public:
     Transition* CurrentTransition() const { return transition; }
     void SetTransitionSlot(Transition* running) { transition = running; }
     TitleScreen* Title() const { return title; }
+    Game* CurrentGame() const;
+    LevelUp* CurrentLevelUp() const;
 
     // The state of one run.
     ProfileManager profiles;
@@ -95,6 +105,12 @@ public:
     int32_t score = 0;
     int32_t lives = kStartLives;
     int32_t worldReached = 0;
+    // The world the levels are played in, 0 .. 4, kept by the journey map;
+    // -1 without a journey.
+    int32_t worldIndex = -1;
+    // A level started on its own from the command line plays as a stage of
+    // one under its own name.
+    LevelGroup singleLevel;
     int32_t playStyle = kStartPlayStyle;
     int32_t savedGameWord = 0;
     std::atomic<int32_t> loadProgress{0};
@@ -124,6 +140,7 @@ private:
     Gadget* game = nullptr;
     Gadget* levelUp = nullptr;
     std::unique_ptr<Gadget> keptJourneyMap;  // owns the map while it is off the screen
+    std::unique_ptr<CommandLinePlay> commandLinePlay;
 };
 
 // The running game application; null when the application is not the game.

@@ -6,6 +6,8 @@
 #include "game/TitleScreen.h"
 #include "game/Transition.h"
 #include "game/menus/UserMenu.h"
+#include "game/play/Game.h"
+#include "game/play/LevelUp.h"
 
 void PlimbZappetsApp::KillSlot(Gadget*& slot) {
     if (!slot) return;
@@ -85,23 +87,40 @@ void PlimbZappetsApp::StartTransition(TransitionKind kind) {
     mGadgets.Add(transition);
 }
 
+// The factory makes these two slots' screens of their own classes.
+Game* PlimbZappetsApp::CurrentGame() const { return static_cast<Game*>(game); }
+
+LevelUp* PlimbZappetsApp::CurrentLevelUp() const { return static_cast<LevelUp*>(levelUp); }
+
 void PlimbZappetsApp::ShowLevelUp() {
     if (levelUp) return;
     ShowScreen(levelUp, ScreenKind::LevelUp);
 }
 
+void PlimbZappetsApp::CloseLevelUp() { KillSlot(levelUp); }
+
 void PlimbZappetsApp::StartGame() {
     CloseAllScreens();
-    if (resumeGame)
-        resumeGame = false;
-    else
-        SelectLevelGroup();
+    // On screen before its level begins: a stage with nothing to play hands
+    // over to the journey map at once, and that must stay the last word.
     ShowScreen(game, ScreenKind::Game);
+    if (resumeGame) {
+        resumeGame = false;
+    } else {
+        SelectLevelGroup();
+        CurrentGame()->BeginLevel();
+    }
     freshStart = true;
 }
 
 void PlimbZappetsApp::SelectLevelGroup() {
-    // The game screen takes the group once it exists.
+    Game* playing = CurrentGame();
+    if (!playing) return;
+    if (restartGroup) playing->levelIndex = 0;
+    const LevelGroup* found = Resources().Levels().FindGroup(currentGroup);
+    if (!found && !singleLevel.name.IsEmpty() && singleLevel.name.EqualsIgnoreCase(currentGroup.view()))
+        found = &singleLevel;
+    if (found) playing->SetGroup(found);
 }
 
 void PlimbZappetsApp::RunTransitionAction(TransitionKind kind) {
@@ -111,6 +130,8 @@ void PlimbZappetsApp::RunTransitionAction(TransitionKind kind) {
         case TransitionKind::HighScores: ShowHighScores(); break;
         case TransitionKind::JourneyMap: ShowJourneyMap(false); break;
         case TransitionKind::RestartLevel:
+            if (Game* playing = CurrentGame()) playing->BeginLevel();
+            break;
         case TransitionKind::Nothing3:
         case TransitionKind::Nothing4: break;
     }

@@ -3,6 +3,8 @@
 #include "game/PlaceholderScreen.h"
 #include "game/menus/MainMenu.h"
 #include "game/menus/OptionsMenu.h"
+#include "game/play/Game.h"
+#include "game/play/LevelUp.h"
 
 Gadget* CreateScreen(PlimbZappetsApp& app, ScreenKind kind) {
     switch (kind) {
@@ -10,8 +12,8 @@ Gadget* CreateScreen(PlimbZappetsApp& app, ScreenKind kind) {
         case ScreenKind::Options: return new OptionsMenu(app);
         case ScreenKind::JourneyMap: break;
         case ScreenKind::HighScores: break;
-        case ScreenKind::Game: break;
-        case ScreenKind::LevelUp: break;
+        case ScreenKind::Game: return new Game(app);
+        case ScreenKind::LevelUp: return new LevelUp(app);
         case ScreenKind::Profiles: break;
         case ScreenKind::PlayStyle: break;
     }

@@ -4,7 +4,7 @@
 #include "board/AutoPlayer.h"
 #include "board/Board.h"
 #include "board/BoardFactory.h"
-#include "board/GameStandIn.h"
+#include "board/FakeBoardGame.h"
 #include "board/LevelLibrary.h"
 #include "core/Random.h"
 #include "track/Plimb.h"
@@ -20,17 +20,17 @@ TEST(AutoPlayer, WinsTheFirstWorldBlueLevel) {
     int32_t wins = 0;
     for (int32_t seed : {11, 12, 13}) {
         GetRandom().Seed(seed);
-        GameStandIn game(0, PlayStyle::Normal);
+        FakeBoardGame game;
         std::unique_ptr<Board> board = CreateBoard("Blue", game, nullptr);
-        game.Attach(board.get());
+        game.board = board.get();
         library.LoadLevel("Blue", 0, PlayStyle::Normal, *board);
         board->Start();
         AutoPlayer bot(*board);
-        for (int32_t tick = 0; tick < kTickLimit && !game.won && !board->gameOver; ++tick) {
+        for (int32_t tick = 0; tick < kTickLimit && !game.Won() && !board->gameOver; ++tick) {
             bot.Tick();
             board->Update();
         }
-        wins += game.won ? 1 : 0;
+        wins += game.Won() ? 1 : 0;
         EXPECT_GT(game.launched, 0);
     }
     EXPECT_GE(wins, 2);
@@ -38,7 +38,7 @@ TEST(AutoPlayer, WinsTheFirstWorldBlueLevel) {
 
 TEST(AutoPlayer, PrefersTheShotThatMakesAGroup) {
     GetRandom().Seed(5);
-    GameStandIn game(0, PlayStyle::Normal);
+    FakeBoardGame game;
     std::unique_ptr<Board> board = CreateBoard("Blue", game, nullptr);
     board->Start();
     // A still chain on the first lane: two reds together, the rest blue.

@@ -2,7 +2,6 @@
 // reaching the level's tallies; and a board whose tracks are gone.
 #include "BoardTestSupport.h"
 #include "board/BoardFactory.h"
-#include "board/GameStandIn.h"
 #include "core/IOBuffer.h"
 #include "ui/StandInHost.h"
 
@@ -56,25 +55,6 @@ TEST_F(BoardControlsTest, ShotsAndSwapsReachTheLevelTallies) {
     Build();
     EXPECT_EQ(game.launched, 0);
     EXPECT_EQ(game.swaps, 0);
-}
-
-// The command-line game's pause is the board's pause: the menu button and
-// the P key stop the chains, a click plays on.
-TEST(GameStandIn, PausingStopsTheBoardItself) {
-    GameStandIn game(0, PlayStyle::Normal);
-    std::unique_ptr<Board> board = CreateBoard("Blue", game, nullptr);
-    game.Attach(board.get());
-    board->Start();
-    game.OpenPauseMenu();
-    EXPECT_TRUE(board->paused);
-    int32_t delay = board->startDelay;
-    board->Update();
-    EXPECT_EQ(board->startDelay, delay);
-    board->OnMouseButton(400, 300, kLeftButton);
-    EXPECT_FALSE(board->paused);
-    EXPECT_FALSE(game.IsPaused());
-    board->OnKeyDown('P');
-    EXPECT_TRUE(board->paused);
 }
 
 TEST_F(BoardTest, ABoardWithoutTracksPlaysOnAndSavesItsShape) {

@@ -15,7 +15,6 @@
 #include "FakeBoardGame.h"
 #include "board/AutoPlayer.h"
 #include "board/BoardFactory.h"
-#include "board/GameStandIn.h"
 #include "board/LevelLibrary.h"
 #include "board/themes/Board_Bees.h"
 #include "core/Random.h"
@@ -203,13 +202,13 @@ TEST(OverlayThemes, TheBeesCircleTheHiveFlappingAndTurningWithTheirFlight) {
 constexpr int32_t kTickLimit = 60000;
 
 struct LevelPlay {
-    LevelPlay(const LevelLibrary& library, const char* word) : game(0, PlayStyle::Normal) {
+    LevelPlay(const LevelLibrary& library, const char* word) {
         board = CreateBoard(word, game, nullptr);
-        game.Attach(board.get());
+        game.board = board.get();
         library.LoadLevel(word, 0, PlayStyle::Normal, *board);
         board->Start();
     }
-    GameStandIn game;
+    FakeBoardGame game;
     std::unique_ptr<Board> board;
 };
 
@@ -224,12 +223,12 @@ TEST(OverlayThemes, TheBotWinsEachThemesFirstWorldLevel) {
             GetRandom().Seed(seed);
             LevelPlay play(library, row.word);
             AutoPlayer bot(*play.board);
-            for (int32_t tick = 0; tick < kTickLimit && !play.game.won && !play.board->gameOver; ++tick) {
+            for (int32_t tick = 0; tick < kTickLimit && !play.game.Won() && !play.board->gameOver; ++tick) {
                 bot.Tick();
                 play.board->Update();
             }
-            wins += play.game.won ? 1 : 0;
-            if (play.game.won && std::string(row.word) == "Bees") {
+            wins += play.game.Won() ? 1 : 0;
+            if (play.game.Won() && std::string(row.word) == "Bees") {
                 auto* hive = static_cast<Eater*>(play.board->Eaters().At(0));
                 for (int32_t tick = 0; tick < kTickLimit && !hive->IsGone(); ++tick) play.board->Update();
                 play.board->Update();

@@ -5,7 +5,7 @@
 
 #include "board/Board.h"
 #include "board/BoardFactory.h"
-#include "board/GameStandIn.h"
+#include "board/FakeBoardGame.h"
 #include "core/IOBuffer.h"
 
 namespace {
@@ -13,7 +13,7 @@ constexpr int32_t kTicksAfterLoad = 20;
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    GameStandIn game(0, PlayStyle::Normal);
+    FakeBoardGame game;
     std::unique_ptr<Board> board = CreateBoard("Blue", game, nullptr);
     board->Start();
     IOBuffer in;
