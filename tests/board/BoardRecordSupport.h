@@ -10,7 +10,6 @@
 #include "board/AutoPlayer.h"
 #include "board/Board.h"
 #include "board/BoardFactory.h"
-#include "board/GameStandIn.h"
 #include "board/LevelLibrary.h"
 #include "core/IOBuffer.h"
 
@@ -46,11 +45,12 @@ struct BluePlay {
 };
 
 // A theme's level in one world in the Normal style, as the game screen sets
-// it up, with the stand-in game that knows when it is won.
+// it up, with a game screen that knows when it is won.
 struct ThemePlay {
-    ThemePlay(const LevelLibrary& library, const char* word, int32_t world = 0) : game(world, PlayStyle::Normal) {
+    ThemePlay(const LevelLibrary& library, const char* word, int32_t world = 0) {
+        game.world = world;
         board = CreateBoard(word, game, nullptr);
-        game.Attach(board.get());
+        game.board = board.get();
         library.LoadLevel(word, world, PlayStyle::Normal, *board);
         board->Start();
     }
@@ -58,12 +58,12 @@ struct ThemePlay {
     // when it was won.
     bool PlayFor(int32_t ticks) {
         AutoPlayer bot(*board);
-        for (int32_t tick = 0; tick < ticks && !game.won && !board->gameOver; ++tick) {
+        for (int32_t tick = 0; tick < ticks && !game.Won() && !board->gameOver; ++tick) {
             bot.Tick();
             board->Update();
         }
-        return game.won;
+        return game.Won();
     }
-    GameStandIn game;
+    FakeBoardGame game;
     std::unique_ptr<Board> board;
 };

@@ -201,17 +201,6 @@ TEST(OverlayThemes, TheBeesCircleTheHiveFlappingAndTurningWithTheirFlight) {
 
 constexpr int32_t kTickLimit = 60000;
 
-struct LevelPlay {
-    LevelPlay(const LevelLibrary& library, const char* word) {
-        board = CreateBoard(word, game, nullptr);
-        game.board = board.get();
-        library.LoadLevel(word, 0, PlayStyle::Normal, *board);
-        board->Start();
-    }
-    FakeBoardGame game;
-    std::unique_ptr<Board> board;
-};
-
 // The world-1 level of each theme in the Normal style: the bot wins at least
 // 7 of 10 seeds; when the bees' hive has gone at the end, the bees have too.
 TEST(OverlayThemes, TheBotWinsEachThemesFirstWorldLevel) {
@@ -221,7 +210,7 @@ TEST(OverlayThemes, TheBotWinsEachThemesFirstWorldLevel) {
         int32_t wins = 0;
         for (int32_t seed = 1; seed <= 10; ++seed) {
             GetRandom().Seed(seed);
-            LevelPlay play(library, row.word);
+            ThemePlay play(library, row.word);
             AutoPlayer bot(*play.board);
             for (int32_t tick = 0; tick < kTickLimit && !play.game.Won() && !play.board->gameOver; ++tick) {
                 bot.Tick();
@@ -249,7 +238,7 @@ TEST(OverlayThemes, ALevelSavedMidPlayContinuesIdenticallyInAFreshBoard) {
     constexpr int32_t kCompared = 400;
     for (const ThemeRow& row : Rows()) {
         GetRandom().Seed(31);
-        LevelPlay original(library, row.word);
+        ThemePlay original(library, row.word);
         AutoPlayer bot(*original.board);
         int32_t saveTick = Board::kIntroTicks + 300 + GetRandom().Next(1500);
         for (int32_t i = 0; i < saveTick; ++i) {
@@ -266,7 +255,7 @@ TEST(OverlayThemes, ALevelSavedMidPlayContinuesIdenticallyInAFreshBoard) {
             original.board->Update();
             expected.push_back(Record(*original.board));
         }
-        LevelPlay restored(library, row.word);
+        ThemePlay restored(library, row.word);
         IOBuffer in = BufferOf(saved, saved.size());
         ASSERT_TRUE(restored.board->Load(in)) << row.word;
         GetRandom() = generatorAtSave;
