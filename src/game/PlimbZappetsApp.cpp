@@ -8,6 +8,7 @@
 #include "game/InfoBox.h"
 #include "game/TitleScreen.h"
 #include "game/Transition.h"
+#include "game/menus/EnterYourName.h"
 #include "game/play/CommandLinePlay.h"
 #include "game/play/Game.h"
 #include "media/Graphics.h"
@@ -151,6 +152,15 @@ bool PlimbZappetsApp::ShowMessage(const String& heading, const String& text, con
 // --- files -------------------------------------------------------------
 
 String PlimbZappetsApp::SharedFilePath(const String& name) const { return GetDataFolder() + "/" + name; }
+
+void PlimbZappetsApp::EnterHighScore() {
+    if (!highScores.Qualifies(score)) return;
+    String name;
+    if (!RunNameEntry(*this, name)) return;
+    highScoreRank = highScores.RankOf(score);
+    highScores.Insert(name, score);
+    if (!highScores.Save()) Log::Line("Could not write %s", kHighScoreFile);
+}
 
 void PlimbZappetsApp::LoadStats() {
     stats.fill(0);

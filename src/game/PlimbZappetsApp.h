@@ -73,6 +73,10 @@ public:
     String SharedFilePath(const String& name) const;
     void LoadStats();
     void SaveStats();
+    // A journey's score that beats the table asks for the player's name and
+    // goes in (and to its file at once, so it survives a crash); highScoreRank
+    // marks its row. Nothing happens for a score that does not qualify.
+    void EnterHighScore();
     // The saved journey of the current profile ("Journey.SAV").
     // The first string of the file; "" when there is none.
     String SavedJourneyVersion();

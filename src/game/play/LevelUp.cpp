@@ -124,9 +124,8 @@ void LevelUp::Continue() {
         return;
     }
     app.gameOverMark = true;
-    // The name for a new high score is asked for once the name entry exists;
-    // the table screen follows either way.
     TransitionKind next = app.highScores.Qualifies(app.score) ? TransitionKind::HighScores : TransitionKind::MainMenu;
+    app.EnterHighScore();
     app.specialTransition = true;
     app.StartTransition(next);
 }
