@@ -1,6 +1,7 @@
 #include "track/Launcher.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "core/IOBuffer.h"
@@ -46,6 +47,11 @@ constexpr float kLauncherReach = 10000;
 constexpr RecordLimits::Bounds<float> kRecoil{0, 1000};
 // The aim is a direction, each part of it within -1 .. 1.
 constexpr RecordLimits::Bounds<float> kAimPart = RecordLimits::Either(1);
+// An aim shorter than this (squared length) gives no slot along it.
+constexpr float kShortestAimSquared = 0.01f;
+// How far a loaded ball may sit from the slot of a swap tick, pixels along
+// the aim; one tick of a swap moves each ball 0.4 pixels or more.
+constexpr float kSlotTolerance = 0.05f;
 }  // namespace
 
 Launcher::Launcher(LauncherHost* board) : board(board) {}
@@ -278,4 +284,31 @@ void Launcher::TakeRecord(Record& record) {
     y = record.y;
     aimX = record.aimX;
     aimY = record.aimY;
+    ResumeSwap();
+}
+
+float Launcher::SlotOf(const Plimb& ball) const {
+    return ((ball.position.x - x) * aimX + (ball.position.y - y) * aimY) / (aimX * aimX + aimY * aimY);
+}
+
+// The record has no room for a running swap, yet a swap places both balls by
+// its progress alone, so their saved slots tell how far it had come. A swap
+// asked for but not begun is lost with the save, like a click in between.
+void Launcher::ResumeSwap() {
+    swapRequested = false;
+    swapping = false;
+    swapTicks = 0;
+    const float travel = loadedEnd - loadedStart;
+    if (loaded == nullptr || next == nullptr || static_cast<float>(reloadTick) != reloadTicks || travel == 0.0f ||
+        aimX * aimX + aimY * aimY < kShortestAimSquared)
+        return;
+    const float progress = (SlotOf(*loaded) - loadedStart) / travel;
+    const float ticksLeft = std::round(reloadTicks * (1.0f - progress));
+    if (!(ticksLeft >= 1.0f && ticksLeft <= reloadTicks)) return;
+    const float t = 1.0f - ticksLeft / reloadTicks;
+    if (std::fabs(SlotOf(*loaded) - (loadedStart + travel * t)) > kSlotTolerance ||
+        std::fabs(SlotOf(*next) - (loadedEnd - travel * t)) > kSlotTolerance)
+        return;
+    swapping = true;
+    swapTicks = static_cast<int32_t>(ticksLeft);
 }

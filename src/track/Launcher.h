@@ -68,6 +68,10 @@ public:
 private:
     void PlaceBall(Plimb* ball, float slot) const;
     void ReplaceLoaded(Plimb* special);
+    // Where `ball` sits along the aim from the launcher's centre.
+    float SlotOf(const Plimb& ball) const;
+    // After a load: picks up a swap the record was saved in the middle of.
+    void ResumeSwap();
     static int32_t KindOf(const Plimb* ball);
 
     Plimb* loaded = nullptr;

@@ -244,3 +244,71 @@ TEST_F(LauncherTest, TheRecordHoldsItsFieldsInTheirOrder) {
     EXPECT_TRUE(out.AtEnd());
     EXPECT_FALSE(out.HasError());
 }
+
+namespace {
+std::vector<uint8_t> LauncherRecord(const Launcher& launcher) {
+    IOBuffer out;
+    launcher.Save(out);
+    return std::vector<uint8_t>(out.Data(), out.Data() + out.Size());
+}
+}  // namespace
+
+// A game saved at any tick of a swap resumes the swap where it was: the balls
+// glide on, and the launcher stays unable to fire until they arrive.
+TEST(LauncherSwapRecord, AGameSavedMidSwapResumesTheSwapAtEverySize) {
+    for (int32_t size = 0; size < 3; ++size) {
+        for (int32_t swapTick = 0; swapTick <= 41; ++swapTick) {
+            GetRandom().Seed(11);
+            FakeLauncherHost host;
+            Launcher original(&host);
+            original.SetSize(size);
+            host.targetX = 420;
+            for (int i = 0; i < 100; ++i) original.Update();
+            original.RequestSwap();
+            original.Update();
+            ASSERT_TRUE(original.IsSwapping());
+            for (int i = 0; i < swapTick; ++i) original.Update();
+
+            const std::vector<uint8_t> saved = LauncherRecord(original);
+            const Random generatorAtSave = GetRandom();
+            std::vector<std::vector<uint8_t>> expected;
+            std::vector<bool> swapping;
+            for (int i = 0; i < 45; ++i) {
+                swapping.push_back(original.IsSwapping());
+                original.Fire();
+                original.Update();
+                expected.push_back(LauncherRecord(original));
+            }
+
+            Launcher restored(&host);
+            restored.SetSize(size);
+            IOBuffer in;
+            in.SetData(saved.data(), static_cast<int32_t>(saved.size()));
+            ASSERT_TRUE(restored.Load(in));
+            GetRandom() = generatorAtSave;
+            for (int i = 0; i < 45; ++i) {
+                ASSERT_EQ(restored.IsSwapping(), swapping[i]) << size << " " << swapTick << " " << i;
+                restored.Fire();
+                restored.Update();
+                ASSERT_EQ(LauncherRecord(restored), expected[i]) << size << " " << swapTick << " " << i;
+            }
+        }
+    }
+}
+
+// Loading a launcher at rest over one caught mid-swap leaves no swap behind.
+TEST_F(LauncherTest, ARecordAtRestEndsASwapThatWasRunning) {
+    Reload();
+    const std::vector<uint8_t> atRest = LauncherRecord(launcher);
+    launcher.RequestSwap();
+    launcher.Update();
+    launcher.Update();
+    ASSERT_TRUE(launcher.IsSwapping());
+    IOBuffer in;
+    in.SetData(atRest.data(), static_cast<int32_t>(atRest.size()));
+    ASSERT_TRUE(launcher.Load(in));
+    EXPECT_FALSE(launcher.IsSwapping());
+    EXPECT_FALSE(launcher.IsSwapRequested());
+    launcher.Fire();
+    EXPECT_EQ(host.shots.size(), 1u);
+}
