@@ -1,5 +1,5 @@
 #pragma once
-// Board records as bytes, and a level of the journey on the Blue board.
+// Board records as bytes, and a level of the journey on a themed board.
 
 #include <cstdint>
 #include <memory>
@@ -30,14 +30,18 @@ inline bool LoadRecord(Board& board, const std::vector<uint8_t>& bytes) {
     return board.Load(in);
 }
 
-// A level of the journey on the Blue board, as the game screen sets it up.
-struct BluePlay {
-    explicit BluePlay(const LevelLibrary& library) {
-        board = CreateBoard("blue", game, nullptr);
-        library.LoadLevel("Blue", 0, PlayStyle::Normal, *board);
+// A theme's first-world level of the journey, as the game screen sets it up.
+struct ThemePlay {
+    ThemePlay(const LevelLibrary& library, const String& theme) {
+        board = CreateBoard(theme, game, nullptr);
+        library.LoadLevel(theme, 0, PlayStyle::Normal, *board);
         board->BuildTitleImages(board->DisplayName(), String());
         board->Start();
     }
     FakeBoardGame game;
     std::unique_ptr<Board> board;
+};
+
+struct BluePlay : ThemePlay {
+    explicit BluePlay(const LevelLibrary& library) : ThemePlay(library, "Blue") {}
 };
