@@ -1,5 +1,6 @@
 #include "board/BoardFactory.h"
 
+#include "board/themes/Board_Aqua.h"
 #include "board/themes/Board_Blue.h"
 
 namespace {
@@ -23,6 +24,7 @@ constexpr Theme Row() {
 
 // In the order names are tried; a theme joins here when its board is built.
 const Theme kThemes[] = {
+    Row<Board_Aqua>(),
     Row<Board_Blue>(),
 };
 
