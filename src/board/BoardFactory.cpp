@@ -1,6 +1,7 @@
 #include "board/BoardFactory.h"
 
 #include "board/themes/Board_Aqua.h"
+#include "board/themes/Board_Beach.h"
 #include "board/themes/Board_Blue.h"
 
 namespace {
@@ -26,6 +27,7 @@ constexpr Theme Row() {
 const Theme kThemes[] = {
     Row<Board_Aqua>(),
     Row<Board_Blue>(),
+    Row<Board_Beach>(),
 };
 
 const Theme* FindTheme(const String& word) {

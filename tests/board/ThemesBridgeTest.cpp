@@ -37,6 +37,7 @@ struct BridgeTheme {
 const std::vector<BridgeTheme>& BridgeThemes() {
     static const std::vector<BridgeTheme> themes = {
         {"Aqua", "Aquarium", {{0, 2070, 2240}}, {{0, 1200, 1600}}},
+        {"Beach", "Beaches", {{0, 1558, 1640}}, {{0, 1415, 1415}}},
     };
     return themes;
 }
