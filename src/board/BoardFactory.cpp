@@ -3,6 +3,7 @@
 #include "board/themes/Board_Aqua.h"
 #include "board/themes/Board_Beach.h"
 #include "board/themes/Board_Blue.h"
+#include "board/themes/Board_Forest.h"
 
 namespace {
 struct Theme {
@@ -25,6 +26,7 @@ constexpr Theme Row() {
 
 // In the order names are tried; a theme joins here when its board is built.
 const Theme kThemes[] = {
+    Row<Board_Forest>(),
     Row<Board_Aqua>(),
     Row<Board_Blue>(),
     Row<Board_Beach>(),
