@@ -4,6 +4,7 @@
 #include "board/themes/Board_Beach.h"
 #include "board/themes/Board_Blue.h"
 #include "board/themes/Board_Forest.h"
+#include "board/themes/Board_Spooky.h"
 
 namespace {
 struct Theme {
@@ -26,10 +27,7 @@ constexpr Theme Row() {
 
 // In the order names are tried; a theme joins here when its board is built.
 const Theme kThemes[] = {
-    Row<Board_Forest>(),
-    Row<Board_Aqua>(),
-    Row<Board_Blue>(),
-    Row<Board_Beach>(),
+    Row<Board_Forest>(), Row<Board_Spooky>(), Row<Board_Aqua>(), Row<Board_Blue>(), Row<Board_Beach>(),
 };
 
 const Theme* FindTheme(const String& word) {

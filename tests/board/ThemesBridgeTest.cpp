@@ -39,6 +39,7 @@ const std::vector<BridgeTheme>& BridgeThemes() {
         {"Aqua", "Aquarium", {{0, 2070, 2240}}, {{0, 1200, 1600}}},
         {"Beach", "Beaches", {{0, 1558, 1640}}, {{0, 1415, 1415}}},
         {"Forest", "Forests", {}, {{0, 1295, 1295}}},
+        {"Spooky", "Spook", {{0, 1480, 1600}}, {}},
     };
     return themes;
 }
