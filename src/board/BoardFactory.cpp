@@ -5,6 +5,7 @@
 #include "board/themes/Board_Blue.h"
 #include "board/themes/Board_Forest.h"
 #include "board/themes/Board_Spooky.h"
+#include "board/themes/Board_Surreality.h"
 
 namespace {
 struct Theme {
@@ -26,9 +27,16 @@ constexpr Theme Row() {
 }
 
 // In the order names are tried; a theme joins here when its board is built.
+// clang-format off
 const Theme kThemes[] = {
-    Row<Board_Forest>(), Row<Board_Spooky>(), Row<Board_Aqua>(), Row<Board_Blue>(), Row<Board_Beach>(),
+    Row<Board_Forest>(),
+    Row<Board_Spooky>(),
+    Row<Board_Aqua>(),
+    Row<Board_Blue>(),
+    Row<Board_Beach>(),
+    Row<Board_Surreality>(),
 };
+// clang-format on
 
 const Theme* FindTheme(const String& word) {
     for (const Theme& theme : kThemes)

@@ -40,6 +40,7 @@ const std::vector<BridgeTheme>& BridgeThemes() {
         {"Beach", "Beaches", {{0, 1558, 1640}}, {{0, 1415, 1415}}},
         {"Forest", "Forests", {}, {{0, 1295, 1295}}},
         {"Spooky", "Spook", {{0, 1480, 1600}}, {}},
+        {"Surreality", "Surreal", {{0, 910, 970}}, {{0, 700, 1400}, {0, 1500, 1500}}},
     };
     return themes;
 }
