@@ -149,6 +149,38 @@ TEST(ThemesBridge, BallsInHiddenRangesAreNeitherDrawnNorHitNorFound) {
     }
 }
 
+// A theme board given, besides its own, a track whose path string parses to
+// no segment and that names an eater it does not have, and ranges past the
+// ends of its paths, plays its level to the end.
+TEST(ThemesBridge, BrokenPathsRangesAndEaterIndicesNeverCrashAPlayedLevel) {
+    constexpr int32_t kTicks = 4000;
+    LevelLibrary library;
+    library.Load(PZ_ASSET_DIR "/levels");
+    for (const BridgeTheme& theme : BridgeThemes()) {
+        SCOPED_TRACE(theme.word);
+        GetRandom().Seed(77);
+        GameStandIn game(0, PlayStyle::Normal);
+        std::unique_ptr<Board> board = CreateBoard(theme.word, game, nullptr);
+        game.Attach(board.get());
+        auto broken = std::make_unique<Track>(board.get());
+        broken->Path().Parse("%%Note:;\t12 m;\tno numbers here");
+        int32_t extra = board->AddTrack(std::move(broken), board->Eaters().Count() + 3);
+        for (int32_t t = 0; t < board->TrackCount(); ++t) {
+            board->AddHiddenRange(t, 50000, 60000);
+            board->AddTargetRange(t, -500, 90000);
+        }
+        ASSERT_TRUE(library.LoadLevel(theme.word, 0, PlayStyle::Normal, *board));
+        board->Start();
+        EXPECT_EQ(board->TrackAt(extra).Length(), 0);
+        AutoPlayer bot(*board);
+        for (int32_t tick = 0; tick < kTicks && !game.won && !board->gameOver; ++tick) {
+            bot.Tick();
+            board->Update();
+        }
+        EXPECT_TRUE(board->TrackAt(extra).Items().empty());
+    }
+}
+
 TEST(ThemesBridge, TheBotWinsTheFirstWorldLevelOnMostSeeds) {
     constexpr int32_t kTickLimit = 60000;
     constexpr int32_t kSeeds = 10, kWinsNeeded = 7;
