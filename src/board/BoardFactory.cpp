@@ -3,6 +3,7 @@
 #include "board/themes/Board_Aqua.h"
 #include "board/themes/Board_Beach.h"
 #include "board/themes/Board_Blue.h"
+#include "board/themes/Board_Egypt.h"
 #include "board/themes/Board_Forest.h"
 #include "board/themes/Board_Spooky.h"
 #include "board/themes/Board_Surreality.h"
@@ -30,6 +31,7 @@ constexpr Theme Row() {
 // clang-format off
 const Theme kThemes[] = {
     Row<Board_Forest>(),
+    Row<Board_Egypt>(),
     Row<Board_Spooky>(),
     Row<Board_Aqua>(),
     Row<Board_Blue>(),
