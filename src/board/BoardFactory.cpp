@@ -5,6 +5,7 @@
 #include "board/themes/Board_Blue.h"
 #include "board/themes/Board_Egypt.h"
 #include "board/themes/Board_Forest.h"
+#include "board/themes/Board_Pretzel.h"
 #include "board/themes/Board_Spooky.h"
 #include "board/themes/Board_Surreality.h"
 
@@ -33,6 +34,7 @@ const Theme kThemes[] = {
     Row<Board_Forest>(),
     Row<Board_Egypt>(),
     Row<Board_Spooky>(),
+    Row<Board_Pretzel>(),
     Row<Board_Aqua>(),
     Row<Board_Blue>(),
     Row<Board_Beach>(),
