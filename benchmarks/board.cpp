@@ -2,8 +2,11 @@
 //   AutoplayLevel: the world-1 Blue level played by the bot for three minutes
 //     of game time (18 000 ticks) or to its end; the "game_x" counter is game
 //     time over wall time (target: 300 or more).
-//   DrawBoard300: one board frame with 300 balls on the Blue lanes, drawn
-//     with the software renderer (target: under 5 ms).
+//   DrawBoard300/<theme>: one board frame with 300 balls on the theme's
+//     lanes (the layered themes draw theirs in parts), drawn with the
+//     software renderer (target: under 5 ms).
+#include "board/Board.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -11,7 +14,6 @@
 #include <string>
 
 #include "board/AutoPlayer.h"
-#include "board/Board.h"
 #include "board/BoardFactory.h"
 #include "board/BoardMedia.h"
 #include "board/GameStandIn.h"
@@ -52,7 +54,8 @@ void AutoplayLevel(benchmark::State& state) {
             board->Update();
         }
     }
-    state.counters["game_x"] = benchmark::Counter(static_cast<double>(ticks) * kSecondsPerTick, benchmark::Counter::kIsRate);
+    state.counters["game_x"] =
+        benchmark::Counter(static_cast<double>(ticks) * kSecondsPerTick, benchmark::Counter::kIsRate);
 }
 BENCHMARK(AutoplayLevel)->Unit(benchmark::kMillisecond);
 
@@ -71,7 +74,7 @@ Image BallStrip() {
     return image;
 }
 
-void DrawBoard300(benchmark::State& state) {
+void DrawBoard300(benchmark::State& state, const char* theme) {
     Graphics& graphics = GetGraphics();
     graphics.SetResolution(800, 600);
     if (!graphics.Initialize(nullptr)) {
@@ -83,9 +86,9 @@ void DrawBoard300(benchmark::State& state) {
     for (const SpriteStrip*& balls : media.track.balls) balls = &strip;
     GetRandom().Seed(3);
     GameStandIn game(0, PlayStyle::Normal);
-    std::unique_ptr<Board> board = CreateBoard("Blue", game, &media);
+    std::unique_ptr<Board> board = CreateBoard(theme, game, &media);
     board->Start();
-    // 150 balls on each lane, laid back from the end one spacing apart.
+    // 300 balls shared by the lanes, laid back from the end one spacing apart.
     for (int32_t t = 0; t < board->TrackCount(); ++t) {
         Track& track = board->TrackAt(t);
         WaveSpec wave;
@@ -107,5 +110,12 @@ void DrawBoard300(benchmark::State& state) {
     }
     graphics.Shutdown();
 }
-BENCHMARK(DrawBoard300)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Blue, "Blue")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Aqua, "Aqua")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Beach, "Beach")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Egypt, "Egypt")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Forest, "Forest")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Pretzel, "Pretzel")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Spooky, "Spooky")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Surreality, "Surreality")->Unit(benchmark::kMillisecond);
 }  // namespace
