@@ -113,6 +113,7 @@ void DrawBoard300(benchmark::State& state, const char* theme) {
 BENCHMARK_CAPTURE(DrawBoard300, Blue, "Blue")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(DrawBoard300, Aqua, "Aqua")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(DrawBoard300, Beach, "Beach")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Bobsled, "Bobsled")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(DrawBoard300, Egypt, "Egypt")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(DrawBoard300, Forest, "Forest")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(DrawBoard300, Pretzel, "Pretzel")->Unit(benchmark::kMillisecond);

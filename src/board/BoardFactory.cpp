@@ -3,6 +3,7 @@
 #include "board/themes/Board_Aqua.h"
 #include "board/themes/Board_Beach.h"
 #include "board/themes/Board_Blue.h"
+#include "board/themes/Board_Bobsled.h"
 #include "board/themes/Board_Egypt.h"
 #include "board/themes/Board_Forest.h"
 #include "board/themes/Board_Pretzel.h"
@@ -33,6 +34,7 @@ constexpr Theme Row() {
 const Theme kThemes[] = {
     Row<Board_Forest>(),
     Row<Board_Egypt>(),
+    Row<Board_Bobsled>(),
     Row<Board_Spooky>(),
     Row<Board_Pretzel>(),
     Row<Board_Aqua>(),

@@ -38,6 +38,7 @@ const std::vector<BridgeTheme>& BridgeThemes() {
     static const std::vector<BridgeTheme> themes = {
         {"Aqua", "Aquarium", {{0, 2070, 2240}}, {{0, 1200, 1600}}},
         {"Beach", "Beaches", {{0, 1558, 1640}}, {{0, 1415, 1415}}},
+        {"Bobsled", "Bobsleigh", {}, {{0, 1000, 1500}}},
         {"Egypt",
          "Egyptian",
          {{0, 32.5f, 172.5f}, {0, 2473.5f, 2542}},
