@@ -131,4 +131,12 @@ BENCHMARK_CAPTURE(DrawBoard300, Cosmic, "Cosmic")->Unit(benchmark::kMillisecond)
 BENCHMARK_CAPTURE(DrawBoard300, Green, "Green")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(DrawBoard300, Technicolor, "Technicolor")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(DrawBoard300, Video, "Video")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Aqua, "Aqua")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Beach, "Beach")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Bobsled, "Bobsled")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Egypt, "Egypt")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Forest, "Forest")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Pretzel, "Pretzel")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Spooky, "Spooky")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawBoard300, Surreality, "Surreality")->Unit(benchmark::kMillisecond);
 }  // namespace

@@ -160,6 +160,8 @@ public:
     // the board.
     int32_t AddEaterAt(const Sprite* tile, Vec2 centre);
     void AddTargetRange(int32_t trackIndex, float from, float to);
+    // Balls of the track there are hidden and cannot be hit (tunnels, covers).
+    void AddHiddenRange(int32_t trackIndex, float from, float to);
     Track& TrackAt(int32_t index) { return *tracks[index].track; }
     const std::vector<Plimb*>& Shots() const { return shots; }
     void AddShot(Plimb* shot) { shots.push_back(shot); }

@@ -1,17 +1,25 @@
 #include "board/BoardFactory.h"
 
+#include "board/themes/Board_Aqua.h"
+#include "board/themes/Board_Beach.h"
 #include "board/themes/Board_Bees.h"
 #include "board/themes/Board_Blue.h"
+#include "board/themes/Board_Bobsled.h"
 #include "board/themes/Board_Chameleon.h"
 #include "board/themes/Board_Cheeze.h"
 #include "board/themes/Board_Chrome.h"
 #include "board/themes/Board_Cosmic.h"
+#include "board/themes/Board_Egypt.h"
+#include "board/themes/Board_Forest.h"
 #include "board/themes/Board_Green.h"
 #include "board/themes/Board_Lava.h"
 #include "board/themes/Board_Movies.h"
+#include "board/themes/Board_Pretzel.h"
 #include "board/themes/Board_Snail.h"
 #include "board/themes/Board_Snake.h"
 #include "board/themes/Board_Spiral.h"
+#include "board/themes/Board_Spooky.h"
+#include "board/themes/Board_Surreality.h"
 #include "board/themes/Board_Taxman.h"
 #include "board/themes/Board_Technicolor.h"
 #include "board/themes/Board_Tooth.h"
@@ -42,10 +50,17 @@ constexpr Theme Row() {
 const Theme kThemes[] = {
     Row<Board_Bees>(),
     Row<Board_Spiral>(),
+    Row<Board_Forest>(),
+    Row<Board_Egypt>(),
+    Row<Board_Bobsled>(),
+    Row<Board_Spooky>(),
     Row<Board_Lava>(),
     Row<Board_Movies>(),
+    Row<Board_Pretzel>(),
+    Row<Board_Aqua>(),
     Row<Board_Tooth>(),
     Row<Board_Blue>(),
+    Row<Board_Beach>(),
     Row<Board_Chameleon>(),
     Row<Board_Cheeze>(),
     Row<Board_Chrome>(),
@@ -53,6 +68,7 @@ const Theme kThemes[] = {
     Row<Board_Green>(),
     Row<Board_Snail>(),
     Row<Board_Snake>(),
+    Row<Board_Surreality>(),
     Row<Board_Taxman>(),
     Row<Board_Technicolor>(),
     Row<Board_Video>(),

@@ -50,6 +50,10 @@ bool Board::DrawPlayfield() {
     return true;
 }
 
+void Board::AddHiddenRange(int32_t trackIndex, float from, float to) {
+    if (trackIndex >= 0 && trackIndex < TrackCount()) tracks[trackIndex].track->AddHiddenRange(from, to);
+}
+
 void Board::DrawTrackBalls(int32_t trackIndex, float from, float to) const {
     if (trackIndex >= 0 && trackIndex < TrackCount()) tracks[trackIndex].track->DrawBetween(from, to);
 }

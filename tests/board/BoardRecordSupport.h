@@ -32,18 +32,6 @@ inline bool LoadRecord(Board& board, const std::vector<uint8_t>& bytes) {
     return board.Load(in);
 }
 
-// A level of the journey on the Blue board, as the game screen sets it up.
-struct BluePlay {
-    explicit BluePlay(const LevelLibrary& library) {
-        board = CreateBoard("blue", game, nullptr);
-        library.LoadLevel("Blue", 0, PlayStyle::Normal, *board);
-        board->BuildTitleImages(board->DisplayName(), String());
-        board->Start();
-    }
-    FakeBoardGame game;
-    std::unique_ptr<Board> board;
-};
-
 // A theme's level in one world in the Normal style, as the game screen sets
 // it up, with a game screen that knows when it is won.
 struct ThemePlay {
@@ -52,6 +40,7 @@ struct ThemePlay {
         board = CreateBoard(word, game, nullptr);
         game.board = board.get();
         library.LoadLevel(word, world, PlayStyle::Normal, *board);
+        board->BuildTitleImages(board->DisplayName(), String());
         board->Start();
     }
     // The bot plays `ticks` ticks or until the level is won or lost; true
@@ -66,4 +55,8 @@ struct ThemePlay {
     }
     FakeBoardGame game;
     std::unique_ptr<Board> board;
+};
+
+struct BluePlay : ThemePlay {
+    explicit BluePlay(const LevelLibrary& library) : ThemePlay(library, "Blue") {}
 };
