@@ -8,6 +8,7 @@
 #include "game/InfoBox.h"
 #include "game/TitleScreen.h"
 #include "game/Transition.h"
+#include "game/journey/DifficultyMenu.h"
 #include "media/Graphics.h"
 #include "media/Image.h"
 #include "media/Sound.h"

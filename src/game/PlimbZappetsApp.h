@@ -15,6 +15,7 @@
 #include "game/HighScoreList.h"
 #include "game/ScreenKind.h"
 
+class DifficultyMenu;
 class Gadget;
 class TitleScreen;
 class Transition;
@@ -75,6 +76,13 @@ public:
     void ClearJourney();
     // The play-style screen of a new journey, as a child of `menu`.
     void OpenPlayStyleChoice(Gadget& menu);
+    // A new journey in the chosen play style: a fresh journey map, shown
+    // through a transition.
+    void StartNewJourney();
+    // Destroys the journey map, shown or kept.
+    void DiscardJourneyMap();
+    // Null before a journey.
+    DifficultyMenu* JourneyMap() const { return journeyMap; }
 
     const Catalogue& Resources() const { return catalogue; }
     // Plays a catalogue sound at `volume`; nothing when it is missing.
@@ -119,11 +127,11 @@ private:
     Transition* transition = nullptr;
     Gadget* mainMenu = nullptr;
     Gadget* options = nullptr;
-    Gadget* journeyMap = nullptr;  // kept across CloseAllScreens, only removed from the screen
+    DifficultyMenu* journeyMap = nullptr;  // kept across CloseAllScreens, only removed from the screen
     Gadget* highScoreScreen = nullptr;
     Gadget* game = nullptr;
     Gadget* levelUp = nullptr;
-    std::unique_ptr<Gadget> keptJourneyMap;  // owns the map while it is off the screen
+    std::unique_ptr<DifficultyMenu> keptJourneyMap;  // owns the map while it is off the screen
 };
 
 // The running game application; null when the application is not the game.
