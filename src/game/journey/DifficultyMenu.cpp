@@ -9,12 +9,10 @@
 
 namespace {
 constexpr const char* kThunderSound = "Sounds\\THUNDER_CLAP";
-constexpr const char* kBoltStroke = "graphics\\Speck";
-constexpr const char* kFireworkSound = "Sounds\\FIREWORK";
 constexpr int32_t kExtraLivesStat = 13;
 constexpr float kBoltTopY = -25;                       // screen pixels: the bolt starts above the screen
 constexpr int32_t kBoltLeft = 200, kBoltXRange = 401;  // screen pixels: it starts at x 200 ... 600
-constexpr float kDoorBoltWidth = 10;                   // pixels
+constexpr float kDoorBoltWidth = 14;                   // pixels
 constexpr int32_t kDoorBoltTicks = 24;
 // A world's stages open as states 1, 0, 2; -1 ends the world.
 int32_t NextStageState(int32_t state) { return state == 1 ? 0 : state == 0 ? 2 : -1; }
@@ -24,8 +22,6 @@ DifficultyMenu::DifficultyMenu(PlimbZappetsApp& owner) : app(owner) {
     mName = "DifficultyMenu";
     FillScreen();
     FindPictures();
-    effectImages.speck = app.Resources().FindSprite(kBoltStroke);
-    effectImages.firework = app.Resources().FindSound(kFireworkSound);
     for (int32_t w = 0; w < kDoorWorlds; ++w)
         for (int32_t j = 0; j < kDoors; ++j) {
             doorPending[w][j] = true;
@@ -158,7 +154,7 @@ void DifficultyMenu::OpenCurrentDoor() {
         Random& random = GetRandom();
         Vec2 from{static_cast<float>(kBoltLeft + random.Next(kBoltXRange)), kBoltTopY};
         Vec2 to{door.x + door.width / 2, door.y + door.height / 2 + scroll};
-        bolts.push_back({LightningBolt(from, to, kDoorBoltWidth, effectImages.speck), kDoorBoltTicks});
+        bolts.push_back({LightningBolt(from, to, kDoorBoltWidth, pictures.boltStroke), kDoorBoltTicks});
         app.PlaySound(kThunderSound);
         const Catalogue& catalogue = app.Resources();
         if (final) {

@@ -17,7 +17,6 @@
 #include "core/ObjectManager.h"
 #include "game/journey/DoorBurst.h"
 #include "game/journey/TempleLayout.h"
-#include "track/EffectImages.h"
 #include "track/LightningBolt.h"
 #include "ui/Button.h"
 #include "ui/Gadget.h"
@@ -80,6 +79,7 @@ public:
     const Button& ContinueButton() const { return continueButton; }
     // Door pieces still in flight (for the look and the benchmark).
     bool IsBursting() const { return burst.has_value(); }
+    bool IsStriking() const { return !bolts.empty(); }
 
 private:
     // DifficultyMenu.cpp
@@ -117,12 +117,12 @@ private:
         const Sprite *background = nullptr, *tree = nullptr, *treeMirrored = nullptr, *leaves = nullptr,
                      *leavesMirrored = nullptr, *leaf = nullptr, *leafMirrored = nullptr, *torch = nullptr,
                      *torchMirrored = nullptr, *stairs = nullptr, *finalDoor = nullptr, *back = nullptr,
-                     *youWin = nullptr, *youWinOutline = nullptr, *clickToContinue = nullptr, *glow = nullptr;
+                     *youWin = nullptr, *youWinOutline = nullptr, *clickToContinue = nullptr, *glow = nullptr,
+                     *boltStroke = nullptr;
         const Sprite* tiers[TempleLayout::kWorlds] = {};
         const Sprite* doors[kDoorWorlds][kDoors] = {};
         const Sprite* floaters[3] = {};
     } pictures;
-    EffectImages effectImages;
     Button doors[kDoorWorlds][kDoors];
     Button finalDoor, backButton, continueButton;
     bool doorPending[kDoorWorlds][kDoors] = {};
@@ -153,7 +153,7 @@ private:
     };
     std::vector<Bolt> bolts;
     std::optional<DoorBurst> burst;
-    ObjectManager effects;  // the ending's fireworks and glows
+    ObjectManager effects;  // the ending's flares and glows
     struct Floater {
         int32_t kind;
         float x, y, vx, vy, phase;

@@ -23,10 +23,10 @@ constexpr float kLeavesMirroredX = 600;
 constexpr Colour kLockedDoor{0.45f, 0.45f, 0.55f, 1};
 constexpr Colour kDoorGlow{1, 0.78f, 0.35f, 1};
 constexpr Colour kTorchGlow{1, 0.6f, 0.2f, 1};
-constexpr float kDoorGlowReach = 1.9f;    // glow width over the door's width
+constexpr float kDoorGlowReach = 2.4f;    // glow width over the door's width
 constexpr float kDoorGlowPulse = 0.15f;   // of the glow's scale
 constexpr float kGlowDegreesPerTick = 6;  // pulse speed
-constexpr float kGlowAlpha = 0.55f, kGlowAlphaPulse = 0.3f, kHoverGlowAlpha = 0.35f;
+constexpr float kGlowAlpha = 0.7f, kGlowAlphaPulse = 0.3f;
 constexpr float kTorchGlowSize = 70, kTorchGlowAlpha = 0.35f, kTorchFlicker = 0.12f;  // pixels, opacity
 constexpr float kDegreesToRadians = 0.0174533f;
 constexpr float kButtonSwayDegrees = 5;
@@ -63,6 +63,7 @@ void DifficultyMenu::FindPictures() {
     pictures.youWinOutline = catalogue.FindSprite(TemplePictures::kYouWinOutline);
     pictures.clickToContinue = catalogue.FindSprite(TemplePictures::kClickToContinue);
     pictures.glow = catalogue.FindSprite(TemplePictures::kGlow);
+    pictures.boltStroke = catalogue.FindSprite(TemplePictures::kBoltStroke);
     for (int32_t w = 0; w < kWorlds; ++w) pictures.tiers[w] = catalogue.FindSprite(TemplePictures::kTiers[w]);
     for (int32_t w = 0; w < kDoorWorlds; ++w)
         for (int32_t j = 0; j < kDoors; ++j)

@@ -1,5 +1,5 @@
 // The journey's end on the summit: the storm flashes, then bolts strike
-// round the shrine with fireworks where they land, and "you win" fades in
+// round the shrine with a burst of light where they land, and "you win" fades in
 // with a glow that swells from it again and again.
 #include <algorithm>
 #include <cmath>
@@ -9,7 +9,6 @@
 #include "game/journey/DifficultyMenu.h"
 #include "media/Animator_Sprite.h"
 #include "media/Graphics.h"
-#include "track/CelebrationBurst.h"
 
 namespace {
 // Flashes while endTicks lies strictly inside one of these spans.
@@ -25,6 +24,9 @@ constexpr float kBoltTopY = -25;
 constexpr int32_t kBoltLeft = 200, kBoltXRange = 401;
 constexpr float kStrikeBoltWidth = 8;  // pixels
 constexpr int32_t kStrikeBoltTicks = 18;
+constexpr float kStrikeFlareSize = 160;    // pixels across
+constexpr float kStrikeFlareFade = 0.04f;  // of its opacity and size per tick
+constexpr Colour kStrikeFlare{0.75f, 0.85f, 1, 1};
 constexpr float kFadePerTick = 0.02f;
 constexpr int32_t kGlowEvery = 60;  // ticks
 constexpr float kYouWinX = 400, kYouWinY = 230;
@@ -85,8 +87,17 @@ void DifficultyMenu::Strike(float degrees) {
     float x = kCentreX + std::cos(degrees * kDegreesToRadians) * reach;
     float y = kCentreY + std::sin(degrees * kDegreesToRadians) * reach;
     Vec2 from{static_cast<float>(kBoltLeft + random.Next(kBoltXRange)), kBoltTopY};
-    bolts.push_back({LightningBolt(from, Vec2{x, y}, kStrikeBoltWidth, effectImages.speck), kStrikeBoltTicks});
-    CelebrationBurst(effects, effectImages, x, y);
+    bolts.push_back({LightningBolt(from, Vec2{x, y}, kStrikeBoltWidth, pictures.boltStroke), kStrikeBoltTicks});
+    if (pictures.glow && pictures.glow->Width() > 0) {
+        auto* flare = new Animator_Sprite(pictures.glow);
+        flare->mX = x;
+        flare->mY = y;
+        flare->mScale = kStrikeFlareSize / pictures.glow->Width();
+        flare->mScaleSpeed = -flare->mScale * kStrikeFlareFade;
+        flare->mAlphaSpeed = kStrikeFlareFade;
+        flare->mColour = kStrikeFlare;
+        effects.Add(flare);
+    }
     app.PlaySound(kThunderSound);
 }
 

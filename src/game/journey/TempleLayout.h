@@ -61,4 +61,5 @@ inline constexpr const char* kYouWin = "Graphics\\YouWin";
 inline constexpr const char* kYouWinOutline = "Graphics\\YouWinOutline";
 inline constexpr const char* kClickToContinue = "Graphics\\ClickToContinue";
 inline constexpr const char* kGlow = "graphics\\Halo";
+inline constexpr const char* kBoltStroke = "graphics\\Speck";
 }  // namespace TemplePictures
