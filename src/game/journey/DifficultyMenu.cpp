@@ -71,6 +71,8 @@ void DifficultyMenu::RefreshDoors() {
         for (int32_t j = 0; j < kDoors; ++j)
             doors[w][j].mDisabled = journeyEnded || !IsReached(w, j) || doorPending[w][j];
     finalDoor.mDisabled = journeyEnded || !IsReached(kFinalWorld, 0) || finalDoorPending;
+    // At the journey's end the way out is the continue button.
+    backButton.mHidden = backButton.mDisabled = journeyEnded;
 }
 
 void DifficultyMenu::PlaceDoors() {

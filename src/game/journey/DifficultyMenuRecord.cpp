@@ -89,6 +89,7 @@ bool DifficultyMenu::Load(IOBuffer& in) {
     bolts.clear();
     burst.reset();
     if (journeyEnded) ShowContinueButton();
+    backButton.mHidden = backButton.mDisabled = journeyEnded;
     PlaceDoors();
     return true;
 }
