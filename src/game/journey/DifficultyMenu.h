@@ -9,9 +9,7 @@
 // The map lives for a whole journey: the application removes it from the
 // screen while a level is played and shows it again afterwards.
 
-#include <array>
 #include <cstdint>
-#include <memory>
 #include <optional>
 
 #include "core/ObjectManager.h"
@@ -52,7 +50,8 @@ public:
     void ResetForDisplay();
 
     // The map's record inside the saved journey. Load refuses (false) a
-    // record with anything out of range; the map is then not to be used.
+    // record that is short or has anything out of range and then leaves the
+    // map as it was.
     void Save(IOBuffer& out) const;
     bool Load(IOBuffer& in);
 
