@@ -52,6 +52,15 @@ int32_t ButtonOf(uint32_t message) {
 
 Gadget* FindLabelledGadget(App& app, const std::string& name) { return FindIn(app.mGadgets, name); }
 
+// True when a click at the gadget's centre would reach the screen it is part
+// of, not a transition or dialog lying over it.
+bool IsOnTop(App& app, const Gadget& gadget) {
+    ScreenPoint corner = gadget.ScreenPosition();
+    const Gadget* screen = &gadget;
+    while (screen->mParent) screen = screen->mParent;
+    return app.mGadgets.GadgetAt(corner.x + gadget.mRect.width / 2, corner.y + gadget.mRect.height / 2) == screen;
+}
+
 InputScriptPlayer::InputScriptPlayer(App& owner, InputScript lines)
     : app(owner), script(std::move(lines)), lastPoint(Point(owner.mMouseX, owner.mMouseY)) {}
 
@@ -108,6 +117,7 @@ bool InputScriptPlayer::Play(const ScriptLine& line, int32_t tick) {
         case ScriptAction::Close: Send(WindowMessage::Close, 0, 0); break;
         case ScriptAction::Press: {
             Gadget* gadget = FindLabelledGadget(app, line.text);
+            if (gadget && !IsOnTop(app, *gadget)) gadget = nullptr;
             if (!gadget) {
                 if (waitingSince < 0) waitingSince = tick;
                 if (tick - waitingSince < kPressWaitTicks) return false;

@@ -8,6 +8,7 @@
 #include "game/InfoBox.h"
 #include "game/TitleScreen.h"
 #include "game/Transition.h"
+#include "game/journey/DifficultyMenu.h"
 #include "game/menus/EnterYourName.h"
 #include "game/play/CommandLinePlay.h"
 #include "game/play/Game.h"

@@ -17,6 +17,7 @@
 #include "game/ScreenKind.h"
 
 class CommandLinePlay;
+class DifficultyMenu;
 class Game;
 class Gadget;
 class LevelUp;
@@ -87,6 +88,13 @@ public:
     void ClearJourney();
     // The play-style screen of a new journey, as a child of `menu`.
     void OpenPlayStyleChoice(Gadget& menu);
+    // A new journey in the chosen play style: a fresh journey map, shown
+    // through a transition.
+    void StartNewJourney();
+    // Destroys the journey map, shown or kept.
+    void DiscardJourneyMap();
+    // Null before a journey.
+    DifficultyMenu* JourneyMap() const { return journeyMap; }
 
     const Catalogue& Resources() const { return catalogue; }
     // Plays a catalogue sound at `volume`; nothing when it is missing.
@@ -139,11 +147,11 @@ private:
     Transition* transition = nullptr;
     Gadget* mainMenu = nullptr;
     Gadget* options = nullptr;
-    Gadget* journeyMap = nullptr;  // kept across CloseAllScreens, only removed from the screen
+    DifficultyMenu* journeyMap = nullptr;  // kept across CloseAllScreens, only removed from the screen
     Gadget* highScoreScreen = nullptr;
     Gadget* game = nullptr;
     Gadget* levelUp = nullptr;
-    std::unique_ptr<Gadget> keptJourneyMap;  // owns the map while it is off the screen
+    std::unique_ptr<DifficultyMenu> keptJourneyMap;  // owns the map while it is off the screen
     std::unique_ptr<CommandLinePlay> commandLinePlay;
 };
 

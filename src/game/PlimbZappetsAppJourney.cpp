@@ -1,8 +1,8 @@
 // The saved journey of the game application (PlimbZappetsApp.h).
 #include "core/IOBuffer.h"
 #include "core/Log.h"
-#include "game/PlaceholderScreen.h"
 #include "game/PlimbZappetsApp.h"
+#include "game/journey/PickDiff.h"
 
 namespace {
 constexpr const char* kJourneyFile = "Journey.SAV";
@@ -24,6 +24,13 @@ void PlimbZappetsApp::SaveJourney() {}
 
 void PlimbZappetsApp::ClearJourney() {}
 
-void PlimbZappetsApp::OpenPlayStyleChoice(Gadget& menu) {
-    menu.AddChild(new PlaceholderScreen(*this, ScreenKind::PlayStyle));
+void PlimbZappetsApp::OpenPlayStyleChoice(Gadget& menu) { menu.AddChild(new PickDiff(*this)); }
+
+void PlimbZappetsApp::StartNewJourney() {
+    if (IsTransitionRunning()) return;
+    DiscardJourneyMap();
+    score = 0;
+    lives = kStartLives;
+    worldReached = 0;
+    StartTransition(TransitionKind::JourneyMap);
 }

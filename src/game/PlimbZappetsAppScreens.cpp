@@ -5,6 +5,7 @@
 #include "game/ScreenFactory.h"
 #include "game/TitleScreen.h"
 #include "game/Transition.h"
+#include "game/journey/DifficultyMenu.h"
 #include "game/menus/UserMenu.h"
 #include "game/play/Game.h"
 #include "game/play/LevelUp.h"
@@ -65,13 +66,26 @@ void PlimbZappetsApp::CloseOptions() { KillSlot(options); }
 
 void PlimbZappetsApp::ShowJourneyMap(bool groupFinished) {
     CloseAllScreens();
-    if (!journeyMap) {
+    if (keptJourneyMap) {
+        keptJourneyMap.release();
+    } else if (!journeyMap) {
+        journeyMap = static_cast<DifficultyMenu*>(CreateScreen(*this, ScreenKind::JourneyMap));
         score = 0;
         lives = kStartLives;
     }
-    (void)groupFinished;  // the map opens the next doors once it exists
-    if (keptJourneyMap) keptJourneyMap.release();
-    ShowScreen(journeyMap, ScreenKind::JourneyMap);
+    journeyMap->ResetForDisplay();
+    if (groupFinished) journeyMap->CompleteStage();
+    mGadgets.Add(journeyMap);
+    Log::Line("Screen: %s", journeyMap->mName);
+}
+
+void PlimbZappetsApp::DiscardJourneyMap() {
+    if (keptJourneyMap) {
+        keptJourneyMap.reset();
+    } else if (journeyMap) {
+        journeyMap->Kill();
+    }
+    journeyMap = nullptr;
 }
 
 void PlimbZappetsApp::ShowHighScores() {

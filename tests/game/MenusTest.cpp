@@ -4,6 +4,8 @@
 // modally and are walked by the process tests instead.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "app/InputScriptPlayer.h"
 #include "game/BuiltData.h"
 #include "game/PlimbZappetsApp.h"
@@ -100,19 +102,20 @@ TEST_F(MenusTest, NewGameWithoutASavedJourneyOpensOnePlayStyleScreenAndOnlyOutsi
 
     app.StartTransition(TransitionKind::HighScores);
     Press("NewGame");
-    EXPECT_EQ(Find("PickDiff"), nullptr) << "buttons wait for the transition";
+    EXPECT_EQ(Find("Normal"), nullptr) << "buttons wait for the transition";
     app.CurrentTransition()->Kill();
     app.SetTransitionSlot(nullptr);
 
     Press("NewGame");
-    Gadget* choice = Find("PickDiff");
-    ASSERT_NE(choice, nullptr);
+    Gadget* card = Find("Normal");
+    ASSERT_NE(card, nullptr);
+    ASSERT_NE(card->mParent, nullptr);
     Press("NewGame");
-    Gadget* parent = choice->mParent;
+    Gadget* parent = card->mParent->mParent;
     ASSERT_NE(parent, nullptr);
     int32_t screens = 0;
     for (int32_t i = 0; i < parent->mChildren->Count(); ++i)
-        screens += parent->mChildren->GadgetAtIndex(i)->mLabel == "PickDiff";
+        screens += std::string(parent->mChildren->GadgetAtIndex(i)->mName) == "PickDiff";
     EXPECT_EQ(screens, 1);
 }
 

@@ -247,6 +247,23 @@ TEST_F(DrawingTest, SourceRunningPastThePageDrawsWhatThePageHas) {
     EXPECT_EQ(At(60, 60), kBlack);
 }
 
+TEST_F(DrawingTest, APartOfASpriteDrawsOnlyItsOwnTexelsAndStaysInside) {
+    Image page = TestPictures::Filled(8, 4, kBlue);
+    for (int32_t y = 0; y < 4; ++y)
+        for (int32_t x = 4; x < 8; ++x) *page.PixelAt(x, y) = kRed;
+    Sprite whole(page);
+    Sprite right = whole.Part(Rect{4, 0, 4, 4});
+    ASSERT_EQ(right.Width(), 4);
+    right.Draw(20, 20);
+    EXPECT_EQ(At(20, 20), kRed);
+    EXPECT_EQ(At(23, 23), kRed);
+    EXPECT_EQ(At(24, 20), kBlack);
+    // A part reaching past the sprite is cut to it; one wholly outside is empty.
+    EXPECT_EQ(whole.Part(Rect{6, 2, 10, 10}).Width(), 2);
+    EXPECT_FALSE(whole.Part(Rect{9, 0, 2, 2}).IsLoaded());
+    EXPECT_FALSE(Sprite().Part(Rect{0, 0, 1, 1}).IsLoaded());
+}
+
 TEST(WindowDrawing, AFailingAcceleratedDeviceFallsBackAndIsRecordedForTheCard) {
     // The dummy video driver has no accelerated renderer.
     TempDir folder;

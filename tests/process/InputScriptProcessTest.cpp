@@ -88,8 +88,8 @@ TEST_F(InputScriptProcessTest, AFirstStartCreatesAProfileStartsAJourneyAndSetsTh
          "200 text Anna\n"
          "210 press CREATE\n"
          "240 press NewGame\n"
-         "260 press PickDiff\n"
-         "300 press Play\n"
+         "260 press Normal\n"
+         "300 press Back\n"
          "450 press Options\n"
          // The sound knob starts at the right end, the music knob at three quarters.
          "480 move 570 272\n485 down left\n490 move 520 272\n495 move 470 272\n500 up left\n"
@@ -97,8 +97,8 @@ TEST_F(InputScriptProcessTest, AFirstStartCreatesAProfileStartsAJourneyAndSetsTh
          "540 press Done\n"
          "560 close\n");
     std::string log = Log("first");
-    std::vector<std::string> expected = {"Screen: TitleScreen", "Screen: MainMenu", "Screen: UserMenu",
-                                         "Screen: TitleScreen", "Screen: MainMenu", "Screen: OptionsMenu"};
+    std::vector<std::string> expected = {"Screen: TitleScreen",    "Screen: MainMenu", "Screen: UserMenu",
+                                         "Screen: DifficultyMenu", "Screen: MainMenu", "Screen: OptionsMenu"};
     EXPECT_EQ(ScreenLines(log), expected) << log;
     EXPECT_FALSE(Has(log, "Message:")) << "no saved journey, so no question";
     std::string config = Config("first");
@@ -168,7 +168,7 @@ TEST_F(InputScriptProcessTest, ANewGameOverASavedJourneyAsksFirst) {
                                                             9));
     Walk("saved",
          "10 press Play\n150 press NewGame\n170 press NO\n"
-         "180 press NewGame\n200 press YES\n220 press PickDiff\n400 close\n");
+         "180 press NewGame\n200 press YES\n220 press Normal\n400 close\n");
     std::string log = Log("saved");
     size_t first = log.find("Message: Overwrite previous game?");
     ASSERT_NE(first, std::string::npos) << log;
