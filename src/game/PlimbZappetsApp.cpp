@@ -8,6 +8,8 @@
 #include "game/InfoBox.h"
 #include "game/TitleScreen.h"
 #include "game/Transition.h"
+#include "game/journey/DifficultyMenu.h"
+#include "game/menus/EnterYourName.h"
 #include "game/play/CommandLinePlay.h"
 #include "game/play/Game.h"
 #include "media/Graphics.h"
@@ -156,9 +158,21 @@ void PlimbZappetsApp::LoadStats() {
     stats.fill(0);
     IOBuffer buffer;
     if (!buffer.LoadFile(profiles.ProfileFilePath(kStatsFile))) return;
-    std::array<int32_t, kStatCount> read{};
-    for (int32_t& value : read) value = buffer.ReadInt();
-    if (!buffer.HasError()) stats = read;
+    for (int32_t& value : stats) value = buffer.ReadInt();
+}
+
+bool PlimbZappetsApp::OfferHighScore() {
+    if (!highScores.Qualifies(score)) return false;
+    String name;
+    if (!RunNameEntry(*this, name)) return false;
+    EnterHighScore(name);
+    return true;
+}
+
+void PlimbZappetsApp::EnterHighScore(const String& name) {
+    highScoreRank = highScores.RankOf(score);
+    highScores.Insert(name, score);
+    if (!highScores.Save()) Log::Line("Could not write %s", kHighScoreFile);
 }
 
 void PlimbZappetsApp::SaveStats() {

@@ -17,8 +17,10 @@
 #include "game/ScreenKind.h"
 
 class CommandLinePlay;
+class DifficultyMenu;
 class Game;
 class Gadget;
+class IOBuffer;
 class LevelUp;
 class TitleScreen;
 class Transition;
@@ -71,8 +73,16 @@ public:
 
     // The application's data folder, a separator and `name`.
     String SharedFilePath(const String& name) const;
+    // Counters past the end of a short or missing file read as 0.
     void LoadStats();
     void SaveStats();
+    // A new high score at the end of a journey: when `score` earns a place,
+    // asks for the name and enters it; false when it earns none or the game
+    // quit during the name entry.
+    bool OfferHighScore();
+    // Enters `score` under `name`, marks its row for the high-score screen
+    // and writes the table at once, so a crash later keeps it.
+    void EnterHighScore(const String& name);
     // The saved journey of the current profile ("Journey.SAV").
     // The first string of the file; "" when there is none.
     String SavedJourneyVersion();
@@ -83,6 +93,13 @@ public:
     void ClearJourney();
     // The play-style screen of a new journey, as a child of `menu`.
     void OpenPlayStyleChoice(Gadget& menu);
+    // A new journey in the chosen play style: a fresh journey map, shown
+    // through a transition.
+    void StartNewJourney();
+    // Destroys the journey map, shown or kept.
+    void DiscardJourneyMap();
+    // Null before a journey.
+    DifficultyMenu* JourneyMap() const { return journeyMap; }
 
     const Catalogue& Resources() const { return catalogue; }
     // Plays a catalogue sound at `volume`; nothing when it is missing.
@@ -129,17 +146,23 @@ private:
     void ShowScreen(Gadget*& slot, ScreenKind kind);
     void KillSlot(Gadget*& slot);
     void KillTitle();
+    // Whether `screen` is on the screen now.
+    bool IsShown(const Gadget* screen) const;
+    // The game screen goes, wherever it is.
+    void DestroyGame();
+    // The saved journey's stream, in its file order.
+    void WriteJourney(IOBuffer& out) const;
 
     Catalogue catalogue;
     TitleScreen* title = nullptr;
     Transition* transition = nullptr;
     Gadget* mainMenu = nullptr;
     Gadget* options = nullptr;
-    Gadget* journeyMap = nullptr;  // kept across CloseAllScreens, only removed from the screen
+    DifficultyMenu* journeyMap = nullptr;  // kept across CloseAllScreens, only removed from the screen
     Gadget* highScoreScreen = nullptr;
     Gadget* game = nullptr;
     Gadget* levelUp = nullptr;
-    std::unique_ptr<Gadget> keptJourneyMap;  // owns the map while it is off the screen
+    std::unique_ptr<DifficultyMenu> keptJourneyMap;  // owns the map while it is off the screen
     std::unique_ptr<CommandLinePlay> commandLinePlay;
 };
 

@@ -1,10 +1,12 @@
 // The screen slots of the game application and the operations that switch
 // between them.
+#include "board/JourneyNames.h"
 #include "core/Log.h"
 #include "game/PlimbZappetsApp.h"
 #include "game/ScreenFactory.h"
 #include "game/TitleScreen.h"
 #include "game/Transition.h"
+#include "game/journey/DifficultyMenu.h"
 #include "game/menus/UserMenu.h"
 #include "game/play/Game.h"
 #include "game/play/LevelUp.h"
@@ -65,13 +67,26 @@ void PlimbZappetsApp::CloseOptions() { KillSlot(options); }
 
 void PlimbZappetsApp::ShowJourneyMap(bool groupFinished) {
     CloseAllScreens();
-    if (!journeyMap) {
+    if (keptJourneyMap) {
+        keptJourneyMap.release();
+    } else if (!journeyMap) {
+        journeyMap = static_cast<DifficultyMenu*>(CreateScreen(*this, ScreenKind::JourneyMap));
         score = 0;
         lives = kStartLives;
     }
-    (void)groupFinished;  // the map opens the next doors once it exists
-    if (keptJourneyMap) keptJourneyMap.release();
-    ShowScreen(journeyMap, ScreenKind::JourneyMap);
+    journeyMap->ResetForDisplay();
+    if (groupFinished) journeyMap->CompleteStage();
+    mGadgets.Add(journeyMap);
+    Log::Line("Screen: %s", journeyMap->mName);
+}
+
+void PlimbZappetsApp::DiscardJourneyMap() {
+    if (keptJourneyMap) {
+        keptJourneyMap.reset();
+    } else if (journeyMap) {
+        journeyMap->Kill();
+    }
+    journeyMap = nullptr;
 }
 
 void PlimbZappetsApp::ShowHighScores() {
@@ -117,6 +132,10 @@ void PlimbZappetsApp::SelectLevelGroup() {
     Game* playing = CurrentGame();
     if (!playing) return;
     if (restartGroup) playing->levelIndex = 0;
+    // A journey's stage names its world; a restored game needs it before
+    // its board is rebuilt.
+    int32_t world = 0, stage = 0;
+    if (JourneyNames::ParseStageName(currentGroup, world, stage)) worldIndex = world - 1;
     const LevelGroup* found = Resources().Levels().FindGroup(currentGroup);
     if (!found && !singleLevel.name.IsEmpty() && singleLevel.name.EqualsIgnoreCase(currentGroup.view()))
         found = &singleLevel;

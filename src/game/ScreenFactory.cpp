@@ -1,6 +1,9 @@
 #include "game/ScreenFactory.h"
 
 #include "game/PlaceholderScreen.h"
+#include "game/journey/DifficultyMenu.h"
+#include "game/journey/PickDiff.h"
+#include "game/menus/HSMenu.h"
 #include "game/menus/MainMenu.h"
 #include "game/menus/OptionsMenu.h"
 #include "game/play/Game.h"
@@ -10,12 +13,12 @@ Gadget* CreateScreen(PlimbZappetsApp& app, ScreenKind kind) {
     switch (kind) {
         case ScreenKind::MainMenu: return new MainMenu(app);
         case ScreenKind::Options: return new OptionsMenu(app);
-        case ScreenKind::JourneyMap: break;
-        case ScreenKind::HighScores: break;
+        case ScreenKind::JourneyMap: return new DifficultyMenu(app);
+        case ScreenKind::HighScores: return new HSMenu(app);
         case ScreenKind::Game: return new Game(app);
         case ScreenKind::LevelUp: return new LevelUp(app);
         case ScreenKind::Profiles: break;
-        case ScreenKind::PlayStyle: break;
+        case ScreenKind::PlayStyle: return new PickDiff(app);
     }
     return new PlaceholderScreen(app, kind);
 }

@@ -45,6 +45,23 @@ bool Sprite::Load(const Image& page, const Rect& source) {
     return true;
 }
 
+Sprite Sprite::Part(const Rect& source) const {
+    Sprite part;
+    if (!mTexture || !std::isfinite(source.x) || !std::isfinite(source.y) || !std::isfinite(source.width) ||
+        !std::isfinite(source.height))
+        return part;
+    float left = std::clamp(source.x, 0.0f, mWidth), top = std::clamp(source.y, 0.0f, mHeight);
+    float right = std::clamp(source.x + source.width, left, mWidth);
+    float bottom = std::clamp(source.y + source.height, top, mHeight);
+    if (right <= left || bottom <= top) return part;
+    part.mTexture = mTexture;
+    part.mU = mU + left;
+    part.mV = mV + top;
+    part.mWidth = right - left;
+    part.mHeight = bottom - top;
+    return part;
+}
+
 void Sprite::Draw(float x, float y) const {
     float corners[8] = {x, y, x + mWidth, y, x + mWidth, y + mHeight, x, y + mHeight};
     DrawCorners(corners);
@@ -81,6 +98,5 @@ void Sprite::DrawCorners(const float corners[8]) const {
 
 uint8_t Sprite::AlphaAt(int32_t x, int32_t y) const {
     if (!mTexture || x < 0 || y < 0 || x >= mWidth || y >= mHeight) return 0;
-    return static_cast<uint8_t>(
-        mTexture->PixelAt(static_cast<int32_t>(mU) + x, static_cast<int32_t>(mV) + y) >> 24);
+    return static_cast<uint8_t>(mTexture->PixelAt(static_cast<int32_t>(mU) + x, static_cast<int32_t>(mV) + y) >> 24);
 }

@@ -27,6 +27,9 @@ public:
     bool Load(const Image& image);
     bool Load(const Image& page, const Rect& source);
     bool IsLoaded() const { return mTexture != nullptr; }
+    // The part `source` (pixels from the top-left corner, limited to this
+    // sprite) drawing from the same texture.
+    Sprite Part(const Rect& source) const;
 
     float Width() const { return mWidth; }
     float Height() const { return mHeight; }
