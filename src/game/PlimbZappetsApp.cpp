@@ -44,6 +44,8 @@ PlimbZappetsApp::PlimbZappetsApp() {
 PlimbZappetsApp::~PlimbZappetsApp() {
     // The screens leave the tree before the framework takes it down.
     if (keptJourneyMap) keptJourneyMap.reset();
+    // A restored game waiting for its transition is held by its slot only.
+    DestroyGame();
     // Screens closed in the last step go too: the game screen saves the
     // statistics through this application as it goes.
     mGadgets.DeleteKilled();
@@ -73,8 +75,18 @@ void PlimbZappetsApp::AfterUpdate() {
 }
 
 void PlimbZappetsApp::Quit() {
-    if (commandLinePlay && !mQuit) commandLinePlay->OnQuit();
+    if (!mQuit) {
+        if (commandLinePlay) commandLinePlay->OnQuit();
+        // Before loading finished nothing of the run could have changed.
+        if (mLoaded) SaveRun();
+    }
     App::Quit();
+}
+
+void PlimbZappetsApp::SaveRun() {
+    SaveJourney();
+    SaveStats();
+    if (!highScores.Save()) Log::Line("Could not write %s", kHighScoreFile);
 }
 
 void PlimbZappetsApp::OnFocusChange(bool active) {

@@ -142,6 +142,9 @@ private:
     // Loads the table entries of one loading step; false when a quit request
     // stopped it.
     bool LoadStep(int32_t step);
+    // What the way out keeps: the journey (when one is on the screen), the
+    // statistics and the high-score table.
+    void SaveRun();
     void LoadHighScores();
     void ShowScreen(Gadget*& slot, ScreenKind kind);
     void KillSlot(Gadget*& slot);

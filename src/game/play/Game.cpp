@@ -172,6 +172,8 @@ bool Game::IsBusy() const { return app.IsTransitionRunning() || app.CurrentLevel
 // --- the end of a level --------------------------------------------------
 
 void Game::OpenLevelUp(bool passed) {
+    // A crash later in the journey loses at most the level being played.
+    app.SaveStats();
     app.ShowLevelUp();
     LevelUp* panel = app.CurrentLevelUp();
     if (!panel) return;
