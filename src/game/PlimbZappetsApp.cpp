@@ -44,6 +44,8 @@ PlimbZappetsApp::PlimbZappetsApp() {
 PlimbZappetsApp::~PlimbZappetsApp() {
     // The screens leave the tree before the framework takes it down.
     if (keptJourneyMap) keptJourneyMap.reset();
+    // A restored game waiting for its transition is held by its slot only.
+    DestroyGame();
     // Screens closed in the last step go too: the game screen saves the
     // statistics through this application as it goes.
     mGadgets.DeleteKilled();
@@ -73,8 +75,18 @@ void PlimbZappetsApp::AfterUpdate() {
 }
 
 void PlimbZappetsApp::Quit() {
-    if (commandLinePlay && !mQuit) commandLinePlay->OnQuit();
+    if (!mQuit) {
+        if (commandLinePlay) commandLinePlay->OnQuit();
+        // Before loading finished nothing of the run could have changed.
+        if (mLoaded) SaveRun();
+    }
     App::Quit();
+}
+
+void PlimbZappetsApp::SaveRun() {
+    SaveJourney();
+    SaveStats();
+    if (!highScores.Save()) Log::Line("Could not write %s", kHighScoreFile);
 }
 
 void PlimbZappetsApp::OnFocusChange(bool active) {
@@ -154,22 +166,25 @@ bool PlimbZappetsApp::ShowMessage(const String& heading, const String& text, con
 
 String PlimbZappetsApp::SharedFilePath(const String& name) const { return GetDataFolder() + "/" + name; }
 
-void PlimbZappetsApp::EnterHighScore() {
-    if (!highScores.Qualifies(score)) return;
-    String name;
-    if (!RunNameEntry(*this, name)) return;
-    highScoreRank = highScores.RankOf(score);
-    highScores.Insert(name, score);
-    if (!highScores.Save()) Log::Line("Could not write %s", kHighScoreFile);
-}
-
 void PlimbZappetsApp::LoadStats() {
     stats.fill(0);
     IOBuffer buffer;
     if (!buffer.LoadFile(profiles.ProfileFilePath(kStatsFile))) return;
-    std::array<int32_t, kStatCount> read{};
-    for (int32_t& value : read) value = buffer.ReadInt();
-    if (!buffer.HasError()) stats = read;
+    for (int32_t& value : stats) value = buffer.ReadInt();
+}
+
+bool PlimbZappetsApp::OfferHighScore() {
+    if (!highScores.Qualifies(score)) return false;
+    String name;
+    if (!RunNameEntry(*this, name)) return false;
+    EnterHighScore(name);
+    return true;
+}
+
+void PlimbZappetsApp::EnterHighScore(const String& name) {
+    highScoreRank = highScores.RankOf(score);
+    highScores.Insert(name, score);
+    if (!highScores.Save()) Log::Line("Could not write %s", kHighScoreFile);
 }
 
 void PlimbZappetsApp::SaveStats() {

@@ -20,6 +20,7 @@ class CommandLinePlay;
 class DifficultyMenu;
 class Game;
 class Gadget;
+class IOBuffer;
 class LevelUp;
 class TitleScreen;
 class Transition;
@@ -72,12 +73,16 @@ public:
 
     // The application's data folder, a separator and `name`.
     String SharedFilePath(const String& name) const;
+    // Counters past the end of a short or missing file read as 0.
     void LoadStats();
     void SaveStats();
-    // A journey's score that beats the table asks for the player's name and
-    // goes in (and to its file at once, so it survives a crash); highScoreRank
-    // marks its row. Nothing happens for a score that does not qualify.
-    void EnterHighScore();
+    // A new high score at the end of a journey: when `score` earns a place,
+    // asks for the name and enters it; false when it earns none or the game
+    // quit during the name entry.
+    bool OfferHighScore();
+    // Enters `score` under `name`, marks its row for the high-score screen
+    // and writes the table at once, so a crash later keeps it.
+    void EnterHighScore(const String& name);
     // The saved journey of the current profile ("Journey.SAV").
     // The first string of the file; "" when there is none.
     String SavedJourneyVersion();
@@ -137,10 +142,19 @@ private:
     // Loads the table entries of one loading step; false when a quit request
     // stopped it.
     bool LoadStep(int32_t step);
+    // What the way out keeps: the journey (when one is on the screen), the
+    // statistics and the high-score table.
+    void SaveRun();
     void LoadHighScores();
     void ShowScreen(Gadget*& slot, ScreenKind kind);
     void KillSlot(Gadget*& slot);
     void KillTitle();
+    // Whether `screen` is on the screen now.
+    bool IsShown(const Gadget* screen) const;
+    // The game screen goes, wherever it is.
+    void DestroyGame();
+    // The saved journey's stream, in its file order.
+    void WriteJourney(IOBuffer& out) const;
 
     Catalogue catalogue;
     TitleScreen* title = nullptr;

@@ -1,5 +1,6 @@
 // The screen slots of the game application and the operations that switch
 // between them.
+#include "board/JourneyNames.h"
 #include "core/Log.h"
 #include "game/PlimbZappetsApp.h"
 #include "game/ScreenFactory.h"
@@ -131,6 +132,10 @@ void PlimbZappetsApp::SelectLevelGroup() {
     Game* playing = CurrentGame();
     if (!playing) return;
     if (restartGroup) playing->levelIndex = 0;
+    // A journey's stage names its world; a restored game needs it before
+    // its board is rebuilt.
+    int32_t world = 0, stage = 0;
+    if (JourneyNames::ParseStageName(currentGroup, world, stage)) worldIndex = world - 1;
     const LevelGroup* found = Resources().Levels().FindGroup(currentGroup);
     if (!found && !singleLevel.name.IsEmpty() && singleLevel.name.EqualsIgnoreCase(currentGroup.view()))
         found = &singleLevel;

@@ -3,6 +3,7 @@
 #include "game/PlaceholderScreen.h"
 #include "game/journey/DifficultyMenu.h"
 #include "game/journey/PickDiff.h"
+#include "game/menus/HSMenu.h"
 #include "game/menus/MainMenu.h"
 #include "game/menus/OptionsMenu.h"
 #include "game/play/Game.h"
@@ -13,7 +14,7 @@ Gadget* CreateScreen(PlimbZappetsApp& app, ScreenKind kind) {
         case ScreenKind::MainMenu: return new MainMenu(app);
         case ScreenKind::Options: return new OptionsMenu(app);
         case ScreenKind::JourneyMap: return new DifficultyMenu(app);
-        case ScreenKind::HighScores: break;
+        case ScreenKind::HighScores: return new HSMenu(app);
         case ScreenKind::Game: return new Game(app);
         case ScreenKind::LevelUp: return new LevelUp(app);
         case ScreenKind::Profiles: break;

@@ -70,14 +70,14 @@ TEST_F(InputScriptProcessTest, AScriptWalksFromTheTitleToTheMainMenuAndOn) {
                                 "seed 7\n"
                                 "10 press Play\n"
                                 "120 press HighScores\n"
-                                "300 press HSMenu\n"
+                                "300 press BackToMainMenu\n"
                                 "400 close\n");
     Outcome outcome = Run("walk", {"--input", script, "--ticks", "600"});
     ASSERT_TRUE(outcome.exited);
     EXPECT_EQ(outcome.code, 0);
     // With a profile the menu never asks for one by itself.
     std::vector<std::string> expected = {"Screen: TitleScreen", "Screen: MainMenu", "Screen: HSMenu",
-                                         "Screen: TitleScreen"};
+                                         "Screen: MainMenu"};
     EXPECT_EQ(ScreenLines(Log("walk")), expected) << Log("walk");
 }
 
@@ -89,15 +89,15 @@ TEST_F(InputScriptProcessTest, AFirstStartCreatesAProfileStartsAJourneyAndSetsTh
          "210 press CREATE\n"
          "240 press NewGame\n"
          "260 press Normal\n"
-         "300 press Back\n"
-         "450 press Options\n"
+         "500 press Back\n"
+         "750 press Options\n"
          // The sound knob starts at the right end, the music knob at three quarters.
-         "480 move 570 272\n485 down left\n490 move 520 272\n495 move 470 272\n500 up left\n"
-         "510 move 518 357\n515 down left\n520 move 420 357\n525 up left\n"
-         "540 press Done\n"
-         "560 close\n");
+         "780 move 570 272\n785 down left\n790 move 520 272\n795 move 470 272\n800 up left\n"
+         "810 move 518 357\n815 down left\n820 move 420 357\n825 up left\n"
+         "840 press Done\n"
+         "860 close\n");
     std::string log = Log("first");
-    std::vector<std::string> expected = {"Screen: TitleScreen",    "Screen: MainMenu", "Screen: UserMenu",
+    std::vector<std::string> expected = {"Screen: TitleScreen", "Screen: MainMenu", "Screen: UserMenu",
                                          "Screen: DifficultyMenu", "Screen: MainMenu", "Screen: OptionsMenu"};
     EXPECT_EQ(ScreenLines(log), expected) << log;
     EXPECT_FALSE(Has(log, "Message:")) << "no saved journey, so no question";

@@ -201,6 +201,6 @@ void DifficultyMenu::PressDoor(const String& stageName) {
 
 void DifficultyMenu::EndJourneyPress() {
     app.ClearJourney();
-    app.EnterHighScore();
+    app.OfferHighScore();
     app.StartTransition(TransitionKind::HighScores);
 }

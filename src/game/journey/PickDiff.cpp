@@ -29,6 +29,7 @@ constexpr float kHoverCopyAlpha = 0.5f;
 
 PickDiff::PickDiff(PlimbZappetsApp& owner) : app(owner) {
     mName = "PickDiff";
+    mLabel = mName;  // scripts and tests find the screen by its name
     FillScreen();
     background = app.Resources().FindSprite(kBackground);
     for (int32_t i = 0; i < kChoices; ++i) {

@@ -52,14 +52,18 @@ Image RenderOutlinedText(const Font& font, const String& text) {
     return result;
 }
 
-String GreetingName(const Font& font, const String& name, int32_t maxWidth) {
-    String shown = name.Trimmed();
-    if (shown.IsEmpty()) return kNoName;
-    if (font.TextWidth(shown) <= maxWidth) return shown;
-    String kept = shown;
+String ShortenToWidth(const Font& font, const String& text, int32_t maxWidth) {
+    if (font.TextWidth(text) <= maxWidth) return text;
+    String kept = text, shown;
     do {
         kept = kept.Substring(0, std::max(0, kept.Length() - kDropPerStep));
         shown = kept + kEllipsis;
     } while (!kept.IsEmpty() && font.TextWidth(shown) > maxWidth);
     return shown;
+}
+
+String GreetingName(const Font& font, const String& name, int32_t maxWidth) {
+    String shown = name.Trimmed();
+    if (shown.IsEmpty()) return kNoName;
+    return ShortenToWidth(font, shown, maxWidth);
 }

@@ -14,6 +14,10 @@ class Font;
 // text (both rounded up to even), outlined in black.
 Image RenderOutlinedText(const Font& font, const String& text);
 
+// `text` unchanged when it is at most `maxWidth` pixels wide, otherwise
+// shortened with "..." until it is.
+String ShortenToWidth(const Font& font, const String& text, int32_t maxWidth);
+
 // The profile name as the greeting shows it: trimmed, "New User" when empty,
 // and shortened with "..." until it is at most `maxWidth` pixels wide.
 String GreetingName(const Font& font, const String& name, int32_t maxWidth);

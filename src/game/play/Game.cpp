@@ -50,16 +50,22 @@ String Game::LevelLine() const {
     return JourneyNames::LevelTitle(WorldIndex(), stage, levelIndex + 1);
 }
 
-bool Game::CreateLevelBoard(const String& levelName) {
+Board* Game::BuildLevelBoard(const String& levelName) {
     std::unique_ptr<Board> created = CreateBoard(levelName, *this, &media);
-    if (!created) return false;
-    board = created.release();
-    AddChild(board);
-    app.Resources().Levels().LoadLevel(levelName, WorldIndex(), Style(), *board);
+    if (!created) return nullptr;
+    Board* built = created.release();
+    AddChild(built);
+    app.Resources().Levels().LoadLevel(levelName, WorldIndex(), Style(), *built);
+    built->BuildTitleImages(built->DisplayName(), LevelLine());
+    built->Start();
+    return built;
+}
+
+bool Game::CreateLevelBoard(const String& levelName) {
+    board = BuildLevelBoard(levelName);
+    if (!board) return false;
     // A level that names no quota keeps the one before it.
     if (board->ProgressTarget() > 0) progressQuota = board->ProgressTarget();
-    board->BuildTitleImages(board->DisplayName(), LevelLine());
-    board->Start();
     board->TakeFocus();
     return true;
 }
@@ -166,6 +172,8 @@ bool Game::IsBusy() const { return app.IsTransitionRunning() || app.CurrentLevel
 // --- the end of a level --------------------------------------------------
 
 void Game::OpenLevelUp(bool passed) {
+    // A crash later in the journey loses at most the level being played.
+    app.SaveStats();
     app.ShowLevelUp();
     LevelUp* panel = app.CurrentLevelUp();
     if (!panel) return;

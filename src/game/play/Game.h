@@ -17,6 +17,7 @@
 #include "ui/Gadget.h"
 
 class Board;
+class IOBuffer;
 class InGameMenu;
 class PlimbZappetsApp;
 struct LevelGroup;
@@ -39,6 +40,7 @@ public:
     static constexpr Tally kPanelOrder[kTallyCount] = {BallsLaunched, BallsPopped,  SwapsMade,     RobotsCleared,
                                                        ComboCount,    LargestCombo, BonusesCaught, MissedShots};
     static constexpr int32_t kStartQuota = 100;         // progress balls of a level that names none
+    static constexpr int32_t kMostProgress = 1 << 24;   // balls: no level counts or asks for more
     static constexpr int32_t kLifeMeterSpan = 1000000;  // points per extra life
     static constexpr int32_t kLifeFlashTicks = 250;
     static constexpr float kProgressStep = 0.01f;                // bar fill per tick
@@ -61,6 +63,13 @@ public:
     void ResumePlay();
     Board* CurrentBoard() const { return board; }
     InGameMenu* PauseMenu() const { return pauseMenu; }
+    // The game's record inside the saved journey, with the board's record
+    // when a level runs. Load takes the record only when all of it is sound
+    // (the group must be set first: the board is rebuilt from its level);
+    // false leaves the game as it was.
+    void Save(IOBuffer& out) const;
+    bool Load(IOBuffer& in);
+
     // The journey's "%s LEVEL %d-%d" for the current level; empty without a
     // journey stage.
     String LevelLine() const;
@@ -115,6 +124,9 @@ private:
     // A board for the level's name, loaded and started; false when no theme
     // plays that name.
     bool CreateLevelBoard(const String& levelName);
+    // The same board built and started, not yet given the focus; null when no
+    // theme plays that name.
+    Board* BuildLevelBoard(const String& levelName);
     // The level-up panel with this level's tallies; not `passed`: the final
     // statistics of a lost game.
     void OpenLevelUp(bool passed);

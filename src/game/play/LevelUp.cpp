@@ -125,7 +125,7 @@ void LevelUp::Continue() {
     }
     app.gameOverMark = true;
     TransitionKind next = app.highScores.Qualifies(app.score) ? TransitionKind::HighScores : TransitionKind::MainMenu;
-    app.EnterHighScore();
+    app.OfferHighScore();
     app.specialTransition = true;
     app.StartTransition(next);
 }
