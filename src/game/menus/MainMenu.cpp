@@ -55,6 +55,8 @@ MainMenu::~MainMenu() {
     for (MenuButton& entry : buttons)
         if (entry.button.mParent) RemoveChild(&entry.button);
     if (user.mParent) RemoveChild(&user);
+    // What is left is the play-style screen, made for the menu: it goes with it.
+    for (int32_t i = 0; mChildren && i < mChildren->Count(); ++i) mChildren->GadgetAtIndex(i)->Kill();
 }
 
 void MainMenu::PlaceButton(Choice choice, const char* picture, float x, float y) {
