@@ -68,8 +68,6 @@ public:
     void SelectLevelGroup();
     // What a transition does when its creature covers the screen.
     void RunTransitionAction(TransitionKind kind);
-    // The title screen again, loading done (placeholder screens lead here).
-    void ShowTitle();
 
     // The application's data folder, a separator and `name`.
     String SharedFilePath(const String& name) const;

@@ -45,14 +45,6 @@ void PlimbZappetsApp::CloseAllScreens() {
     if (!resumeGame) KillSlot(game);
 }
 
-void PlimbZappetsApp::ShowTitle() {
-    CloseAllScreens();
-    title = new TitleScreen(*this);
-    title->ShowPlayButton();
-    mGadgets.Add(title);
-    Log::Line("Screen: %s", title->mName);
-}
-
 void PlimbZappetsApp::ShowMainMenu() {
     CloseAllScreens();
     ShowScreen(mainMenu, ScreenKind::MainMenu);

@@ -1,8 +1,6 @@
 #include "game/ScreenFactory.h"
 
-#include "game/PlaceholderScreen.h"
 #include "game/journey/DifficultyMenu.h"
-#include "game/journey/PickDiff.h"
 #include "game/menus/HSMenu.h"
 #include "game/menus/MainMenu.h"
 #include "game/menus/OptionsMenu.h"
@@ -17,8 +15,6 @@ Gadget* CreateScreen(PlimbZappetsApp& app, ScreenKind kind) {
         case ScreenKind::HighScores: return new HSMenu(app);
         case ScreenKind::Game: return new Game(app);
         case ScreenKind::LevelUp: return new LevelUp(app);
-        case ScreenKind::Profiles: break;
-        case ScreenKind::PlayStyle: return new PickDiff(app);
     }
-    return new PlaceholderScreen(app, kind);
+    return nullptr;
 }

@@ -1,6 +1,5 @@
 #pragma once
-// Makes the screen of a slot. A screen that is not built yet is a
-// placeholder with its class name.
+// Makes the screen of a slot.
 
 #include "game/ScreenKind.h"
 

@@ -1,13 +1,10 @@
 #pragma once
-// The screens the application switches between, and what a screen
+// The screen slots the application switches between, and what a screen
 // transition does when its creature covers the screen.
 
 #include <cstdint>
 
-enum class ScreenKind : int32_t { MainMenu, Options, JourneyMap, HighScores, Game, LevelUp, Profiles, PlayStyle };
-
-// The class name of a screen, as the "Screen:" lines of DEBUG.TXT give it.
-const char* ScreenClassName(ScreenKind kind);
+enum class ScreenKind : int32_t { MainMenu, Options, JourneyMap, HighScores, Game, LevelUp };
 
 enum class TransitionKind : int32_t {
     StartGame = 0,
