@@ -1,5 +1,6 @@
 #include "game/HighScoreList.h"
 
+#include "core/IOBuffer.h"
 #include "data/Registry.h"
 
 namespace {
@@ -35,13 +36,16 @@ void HighScoreList::Load(const String& name) {
 }
 
 bool HighScoreList::Save() const {
+    // Read-only, so the store does not write the file a second time as it goes;
+    // keys of other tables in the file are kept.
     Registry store;
-    store.Load(fileName);
+    store.LoadReadOnly(fileName);
     for (int32_t i = 0; i < Size(); ++i) {
         store.SetString(String::Format(kNameKey, i), At(i).name);
         store.SetInt(String::Format(kScoreKey, i), At(i).score);
     }
-    return store.Save();
+    String text = store.WriteText();
+    return WriteFileAtomically(fileName, text.c_str(), static_cast<size_t>(text.Length()));
 }
 
 int32_t HighScoreList::RankOf(int32_t score) const {
