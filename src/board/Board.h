@@ -312,6 +312,11 @@ protected:
     // One track per curve of the builder, track i going to eaterOfTrack[i]
     // (eater 0 past the list's end).
     void AddThemeTracks(PathBuilder build, std::initializer_list<int32_t> eaterOfTrack);
+    // The scene most themes are: the theme's background, one eater (its
+    // picture `eaterName`, kept by the board) centred at `eaterAt`, and the
+    // builder's tracks going to the eaters eaterOfTrack names.
+    void SetUpOneEaterScene(const char* theme, const char* eaterName, Vec2 eaterAt, PathBuilder build,
+                            std::initializer_list<int32_t> eaterOfTrack);
     // Drawing parts. The visible balls of a track whose path position
     // lies in [from, to) (shadows first), the shot sliding in counted at its
     // slot; a scenery picture (null: nothing) with its top-left corner at
@@ -372,6 +377,7 @@ protected:
     std::vector<Plimb*> shots;  // owned
     std::vector<Vec2> dropRequests;
     std::unique_ptr<Sprite> background;
+    std::unique_ptr<Sprite> sceneEater;  // the picture of SetUpOneEaterScene's eater
     String displayName = "UNNAMED LEVEL";
     int32_t progressTarget = 0;
     std::unique_ptr<Sprite> titleSprite, lineSprite;

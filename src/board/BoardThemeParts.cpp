@@ -25,6 +25,14 @@ void Board::AddThemeTracks(PathBuilder build, std::initializer_list<int32_t> eat
     }
 }
 
+void Board::SetUpOneEaterScene(const char* theme, const char* eaterName, Vec2 eaterAt, PathBuilder build,
+                               std::initializer_list<int32_t> eaterOfTrack) {
+    background = LoadThemeSprite(theme, "Background");
+    sceneEater = LoadThemeSprite(theme, eaterName);
+    AddEaterAt(sceneEater.get(), eaterAt);
+    AddThemeTracks(build, eaterOfTrack);
+}
+
 namespace {
 constexpr float kEndless = std::numeric_limits<float>::infinity();
 }  // namespace

@@ -24,9 +24,6 @@ void Board_Chameleon::AppendPaths(std::vector<QuickSpline>& curves) { AppendPars
 
 Board_Chameleon::Board_Chameleon(BoardGame& game, const BoardMedia* media) : Board(game, media) {
     ballSize = kBallSize;
-    background = LoadThemeSprite(kThemeWord, "Background");
-    enemy = LoadThemeSprite(kThemeWord, "Enemy");
-    AddEaterAt(enemy.get(), kEnd);
-    AddThemeTracks(&AppendPaths, {0});
+    SetUpOneEaterScene(kThemeWord, "Enemy", kEnd, &AppendPaths, {0});
     wickAngleOffset[0] = kWickAngleOffset;
 }

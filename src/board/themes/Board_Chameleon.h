@@ -3,7 +3,6 @@
 // three wavy rows, from the top right into the chameleon's jaws low on the
 // left; middle-sized balls.
 
-#include <memory>
 #include <vector>
 
 #include "board/Board.h"
@@ -14,7 +13,4 @@ public:
 
     Board_Chameleon(BoardGame& game, const BoardMedia* media);
     static void AppendPaths(std::vector<QuickSpline>& curves);
-
-private:
-    std::unique_ptr<Sprite> enemy;
 };

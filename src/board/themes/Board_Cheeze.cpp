@@ -22,9 +22,6 @@ void Board_Cheeze::AppendPaths(std::vector<QuickSpline>& curves) { AppendParsedP
 
 Board_Cheeze::Board_Cheeze(BoardGame& game, const BoardMedia* media) : Board(game, media) {
     ballSize = kBallSize;
-    background = LoadThemeSprite(kThemeWord, "Background");
-    enemy = LoadThemeSprite(kThemeWord, "Enemy");
-    AddEaterAt(enemy.get(), kEnd);
-    AddThemeTracks(&AppendPaths, {0});
+    SetUpOneEaterScene(kThemeWord, "Enemy", kEnd, &AppendPaths, {0});
     wickAngleOffset[0] = kWickAngleOffset;
 }

@@ -3,7 +3,6 @@
 // top, down the long diagonal, along the bottom) into the mouse's mouth; large
 // balls.
 
-#include <memory>
 #include <vector>
 
 #include "board/Board.h"
@@ -14,7 +13,4 @@ public:
 
     Board_Cheeze(BoardGame& game, const BoardMedia* media);
     static void AppendPaths(std::vector<QuickSpline>& curves);
-
-private:
-    std::unique_ptr<Sprite> enemy;
 };

@@ -20,8 +20,5 @@ void Board_Chrome::AppendPaths(std::vector<QuickSpline>& curves) { AppendParsedP
 
 Board_Chrome::Board_Chrome(BoardGame& game, const BoardMedia* media) : Board(game, media) {
     ballSize = kBallSize;
-    background = LoadThemeSprite(kThemeWord, "Background");
-    enemy = LoadThemeSprite(kThemeWord, "Enemy");
-    AddEaterAt(enemy.get(), kEnd);
-    AddThemeTracks(&AppendPaths, {0});
+    SetUpOneEaterScene(kThemeWord, "Enemy", kEnd, &AppendPaths, {0});
 }

@@ -3,7 +3,6 @@
 // steel panel, dropping in from the top left and rising into the turbine
 // intake at the right; large balls.
 
-#include <memory>
 #include <vector>
 
 #include "board/Board.h"
@@ -14,7 +13,4 @@ public:
 
     Board_Chrome(BoardGame& game, const BoardMedia* media);
     static void AppendPaths(std::vector<QuickSpline>& curves);
-
-private:
-    std::unique_ptr<Sprite> enemy;
 };

@@ -26,8 +26,5 @@ void Board_Cosmic::AppendPaths(std::vector<QuickSpline>& curves) {
 
 Board_Cosmic::Board_Cosmic(BoardGame& game, const BoardMedia* media) : Board(game, media) {
     ballSize = kBallSize;
-    background = LoadThemeSprite(kThemeWord, "Background");
-    enemy = LoadThemeSprite(kThemeWord, "Enemy");
-    AddEaterAt(enemy.get(), kEnd);
-    AddThemeTracks(&AppendPaths, {0, 0});
+    SetUpOneEaterScene(kThemeWord, "Enemy", kEnd, &AppendPaths, {0, 0});
 }

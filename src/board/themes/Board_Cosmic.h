@@ -3,7 +3,6 @@
 // space and fall into one black hole low in the middle, one from each side;
 // middle-sized balls.
 
-#include <memory>
 #include <vector>
 
 #include "board/Board.h"
@@ -14,7 +13,4 @@ public:
 
     Board_Cosmic(BoardGame& game, const BoardMedia* media);
     static void AppendPaths(std::vector<QuickSpline>& curves);
-
-private:
-    std::unique_ptr<Sprite> enemy;
 };

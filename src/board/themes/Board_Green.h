@@ -3,7 +3,6 @@
 // dogleg, from the top right down to the cup on the putting green; large
 // balls.
 
-#include <memory>
 #include <vector>
 
 #include "board/Board.h"
@@ -14,7 +13,4 @@ public:
 
     Board_Green(BoardGame& game, const BoardMedia* media);
     static void AppendPaths(std::vector<QuickSpline>& curves);
-
-private:
-    std::unique_ptr<Sprite> enemy;
 };

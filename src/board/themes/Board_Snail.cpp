@@ -17,9 +17,6 @@ void Board_Snail::AppendPaths(std::vector<QuickSpline>& curves) { AppendParsedPa
 
 Board_Snail::Board_Snail(BoardGame& game, const BoardMedia* media) : Board(game, media) {
     ballSize = kBallSize;
-    background = LoadThemeSprite(kThemeWord, "Background");
-    enemy = LoadThemeSprite(kThemeWord, "Enemy");
-    AddEaterAt(enemy.get(), kMouth);
-    AddThemeTracks(&AppendPaths, {0});
+    SetUpOneEaterScene(kThemeWord, "Enemy", kMouth, &AppendPaths, {0});
     AddTargetRange(0, kTargetFrom, kTargetTo);
 }

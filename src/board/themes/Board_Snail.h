@@ -3,7 +3,6 @@
 // garden snail; middle-sized balls, the launcher's colour favouring the
 // second sweep, where most of the chain can be reached.
 
-#include <memory>
 #include <vector>
 
 #include "board/Board.h"
@@ -14,7 +13,4 @@ public:
 
     Board_Snail(BoardGame& game, const BoardMedia* media);
     static void AppendPaths(std::vector<QuickSpline>& curves);
-
-private:
-    std::unique_ptr<Sprite> enemy;
 };

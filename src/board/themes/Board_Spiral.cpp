@@ -24,10 +24,7 @@ void Board_Spiral::AppendPaths(std::vector<QuickSpline>& curves) {
 
 Board_Spiral::Board_Spiral(BoardGame& game, const BoardMedia* media) : Board(game, media) {
     ballSize = kBallSize;
-    background = LoadThemeSprite(kThemeWord, "Background");
-    chomper = LoadThemeSprite(kThemeWord, "Chomper");
-    AddEaterAt(chomper.get(), kMouth);
-    AddThemeTracks(&AppendPaths, {0});
+    SetUpOneEaterScene(kThemeWord, "Chomper", kMouth, &AppendPaths, {0});
     for (const auto& range : kTargets) AddTargetRange(0, range[0], range[1]);
     wickAngleOffset[0] = kWickAngleOffset;
 }

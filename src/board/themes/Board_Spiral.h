@@ -3,7 +3,6 @@
 // the chomper at its heart; large balls; the launcher's colour favours the
 // bottom of each turn, the part of the chain a shot from below can reach.
 
-#include <memory>
 #include <vector>
 
 #include "board/Board.h"
@@ -14,7 +13,4 @@ public:
 
     Board_Spiral(BoardGame& game, const BoardMedia* media);
     static void AppendPaths(std::vector<QuickSpline>& curves);
-
-private:
-    std::unique_ptr<Sprite> chomper;
 };

@@ -28,8 +28,5 @@ void Board_Technicolor::AppendPaths(std::vector<QuickSpline>& curves) { AppendPa
 
 Board_Technicolor::Board_Technicolor(BoardGame& game, const BoardMedia* media) : Board(game, media) {
     ballSize = kBallSize;
-    background = LoadThemeSprite(kThemeWord, "Background");
-    enemy = LoadThemeSprite(kThemeWord, "Enemy");
-    AddEaterAt(enemy.get(), kEnd);
-    AddThemeTracks(&AppendPaths, {0});
+    SetUpOneEaterScene(kThemeWord, "Enemy", kEnd, &AppendPaths, {0});
 }

@@ -2,7 +2,6 @@
 // The Technicolor board: one ribbon in two great rainbow arches over the
 // sunburst, from the left edge down into the whirl at the right; small balls.
 
-#include <memory>
 #include <vector>
 
 #include "board/Board.h"
@@ -13,7 +12,4 @@ public:
 
     Board_Technicolor(BoardGame& game, const BoardMedia* media);
     static void AppendPaths(std::vector<QuickSpline>& curves);
-
-private:
-    std::unique_ptr<Sprite> enemy;
 };
