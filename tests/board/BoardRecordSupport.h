@@ -2,6 +2,8 @@
 // Board records as bytes, a level of the journey on the Blue board, and any
 // theme's level played by the bot.
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -12,6 +14,7 @@
 #include "board/BoardFactory.h"
 #include "board/LevelLibrary.h"
 #include "core/IOBuffer.h"
+#include "core/Random.h"
 
 inline std::vector<uint8_t> Record(const Board& board) {
     IOBuffer out;
@@ -60,3 +63,32 @@ struct ThemePlay {
 struct BluePlay : ThemePlay {
     explicit BluePlay(const LevelLibrary& library) : ThemePlay(library, "Blue") {}
 };
+
+// The level `original` plays, saved now and loaded into a fresh board of its
+// theme, goes on for `ticks` ticks byte for byte as `original` does. The
+// random generator and the pointer are input, not saved state, so the fresh
+// board gets them as they were at the save.
+inline void ExpectSavedLevelContinues(const LevelLibrary& library, const char* word, ThemePlay& original,
+                                      int32_t ticks) {
+    ASSERT_GT(original.board->LiveBallCount(), 0) << word;
+    std::vector<uint8_t> saved = Record(*original.board);
+    Random generatorAtSave = GetRandom();
+    float pointer = original.board->TargetX();
+    std::vector<std::vector<uint8_t>> expected;
+    for (int32_t i = 0; i < ticks; ++i) {
+        original.board->Update();
+        expected.push_back(Record(*original.board));
+    }
+    ThemePlay restored(library, word);
+    ASSERT_TRUE(LoadRecord(*restored.board, saved)) << word;
+    GetRandom() = generatorAtSave;
+    restored.board->SetTargetX(pointer);
+    for (int32_t i = 0; i < ticks; ++i) {
+        restored.board->Update();
+        std::vector<uint8_t> now = Record(*restored.board);
+        size_t first = 0;
+        while (first < now.size() && first < expected[i].size() && now[first] == expected[i][first]) ++first;
+        ASSERT_EQ(now, expected[i]) << word << " tick " << i << " after the load, first difference at byte " << first
+                                    << " of " << now.size();
+    }
+}

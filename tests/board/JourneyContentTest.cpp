@@ -10,9 +10,10 @@
 #include "support/TempDir.h"
 
 namespace {
-const char* const kThemeWords[] = {"Aqua",   "Beach", "Bees",   "Blue",   "Bobsled", "Chameleon", "Cheeze",     "Chrome",
-                                   "Cosmic", "Egypt", "Forest", "Green",  "Lava",    "Movies",    "Pretzel",    "Snail",
-                                   "Snake",  "Spiral", "Spooky", "Surreality", "Taxman", "Technicolor", "Tooth", "Video"};
+const char* const kThemeWords[] = {"Aqua",   "Beach",      "Bees",    "Blue",        "Bobsled", "Chameleon",
+                                   "Cheeze", "Chrome",     "Cosmic",  "Egypt",       "Forest",  "Green",
+                                   "Lava",   "Movies",     "Pretzel", "Snail",       "Snake",   "Spiral",
+                                   "Spooky", "Surreality", "Taxman",  "Technicolor", "Tooth",   "Video"};
 
 const LevelLibrary& Content() {
     static LevelLibrary library = [] {
@@ -82,18 +83,37 @@ TEST(JourneyContent, TheJourneyGetsHarder) {
 TEST(JourneyContent, TheFilesUseEveryKeyOfTheSchema) {
     std::string all;
     for (int i = 1; i <= 5; ++i) {
-        FILE* file = std::fopen((std::string(PZ_ASSET_DIR "/levels/Difficulty") + std::to_string(i) + ".CFG").c_str(), "rb");
+        FILE* file =
+            std::fopen((std::string(PZ_ASSET_DIR "/levels/Difficulty") + std::to_string(i) + ".CFG").c_str(), "rb");
         ASSERT_NE(file, nullptr);
         char buffer[4096];
         size_t read;
         while ((read = std::fread(buffer, 1, sizeof buffer, file)) > 0) all.append(buffer, read);
         std::fclose(file);
     }
-    for (const char* key : {"GLOBAL_SPEED_ADD", "GLOBAL_SPEED_INITIAL_ADD", "GLOBAL_SPEED_FAST_ADD",
-                            "GLOBAL_SPEED_SLOW_ADD", "GLOBAL_TYPES_ADD", "GLOBAL_PROGRESS_ADD", "<Progress>",
-                            "<DisplayName>", "<Rush>", "REPEAT=", "Copies=", "<Count>", "<Types>", "<Delay_Ticks>",
-                            "<Target_Track>", "<Robot_Trigger>", "<Speed>", "<Speed_Initial>", "<Speed_Fast>",
-                            "<Speed_Slow>", "<Delay_Dist>", "<Same_Type_Probability>", "<Max_Same_Type_Chain>"}) {
+    for (const char* key : {"GLOBAL_SPEED_ADD",
+                            "GLOBAL_SPEED_INITIAL_ADD",
+                            "GLOBAL_SPEED_FAST_ADD",
+                            "GLOBAL_SPEED_SLOW_ADD",
+                            "GLOBAL_TYPES_ADD",
+                            "GLOBAL_PROGRESS_ADD",
+                            "<Progress>",
+                            "<DisplayName>",
+                            "<Rush>",
+                            "REPEAT=",
+                            "Copies=",
+                            "<Count>",
+                            "<Types>",
+                            "<Delay_Ticks>",
+                            "<Target_Track>",
+                            "<Robot_Trigger>",
+                            "<Speed>",
+                            "<Speed_Initial>",
+                            "<Speed_Fast>",
+                            "<Speed_Slow>",
+                            "<Delay_Dist>",
+                            "<Same_Type_Probability>",
+                            "<Max_Same_Type_Chain>"}) {
         EXPECT_NE(all.find(key), std::string::npos) << key;
     }
 }

@@ -27,15 +27,19 @@ const WaveSpec& OnlyWave(const FakeLevelTarget& target) { return target.tracks.a
 
 TEST(LevelLoader, TypesAndProgressTakeTheGlobalsThenTheirLimits) {
     EXPECT_EQ(OnlyWave(Load(Document("", "<Wave><Types>2</Types></Wave>"))).types, 3);
-    EXPECT_EQ(OnlyWave(Load(Document("<GLOBAL_TYPES_ADD>3</GLOBAL_TYPES_ADD>", "<Wave><Types>7</Types></Wave>"))).types, 8);
-    EXPECT_EQ(Load(Document("<GLOBAL_PROGRESS_ADD>20</GLOBAL_PROGRESS_ADD>", "<Progress>50</Progress>")).progressTarget, 100);
-    EXPECT_EQ(Load(Document("<global_progress_add>20</global_progress_add>", "<Progress>30000</Progress>")).progressTarget,
-              25000);
+    EXPECT_EQ(OnlyWave(Load(Document("<GLOBAL_TYPES_ADD>3</GLOBAL_TYPES_ADD>", "<Wave><Types>7</Types></Wave>"))).types,
+              8);
+    EXPECT_EQ(Load(Document("<GLOBAL_PROGRESS_ADD>20</GLOBAL_PROGRESS_ADD>", "<Progress>50</Progress>")).progressTarget,
+              100);
+    EXPECT_EQ(
+        Load(Document("<global_progress_add>20</global_progress_add>", "<Progress>30000</Progress>")).progressTarget,
+        25000);
     EXPECT_EQ(Load(Document("", "<Progress>2147483647</Progress><Progress>700</Progress>")).progressTarget, 700);
     // Huge values and their sum stay in range instead of wrapping.
-    EXPECT_EQ(Load(Document("<GLOBAL_PROGRESS_ADD>2147483647</GLOBAL_PROGRESS_ADD>", "<Progress>99999999999</Progress>"))
-                  .progressTarget,
-              25000);
+    EXPECT_EQ(
+        Load(Document("<GLOBAL_PROGRESS_ADD>2147483647</GLOBAL_PROGRESS_ADD>", "<Progress>99999999999</Progress>"))
+            .progressTarget,
+        25000);
 }
 
 TEST(LevelLoader, GlobalSpeedIsCappedAndDerivedSpeedsAreNotLimited) {
@@ -47,10 +51,11 @@ TEST(LevelLoader, GlobalSpeedIsCappedAndDerivedSpeedsAreNotLimited) {
     EXPECT_FLOAT_EQ(wave.speedSlow, 5.0f);
 
     // Stated speeds take their own global adjustment and the limits.
-    FakeLevelTarget stated = Load(Document("<GLOBAL_SPEED_INITIAL_ADD>-9</GLOBAL_SPEED_INITIAL_ADD>"
-                                           "<GLOBAL_SPEED_SLOW_ADD>0.5</GLOBAL_SPEED_SLOW_ADD>",
-                                           "<Wave><Speed_Initial>2</Speed_Initial><Speed_Slow>0.1</Speed_Slow>"
-                                           "<Speed_Fast>50</Speed_Fast></Wave>"));
+    FakeLevelTarget stated =
+        Load(Document("<GLOBAL_SPEED_INITIAL_ADD>-9</GLOBAL_SPEED_INITIAL_ADD>"
+                      "<GLOBAL_SPEED_SLOW_ADD>0.5</GLOBAL_SPEED_SLOW_ADD>",
+                      "<Wave><Speed_Initial>2</Speed_Initial><Speed_Slow>0.1</Speed_Slow>"
+                      "<Speed_Fast>50</Speed_Fast></Wave>"));
     EXPECT_FLOAT_EQ(OnlyWave(stated).speedInitial, 0.25f);
     EXPECT_FLOAT_EQ(OnlyWave(stated).speedSlow, 0.6f);
     EXPECT_FLOAT_EQ(OnlyWave(stated).speedFast, 10.0f);
@@ -58,8 +63,9 @@ TEST(LevelLoader, GlobalSpeedIsCappedAndDerivedSpeedsAreNotLimited) {
 }
 
 TEST(LevelLoader, PlayStylesAdjustEveryWave) {
-    const std::string level = Document("", "<Wave><Speed>2</Speed><Types>4</Types>"
-                                           "<Max_Same_Type_Chain>5</Max_Same_Type_Chain></Wave>");
+    const std::string level = Document("",
+                                       "<Wave><Speed>2</Speed><Types>4</Types>"
+                                       "<Max_Same_Type_Chain>5</Max_Same_Type_Chain></Wave>");
     const WaveSpec normal = OnlyWave(Load(level));
     EXPECT_FLOAT_EQ(normal.speedInitial, 6.0f);
     EXPECT_FLOAT_EQ(normal.speedFast, 3.2f);
@@ -82,8 +88,10 @@ TEST(LevelLoader, PlayStylesAdjustEveryWave) {
 
 TEST(LevelLoader, CopiesFollowTheirWaveAndPlayOnEveryTrack) {
     FakeLevelTarget target = Load(
-        Document("", "<Wave Copies=\"3\"><Target_Track>1</Target_Track><Count>20</Count><Delay_Ticks>40</Delay_Ticks></Wave>"
-                     "<Wave><Count>9</Count></Wave>"),
+        Document(
+            "",
+            "<Wave Copies=\"3\"><Target_Track>1</Target_Track><Count>20</Count><Delay_Ticks>40</Delay_Ticks></Wave>"
+            "<Wave><Count>9</Count></Wave>"),
         PlayStyle::Normal, 2);
     ASSERT_EQ(target.tracks[1].size(), 4u);  // the original, two copies, the last wave
     ASSERT_EQ(target.tracks[0].size(), 3u);  // two copies and the last wave
@@ -107,8 +115,9 @@ TEST(LevelLoader, CopiesFollowTheirWaveAndPlayOnEveryTrack) {
 }
 
 TEST(LevelLoader, RepeatIsASubstringTest) {
-    FakeLevelTarget target = Load(Document("", "<Wave REPEAT=\"no\"/><Wave/><Wave REPEAT=\"yes please\"/>"
-                                               "<Wave Repeat=\"isTrue\"/><Wave REPEAT=\"\"/>"));
+    FakeLevelTarget target = Load(Document("",
+                                           "<Wave REPEAT=\"no\"/><Wave/><Wave REPEAT=\"yes please\"/>"
+                                           "<Wave Repeat=\"isTrue\"/><Wave REPEAT=\"\"/>"));
     ASSERT_EQ(target.tracks[0].size(), 5u);
     EXPECT_FALSE(target.tracks[0][0].repeat);
     EXPECT_TRUE(target.tracks[0][1].repeat);
@@ -118,10 +127,11 @@ TEST(LevelLoader, RepeatIsASubstringTest) {
 }
 
 TEST(LevelLoader, EveryWaveKeyWithItsLimits) {
-    const WaveSpec low = OnlyWave(Load(Document(
-        "", "<Wave><Count>0</Count><Delay_Ticks>-5</Delay_Ticks><Robot_Trigger>-3</Robot_Trigger>"
-            "<Delay_Dist>0.01</Delay_Dist><Same_Type_Probability>-10</Same_Type_Probability>"
-            "<Max_Same_Type_Chain>0</Max_Same_Type_Chain><Speed>0</Speed></Wave>")));
+    const WaveSpec low =
+        OnlyWave(Load(Document("",
+                               "<Wave><Count>0</Count><Delay_Ticks>-5</Delay_Ticks><Robot_Trigger>-3</Robot_Trigger>"
+                               "<Delay_Dist>0.01</Delay_Dist><Same_Type_Probability>-10</Same_Type_Probability>"
+                               "<Max_Same_Type_Chain>0</Max_Same_Type_Chain><Speed>0</Speed></Wave>")));
     EXPECT_EQ(low.count, 1);
     EXPECT_EQ(low.delayTicks, 0);
     EXPECT_EQ(low.robotTrigger, 1);
@@ -130,10 +140,11 @@ TEST(LevelLoader, EveryWaveKeyWithItsLimits) {
     EXPECT_EQ(low.maxSameTypeChain, 1);
     EXPECT_FLOAT_EQ(low.speed, 0.25f);
 
-    const WaveSpec high = OnlyWave(Load(Document(
-        "", "<wave><COUNT>999</COUNT><delay_ticks>5000</delay_ticks><Delay_Dist>0.99</Delay_Dist>"
-            "<Same_Type_Probability>40</Same_Type_Probability><Max_Same_Type_Chain>9</Max_Same_Type_Chain>"
-            "<Robot_Trigger>12</Robot_Trigger><Unknown>1</Unknown></wave>")));
+    const WaveSpec high = OnlyWave(
+        Load(Document("",
+                      "<wave><COUNT>999</COUNT><delay_ticks>5000</delay_ticks><Delay_Dist>0.99</Delay_Dist>"
+                      "<Same_Type_Probability>40</Same_Type_Probability><Max_Same_Type_Chain>9</Max_Same_Type_Chain>"
+                      "<Robot_Trigger>12</Robot_Trigger><Unknown>1</Unknown></wave>")));
     EXPECT_EQ(high.count, 300);
     EXPECT_EQ(high.delayTicks, 1000);
     EXPECT_FLOAT_EQ(high.delayDist, 0.85f);
@@ -148,9 +159,10 @@ TEST(LevelLoader, EveryWaveKeyWithItsLimits) {
 }
 
 TEST(LevelLoader, TitleRushAndTheFirstOfTwoLevelsWithOneName) {
-    FakeLevelTarget target = Load("<D><level name=\"Aqua\"><DisplayName> TIDE POOL </DisplayName><Rush>2</Rush>"
-                                  "<Wave><Count>7</Count></Wave></level>"
-                                  "<level name=\"AQUA\"><DisplayName>SECOND</DisplayName><Wave/><Wave/></level></D>");
+    FakeLevelTarget target = Load(
+        "<D><level name=\"Aqua\"><DisplayName> TIDE POOL </DisplayName><Rush>2</Rush>"
+        "<Wave><Count>7</Count></Wave></level>"
+        "<level name=\"AQUA\"><DisplayName>SECOND</DisplayName><Wave/><Wave/></level></D>");
     EXPECT_EQ(target.displayName.str(), "TIDE POOL");
     EXPECT_FLOAT_EQ(target.rush, 0.75f);
     ASSERT_EQ(target.tracks[0].size(), 1u);
@@ -159,8 +171,9 @@ TEST(LevelLoader, TitleRushAndTheFirstOfTwoLevelsWithOneName) {
 }
 
 TEST(LevelLoader, MissingDocumentsAndLevelsChangeNothing) {
-    for (const char* text : {"", "<!-- nothing -->", "<D><level name=\"Bees\"><Progress>900</Progress><Wave/></level></D>",
-                             "<D><level><Wave/></level><level x=\"Aqua\"><Wave/></level></D>"}) {
+    for (const char* text :
+         {"", "<!-- nothing -->", "<D><level name=\"Bees\"><Progress>900</Progress><Wave/></level></D>",
+          "<D><level><Wave/></level><level x=\"Aqua\"><Wave/></level></D>"}) {
         XMLDocument document;
         document.Parse(text);
         FakeLevelTarget target(2);

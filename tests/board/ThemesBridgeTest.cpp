@@ -217,21 +217,7 @@ TEST(ThemesBridge, ALevelSavedAtARandomTickContinuesIdenticallyInAFreshBoard) {
         ThemePlay original(library, theme.word);
         int32_t saveTick = Board::kIntroTicks + 300 + GetRandom().Next(1500);
         for (int32_t i = 0; i < saveTick; ++i) original.board->Update();
-        ASSERT_GT(original.board->LiveBallCount(), 0);
-        std::vector<uint8_t> saved = Record(*original.board);
-        Random generatorAtSave = GetRandom();
-        std::vector<std::vector<uint8_t>> expected;
-        for (int32_t i = 0; i < kTicksCompared; ++i) {
-            original.board->Update();
-            expected.push_back(Record(*original.board));
-        }
-        ThemePlay restored(library, theme.word);
-        ASSERT_TRUE(LoadRecord(*restored.board, saved));
-        GetRandom() = generatorAtSave;
-        for (int32_t i = 0; i < kTicksCompared; ++i) {
-            restored.board->Update();
-            ASSERT_EQ(Record(*restored.board), expected[i]) << "tick " << i << " after the load";
-        }
+        ExpectSavedLevelContinues(library, theme.word, original, kTicksCompared);
     }
 }
 

@@ -245,29 +245,7 @@ TEST(OverlayThemes, ALevelSavedMidPlayContinuesIdenticallyInAFreshBoard) {
             bot.Tick();
             original.board->Update();
         }
-        ASSERT_GT(original.board->LiveBallCount(), 0) << row.word;
-        std::vector<uint8_t> saved = Record(*original.board);
-        Random generatorAtSave = GetRandom();
-        // Where the player points is input, not saved state.
-        float pointer = original.board->TargetX();
-        std::vector<std::vector<uint8_t>> expected;
-        for (int32_t i = 0; i < kCompared; ++i) {
-            original.board->Update();
-            expected.push_back(Record(*original.board));
-        }
-        ThemePlay restored(library, row.word);
-        IOBuffer in = BufferOf(saved, saved.size());
-        ASSERT_TRUE(restored.board->Load(in)) << row.word;
-        GetRandom() = generatorAtSave;
-        restored.board->SetTargetX(pointer);
-        for (int32_t i = 0; i < kCompared; ++i) {
-            restored.board->Update();
-            std::vector<uint8_t> now = Record(*restored.board);
-            size_t first = 0;
-            while (first < now.size() && first < expected[i].size() && now[first] == expected[i][first]) ++first;
-            ASSERT_EQ(now, expected[i]) << row.word << " tick " << i << " after the load, first difference at " << first
-                                        << " of " << now.size();
-        }
+        ExpectSavedLevelContinues(library, row.word, original, kCompared);
     }
 }
 
