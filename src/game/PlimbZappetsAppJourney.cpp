@@ -7,6 +7,7 @@
 #include "core/IOBuffer.h"
 #include "core/Log.h"
 #include "game/PlimbZappetsApp.h"
+#include "game/SavedGameWord.h"
 #include "game/ScreenFactory.h"
 #include "game/journey/DifficultyMenu.h"
 #include "game/journey/PickDiff.h"
@@ -79,10 +80,11 @@ void PlimbZappetsApp::WriteJourney(IOBuffer& out) const {
     out.WriteInt(playStyle);
     journeyMap->Save(out);
     Game* playing = CurrentGame();
-    out.WriteBool(playing && playing->CurrentBoard());
+    bool levelRunning = playing && playing->CurrentBoard();
+    out.WriteBool(levelRunning);
     out.WriteBool(playing != nullptr);
     if (!playing) return;
-    out.WriteInt(savedGameWord);
+    out.WriteInt(levelRunning ? SavedGameWord::WithMirror(savedGameWord, mirrorPaths) : savedGameWord);
     playing->Save(out);
 }
 

@@ -14,6 +14,7 @@
 #include "platform/MessageBox.h"
 #include "platform/WindowMessages.h"
 #include "support/TempDir.h"
+#include "track/Track.h"
 
 namespace {
 
@@ -142,6 +143,53 @@ TEST_F(SavedJourneyTest, ALevelSavedMidwayResumesPausedAndSavesBackTheSameBytes)
 
     resumed.SaveJourney();
     EXPECT_EQ(JourneyBytes(), saved);
+}
+
+TEST_F(SavedJourneyTest, ResumedLevelsOfTheMirroredWorldsComeBackWithTheirPathsAsSaved) {
+    // World 4 is always mirrored and world 5 draws each level's mirroring by
+    // chance: a level resumed in a freshly started game must neither lose
+    // the mirroring nor draw it again.
+    struct World {
+        const char* stage;
+        int32_t index;
+    };
+    for (World world : {World{"World 4-1", 3}, World{"World 5-1", 4}}) {
+        int32_t mirrored = 0;
+        constexpr uint32_t kSeeds = 8;
+        for (uint32_t seed = 1; seed <= kSeeds; ++seed) {
+            GetRandom().Seed(seed);
+            app.singleLevel.name = world.stage;
+            app.ShowJourneyMap(false);
+            app.currentGroup = world.stage;
+            app.StartGame();
+            Game& game = *app.CurrentGame();
+            for (int32_t i = 0; i < 50; ++i) game.DoUpdate();
+            ASSERT_EQ(app.worldIndex, world.index);
+            bool savedMirror = app.mirrorPaths;
+            Vec2 savedStart = game.CurrentBoard()->TrackAt(0).PointAtDistance(0);
+            mirrored += savedMirror ? 1 : 0;
+            app.SaveJourney();
+
+            PlimbZappetsApp resumed;
+            Prepare(resumed);
+            resumed.singleLevel.name = world.stage;
+            GetRandom().Seed(seed * 977);
+            ASSERT_TRUE(resumed.LoadJourney());
+            FinishTransition(resumed, TransitionKind::StartGame);
+            ASSERT_NE(resumed.CurrentGame(), nullptr);
+            ASSERT_NE(resumed.CurrentGame()->CurrentBoard(), nullptr);
+            EXPECT_EQ(resumed.mirrorPaths, savedMirror) << world.stage << " seed " << seed;
+            Vec2 resumedStart = resumed.CurrentGame()->CurrentBoard()->TrackAt(0).PointAtDistance(0);
+            EXPECT_FLOAT_EQ(resumedStart.x, savedStart.x) << world.stage << " seed " << seed;
+            app.ShowMainMenu();
+        }
+        if (world.index == 3) {
+            EXPECT_EQ(mirrored, static_cast<int32_t>(kSeeds));
+        } else {
+            EXPECT_GT(mirrored, 0) << "the seeds should show both choices";
+            EXPECT_LT(mirrored, static_cast<int32_t>(kSeeds)) << "the seeds should show both choices";
+        }
+    }
 }
 
 TEST_F(SavedJourneyTest, EmptyAndOtherVersionFilesAreNoJourneyAndAreLeftEmpty) {

@@ -1,6 +1,7 @@
 #include "game/play/Game.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "board/Board.h"
 #include "board/BoardFactory.h"
@@ -9,6 +10,7 @@
 #include "core/Log.h"
 #include "core/Random.h"
 #include "game/PlimbZappetsApp.h"
+#include "game/SavedGameWord.h"
 #include "game/play/InGameMenu.h"
 #include "game/play/LevelUp.h"
 
@@ -70,6 +72,17 @@ bool Game::CreateLevelBoard(const String& levelName) {
     return true;
 }
 
+void Game::ChooseMirroring(bool restoring) {
+    std::optional<bool> saved = restoring ? SavedGameWord::RecordedMirror(app.savedGameWord) : std::nullopt;
+    int32_t world = WorldIndex();
+    if (saved)
+        app.mirrorPaths = *saved;
+    else if (world == kHalfMirroredWorld)
+        app.mirrorPaths = GetRandom().Next(2) == 1;
+    else if (world >= 0)
+        app.mirrorPaths = world == kMirroredWorld;
+}
+
 void Game::BeginLevel() {
     ResumePlay();
     app.CloseLevelUp();
@@ -84,10 +97,7 @@ void Game::BeginLevel() {
         app.freshStart = true;
     }
     int32_t world = WorldIndex();
-    if (world == kHalfMirroredWorld)
-        app.mirrorPaths = GetRandom().Next(2) == 1;
-    else if (world >= 0)
-        app.mirrorPaths = world == kMirroredWorld;
+    ChooseMirroring(false);
     bool started = false;
     if (group && levelIndex >= 0 && levelIndex < static_cast<int32_t>(group->levelNames.size())) {
         const String& name = group->levelNames[static_cast<size_t>(levelIndex)];

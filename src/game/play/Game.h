@@ -121,6 +121,9 @@ public:
 
 private:
     void DestroyBoard();
+    // Sets the application's path mirroring for the level about to be built:
+    // by the world's rule, or as a restored level was saved with.
+    void ChooseMirroring(bool restoring);
     // A board for the level's name, loaded and started; false when no theme
     // plays that name.
     bool CreateLevelBoard(const String& levelName);

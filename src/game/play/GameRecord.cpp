@@ -57,6 +57,8 @@ bool Game::Load(IOBuffer& in) {
     if (running) {
         // The board is rebuilt from its level and then takes its record.
         if (!group || index >= static_cast<int32_t>(group->levelNames.size())) return false;
+        // The board is built mirrored or not before it reads positions along its paths.
+        ChooseMirroring(true);
         restored = BuildLevelBoard(group->levelNames[static_cast<size_t>(index)]);
         if (!restored) return false;
         if (!restored->Load(in)) {
