@@ -1,0 +1,65 @@
+// Saving the journey while a level runs with 300 balls on its paths, as the
+// back-to-menu press and the exit do: the whole record written to a
+// temporary file beside Journey.SAV, synced and renamed over it
+// (target: under 2 ms). The file lands in $TMPDIR's file system, so the
+// figure includes that disk's sync.
+#include <benchmark/benchmark.h>
+
+#include "board/Board.h"
+#include "core/IOBuffer.h"
+#include "core/Random.h"
+#include "game/PlimbZappetsApp.h"
+#include "game/play/Game.h"
+#include "platform/MessageBox.h"
+#include "support/TempDir.h"
+#include "track/Plimb.h"
+#include "track/Track.h"
+#include "track/WaveSpec.h"
+
+namespace {
+constexpr int32_t kBallsOnPaths = 300;
+constexpr const char* kStage = "Saving Stage";
+
+// A game in its level with the balls laid back from the path ends half a
+// spacing apart, shared among the board's paths.
+void PlayWithFullPaths(PlimbZappetsApp& app) {
+    app.currentGroup = kStage;
+    app.StartGame();
+    Board& board = *app.CurrentGame()->CurrentBoard();
+    for (int32_t t = 0; t < board.TrackCount(); ++t) {
+        Track& track = board.TrackAt(t);
+        WaveSpec wave;
+        wave.count = kBallsOnPaths / board.TrackCount();
+        track.AddWave(wave);
+        track.StartWave();
+        float d = static_cast<float>(track.Length());
+        for (auto it = track.Items().rbegin(); it != track.Items().rend(); ++it) {
+            (*it)->distance = d;
+            (*it)->position = track.PointAtDistance(d);
+            d -= board.ballSpacing * 0.5f;
+        }
+    }
+}
+
+void SaveJourney300(benchmark::State& state) {
+    SetHeadless(true);
+    GetRandom().Seed(5);
+    TempDir folder;
+    PlimbZappetsApp app;
+    app.mDataFolder = String(folder.Path() + "/");
+    app.mConfigPath = String(folder.File("config.cfg"));
+    app.profiles.Initialize(app.GetConfigPath(), app.GetDataFolder());
+    app.singleLevel = LevelGroup{kStage, {"Blue"}};
+    app.ShowJourneyMap(false);
+    for (auto _ : state) {
+        state.PauseTiming();
+        PlayWithFullPaths(app);
+        state.ResumeTiming();
+        app.SaveJourney();  // ends play, as it does in the game
+    }
+    IOBuffer saved;
+    saved.LoadFile(app.profiles.ProfileFilePath("Journey.SAV"));
+    state.counters["file_bytes"] = static_cast<double>(saved.Size());
+}
+BENCHMARK(SaveJourney300)->Unit(benchmark::kMillisecond);
+}  // namespace
