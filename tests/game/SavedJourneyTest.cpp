@@ -2,7 +2,10 @@
 // catalogue: its byte order, when it is written, resuming on the map or in a
 // paused level, and damaged files refused without harm.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <vector>
 
 #include "board/Board.h"
@@ -259,3 +262,43 @@ TEST_F(SavedJourneyTest, DamagedJourneysAreRefusedWithoutChangeOrEndOnANewMap) {
 }
 
 }  // namespace
+
+TEST_F(SavedJourneyTest, KillingTheGameWhileItSavesLeavesAJourneyThatLoads) {
+    // A child saves one level after another and reports each save it begins;
+    // it is killed while it is somewhere inside a later one. Whatever moment
+    // that was, the file on disk must be a whole journey.
+    PlayIntoLevel(40);
+    app.SaveJourney();
+    constexpr int32_t kKills = 12;
+    for (int32_t round = 0; round < kKills; ++round) {
+        int reports[2];
+        ASSERT_EQ(pipe(reports), 0);
+        pid_t saver = fork();
+        ASSERT_GE(saver, 0);
+        if (saver == 0) {
+            close(reports[0]);
+            for (int32_t ticks = 1;; ++ticks) {
+                Game& game = PlayIntoLevel(ticks % 30);
+                game.AddScore(ticks);
+                char begun = 1;
+                if (write(reports[1], &begun, 1) != 1) _exit(1);
+                app.SaveJourney();
+            }
+        }
+        close(reports[1]);
+        // Later rounds let the child get further before the kill.
+        for (int32_t seen = 0; seen < 1 + round % 4; ++seen) {
+            char begun = 0;
+            ASSERT_EQ(read(reports[0], &begun, 1), 1);
+        }
+        kill(saver, SIGKILL);
+        int status = 0;
+        waitpid(saver, &status, 0);
+        close(reports[0]);
+
+        PlimbZappetsApp resumed;
+        Prepare(resumed);
+        EXPECT_TRUE(resumed.LoadJourney()) << "round " << round;
+        EXPECT_NE(resumed.JourneyMap(), nullptr) << "round " << round;
+    }
+}
