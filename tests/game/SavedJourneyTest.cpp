@@ -8,6 +8,7 @@
 #include <csignal>
 #include <vector>
 
+#include "board/AutoPlayer.h"
 #include "board/Board.h"
 #include "core/IOBuffer.h"
 #include "core/Random.h"
@@ -49,13 +50,14 @@ protected:
         ASSERT_TRUE(file.SaveFile(String(JourneyPath())));
     }
     // A journey on its map, then into the second level of the stage for `ticks`.
-    Game& PlayIntoLevel(int32_t ticks) {
-        app.ShowJourneyMap(false);
-        app.currentGroup = kStage;
-        app.StartGame();
-        Game& game = *app.CurrentGame();
+    Game& PlayIntoLevel(int32_t ticks) { return PlayIntoLevel(app, ticks); }
+    static Game& PlayIntoLevel(PlimbZappetsApp& target, int32_t ticks) {
+        target.ShowJourneyMap(false);
+        target.currentGroup = kStage;
+        target.StartGame();
+        Game& game = *target.CurrentGame();
         game.NextLevel();
-        app.RunTransitionAction(TransitionKind::RestartLevel);
+        target.RunTransitionAction(TransitionKind::RestartLevel);
         for (int32_t i = 0; i < ticks; ++i) game.DoUpdate();
         return game;
     }
@@ -192,6 +194,60 @@ TEST_F(SavedJourneyTest, ResumedLevelsOfTheMirroredWorldsComeBackWithTheirPathsA
             EXPECT_GT(mirrored, 0) << "the seeds should show both choices";
             EXPECT_LT(mirrored, static_cast<int32_t>(kSeeds)) << "the seeds should show both choices";
         }
+    }
+}
+
+TEST_F(SavedJourneyTest, ABotGameSavedAtARandomTickAndResumedPlaysOnAsIfNeverStopped) {
+    // Two runs of one seed: one plays straight on, the other is saved to the
+    // file, loaded into a fresh game and resumed. From the save on both draw
+    // from the same random numbers and the pointer rests over the launcher
+    // (where it points is the player's, not the journey's), so the boards
+    // must stay equal.
+    constexpr int32_t kAfterTicks = 1000;
+    constexpr uint32_t kSeedAfterSave = 424242;
+    auto play = [](Game& game, int32_t ticks) {
+        AutoPlayer bot(*game.CurrentBoard());
+        for (int32_t i = 0; i < ticks && game.CurrentBoard(); ++i) {
+            bot.Tick();
+            game.DoUpdate();
+        }
+    };
+    auto pointAtLauncher = [](Game& game) { game.CurrentBoard()->SetTargetX(game.CurrentBoard()->GetLauncher().X()); };
+    auto boardBytes = [](Game& game) {
+        IOBuffer out;
+        if (game.CurrentBoard()) game.CurrentBoard()->Save(out);
+        return std::vector<uint8_t>(out.Data(), out.Data() + out.Size());
+    };
+    for (uint32_t seed : {21u, 22u, 23u}) {
+        const int32_t saveTick = 200 + static_cast<int32_t>(seed * 37 % 400);
+        PlimbZappetsApp unbroken;
+        Prepare(unbroken);
+        GetRandom().Seed(seed);
+        Game& straight = PlayIntoLevel(unbroken, 0);
+        play(straight, saveTick);
+        pointAtLauncher(straight);
+        GetRandom().Seed(kSeedAfterSave);
+        play(straight, kAfterTicks);
+        std::vector<uint8_t> expected = boardBytes(straight);
+
+        PlimbZappetsApp interrupted;
+        Prepare(interrupted);
+        GetRandom().Seed(seed);
+        Game& saved = PlayIntoLevel(interrupted, 0);
+        play(saved, saveTick);
+        interrupted.SaveJourney();
+        PlimbZappetsApp resumed;
+        Prepare(resumed);
+        ASSERT_TRUE(resumed.LoadJourney());
+        FinishTransition(resumed, TransitionKind::StartGame);
+        Game& back = *resumed.CurrentGame();
+        ASSERT_NE(back.CurrentBoard(), nullptr);
+        back.ResumePlay();
+        pointAtLauncher(back);
+        GetRandom().Seed(kSeedAfterSave);
+        play(back, kAfterTicks);
+        EXPECT_EQ(resumed.score, unbroken.score) << "seed " << seed;
+        EXPECT_TRUE(boardBytes(back) == expected) << "seed " << seed << ": the resumed board went its own way";
     }
 }
 
