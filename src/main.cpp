@@ -11,12 +11,10 @@
 #include "core/Log.h"
 #include "core/Random.h"
 #include "game/PlimbZappetsApp.h"
-#include "game/demo/UiDemoApp.h"
 #include "platform/CrashHandler.h"
 #include "platform/MessageBox.h"
 #include "platform/QuitSignals.h"
 #include "platform/System.h"
-#include "track/TrackDemoApp.h"
 
 namespace {
 constexpr int kExitBadCommandLine = 2;
@@ -65,13 +63,7 @@ int main(int argc, char** argv) {
 
     EntryResult result = RunApplications(
         [&options]() -> std::unique_ptr<App> {
-            std::unique_ptr<App> app;
-            if (options.uiDemo)
-                app = std::make_unique<UiDemoApp>();
-            else if (options.trackDemo)
-                app = std::make_unique<TrackDemoApp>();
-            else
-                app = std::make_unique<PlimbZappetsApp>();
+            std::unique_ptr<App> app = std::make_unique<PlimbZappetsApp>();
             app->SetName(PlimbZappetsApp::kName);
             return app;
         },

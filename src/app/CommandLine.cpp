@@ -32,8 +32,6 @@ constexpr const char* kStyleNames[kStyleCount] = {"normal", "child", "apocalypse
 const Switch kSwitches[] = {
     {"--headless", nullptr, "no window or sound; message boxes answer their default",
      [](LaunchOptions& o, const String&) { return o.headless = true; }},
-    {"--ui-demo", nullptr, "a check scene of buttons and edit boxes instead of the game",
-     [](LaunchOptions& o, const String&) { return o.uiDemo = true; }},
     {"--fast", nullptr, "virtual clock, one update step per loop tick; headless without --screenshot: no drawing",
      [](LaunchOptions& o, const String&) { return o.fast = true; }},
     {"--ticks", "N", "quit after N update steps and print the step and draw counts",
@@ -86,8 +84,6 @@ const Switch kSwitches[] = {
     {"--version", nullptr, "print the version and exit",
      [](LaunchOptions& o, const String&) { return o.showVersion = true; }},
     {"--help", nullptr, "print this text and exit", [](LaunchOptions& o, const String&) { return o.showHelp = true; }},
-    {"--track-demo", nullptr, "developer scene: ball chains rolling on the Blue board's two paths",
-     [](LaunchOptions& o, const String&) { return o.trackDemo = true; }},
     {"-crash", nullptr, "fault at start to test the crash report",
      [](LaunchOptions& o, const String&) { return o.crash = true; }},
     {"-hardware", nullptr, "skip the hardware test, use accelerated rendering",

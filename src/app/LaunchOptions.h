@@ -23,7 +23,6 @@ struct LaunchOptions {
     bool forceHardware = false;  // "-hardware"
     bool forceSoftware = false;  // "-software"
     bool hardwareTest = false;   // "-hwtest"
-    bool uiDemo = false;         // "--ui-demo": the controls check scene instead of the game
     String level;                // play this one level (a theme word); empty: the whole game
     String stage;                // play this one stage (a level group, "World 1-1"); empty: the whole game
     int32_t world = 1;           // the level's world, 1 .. 5
@@ -31,7 +30,6 @@ struct LaunchOptions {
     bool autoplay = false;       // a bot plays the boards through the player's inputs and goes on after each level
     bool showVersion = false;
     bool showHelp = false;
-    bool trackDemo = false;  // developer scene: chains rolling on the Blue board's paths
 
     // The switches as given, whole arguments only: a folder named
     // "my-hardware" forces nothing.
