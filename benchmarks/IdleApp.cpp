@@ -16,7 +16,7 @@ namespace {
 constexpr int32_t kIdleSteps = 1000;  // ten seconds at 100 update steps per second
 
 double ProcessCpuSeconds() {
-    rusage usage {};
+    rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);

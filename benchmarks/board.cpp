@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 
+#include "FullPaths.h"
 #include "board/AutoPlayer.h"
 #include "board/BoardFactory.h"
 #include "board/BoardMedia.h"
@@ -25,8 +26,6 @@
 #include "media/Image.h"
 #include "media/SpriteStrip.h"
 #include "platform/ResourcePaths.h"
-#include "track/Plimb.h"
-#include "track/Track.h"
 
 namespace {
 constexpr int32_t kLevelTicks = 18000;  // three minutes at 100 ticks per second
@@ -92,21 +91,7 @@ void DrawBoard300(benchmark::State& state, const char* theme) {
     FakeBoardGame game;
     std::unique_ptr<Board> board = CreateBoard(theme, game, &media);
     board->Start();
-    // The balls shared among the lanes, laid back from the end half a
-    // spacing apart.
-    for (int32_t t = 0; t < board->TrackCount(); ++t) {
-        Track& track = board->TrackAt(t);
-        WaveSpec wave;
-        wave.count = kBallsDrawn / board->TrackCount();
-        track.AddWave(wave);
-        track.StartWave();
-        float d = static_cast<float>(track.Length());
-        for (auto it = track.Items().rbegin(); it != track.Items().rend(); ++it) {
-            (*it)->distance = d;
-            (*it)->position = track.PointAtDistance(d);
-            d -= board->ballSpacing * 0.5f;
-        }
-    }
+    FillPaths(*board, kBallsDrawn);
     board->titleAlpha = 0;
     for (auto _ : state) {
         graphics.BeginFrame();

@@ -2,13 +2,14 @@
 //   SoftwareFrame: a full-screen background plus 400 rotated, tinted
 //   53-pixel balls from one atlas, per frame (target: under 5 ms median).
 //   DecodePng2048: decoding a 2048 x 2048 RGBA PNG.
+#include "media/Graphics.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <string>
 
 #include "core/Random.h"
-#include "media/Graphics.h"
 #include "media/Image.h"
 #include "media/PngDecoder.h"
 #include "media/Sprite.h"

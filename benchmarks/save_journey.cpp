@@ -5,6 +5,7 @@
 // figure includes that disk's sync.
 #include <benchmark/benchmark.h>
 
+#include "FullPaths.h"
 #include "board/Board.h"
 #include "core/IOBuffer.h"
 #include "core/Random.h"
@@ -12,33 +13,16 @@
 #include "game/play/Game.h"
 #include "platform/MessageBox.h"
 #include "support/TempDir.h"
-#include "track/Plimb.h"
-#include "track/Track.h"
-#include "track/WaveSpec.h"
 
 namespace {
 constexpr int32_t kBallsOnPaths = 300;
 constexpr const char* kStage = "Saving Stage";
 
-// A game in its level with the balls laid back from the path ends half a
-// spacing apart, shared among the board's paths.
+// A game in its level with its paths full.
 void PlayWithFullPaths(PlimbZappetsApp& app) {
     app.currentGroup = kStage;
     app.StartGame();
-    Board& board = *app.CurrentGame()->CurrentBoard();
-    for (int32_t t = 0; t < board.TrackCount(); ++t) {
-        Track& track = board.TrackAt(t);
-        WaveSpec wave;
-        wave.count = kBallsOnPaths / board.TrackCount();
-        track.AddWave(wave);
-        track.StartWave();
-        float d = static_cast<float>(track.Length());
-        for (auto it = track.Items().rbegin(); it != track.Items().rend(); ++it) {
-            (*it)->distance = d;
-            (*it)->position = track.PointAtDistance(d);
-            d -= board.ballSpacing * 0.5f;
-        }
-    }
+    FillPaths(*app.CurrentGame()->CurrentBoard(), kBallsOnPaths);
 }
 
 void SaveJourney300(benchmark::State& state) {

@@ -1,4 +1,6 @@
 // One tick of a busy chain, and sampling a path, on a 3000-pixel path.
+#include "track/Track.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -10,7 +12,6 @@
 #include "core/IOBuffer.h"
 #include "core/Random.h"
 #include "track/Plimb.h"
-#include "track/Track.h"
 
 namespace {
 // A winding path of about 3000 pixels across the play field.
