@@ -1,0 +1,12 @@
+# Where `cmake --install` puts the game, relative to the prefix. Debian keeps
+# games in <prefix>/games and their data in <prefix>/share/games/<name>. The
+# game finds its data from its own place by the relative path between the two,
+# so any prefix works and a moved installation keeps working.
+set(PZ_INSTALL_GAMESDIR games CACHE STRING "Folder of the installed program, relative to the prefix")
+set(PZ_INSTALL_DATADIR share/games/plimb-zappets CACHE STRING "Game data root once installed, relative to the prefix")
+foreach(dir PZ_INSTALL_GAMESDIR PZ_INSTALL_DATADIR)
+  if(IS_ABSOLUTE "${${dir}}")
+    message(FATAL_ERROR "${dir} must be relative to the install prefix, not \"${${dir}}\"")
+  endif()
+endforeach()
+file(RELATIVE_PATH PZ_DATA_FROM_GAMESDIR /${PZ_INSTALL_GAMESDIR} /${PZ_INSTALL_DATADIR})
