@@ -10,3 +10,6 @@ foreach(dir PZ_INSTALL_GAMESDIR PZ_INSTALL_DATADIR)
   endif()
 endforeach()
 file(RELATIVE_PATH PZ_DATA_FROM_GAMESDIR /${PZ_INSTALL_GAMESDIR} /${PZ_INSTALL_DATADIR})
+
+# The reverse-DNS name of the desktop entry, icons and AppStream metainfo.
+set(PZ_APP_ID io.github.plimbzappets.PlimbZappets)
