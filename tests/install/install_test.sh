@@ -7,6 +7,9 @@
 set -euo pipefail
 build=$1
 id=$2
+for tool in dpkg-shlibdeps file lintian appstreamcli desktop-file-validate man; do
+  command -v $tool >/dev/null || { echo "FAIL: no $tool (scripts/deps.sh --tests installs it)" >&2; exit 1; }
+done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
