@@ -13,3 +13,7 @@ file(RELATIVE_PATH PZ_DATA_FROM_GAMESDIR /${PZ_INSTALL_GAMESDIR} /${PZ_INSTALL_D
 
 # The reverse-DNS name of the desktop entry, icons and AppStream metainfo.
 set(PZ_APP_ID io.github.plimbzappets.PlimbZappets)
+# Folders made by the installation are readable by everyone whatever the
+# installing user's umask, as a package's must be.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
