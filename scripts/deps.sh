@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes sure the Debian packages the build needs are installed: installs them
 # when run as root, otherwise prints the exact command and fails.
-# Usage: scripts/deps.sh [--tests]
+# Usage: scripts/deps.sh [--tests | --package]
 set -euo pipefail
 
 packages=(
@@ -12,6 +12,12 @@ packages=(
 )
 if [[ "${1:-}" == "--tests" ]]; then
   packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev clang xvfb xauth)
+  # The install test's checkers.
+  packages+=(lintian appstream desktop-file-utils man-db)
+fi
+# Packing the .deb: dpkg-shlibdeps finds its dependencies, `file` its binaries.
+if [[ "${1:-}" == "--tests" || "${1:-}" == "--package" ]]; then
+  packages+=(dpkg-dev file)
 fi
 
 missing=()

@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 
 namespace {
 constexpr const char* kDataBesideExecutable = "data/";
-constexpr const char* kInstalledData = "../share/plimb-zappets/data/";  // relative to the installed executable
+constexpr const char* kInstalledData = PZ_INSTALLED_DATA;  // relative to the installed executable
 constexpr const char* kGameFolders[] = {"Graphics", "Sounds", "Fonts", "Levels", "Data"};
 // A data root holds a handful of entries; past this many it is some other folder.
 constexpr size_t kMostRootEntries = 10000;

@@ -15,28 +15,28 @@ std::string Folder(const std::string& path) { return path + "/"; }
 
 TEST(DataRootCheckTest, BesideTheExecutableComesFirstThenTheInstalledFolder) {
     TempDir temp;
-    std::string bin = Folder(temp.File("bin"));
-    std::string installed = Folder(WriteGameDataRoot(temp, "share/plimb-zappets/data"));
+    std::string games = Folder(temp.File("games"));
+    std::string installed = Folder(WriteGameDataRoot(temp, "share/games/plimb-zappets"));
     {
-        DataRootCheck check("", bin.c_str());
+        DataRootCheck check("", games.c_str());
         EXPECT_EQ(check.Root(), installed.c_str());
         ASSERT_EQ(check.Looked().size(), 2u);
-        EXPECT_EQ(check.Looked()[0].folder, (bin + "data/").c_str());
+        EXPECT_EQ(check.Looked()[0].folder, (games + "data/").c_str());
         EXPECT_EQ(check.Looked()[0].problem, "not there");
         EXPECT_FALSE(check.OtherVersion());
     }
     // Data beside the executable wins once it is complete, not before.
-    WriteGameDataRoot(temp, "bin/data");
-    fs::remove_all(temp.File("bin/data/Sounds"));
+    WriteGameDataRoot(temp, "games/data");
+    fs::remove_all(temp.File("games/data/Sounds"));
     {
-        DataRootCheck check("", bin.c_str());
+        DataRootCheck check("", games.c_str());
         EXPECT_EQ(check.Root(), installed.c_str());
         EXPECT_EQ(check.Looked()[0].problem, "no Sounds folder");
     }
-    WriteGameDataRoot(temp, "bin/data");
+    WriteGameDataRoot(temp, "games/data");
     {
-        DataRootCheck check("", bin.c_str());
-        EXPECT_EQ(check.Root(), (bin + "data/").c_str());
+        DataRootCheck check("", games.c_str());
+        EXPECT_EQ(check.Root(), (games + "data/").c_str());
         EXPECT_EQ(check.Looked().size(), 1u);
     }
 }

@@ -67,20 +67,20 @@ protected:
 
 TEST_F(DataRootProcessTest, WithoutDataBesideItOrInstalledTheGameNamesBothPlacesAndStops) {
     // The game on its own in a folder, as when copied somewhere by hand.
-    fs::create_directories(scratch.File("bin"));
-    std::string program = scratch.File("bin/plimb-zappets");
+    fs::create_directories(scratch.File("games"));
+    std::string program = scratch.File("games/plimb-zappets");
     std::error_code error;
     fs::create_hard_link(PZ_GAME_EXECUTABLE, program, error);
     if (error) fs::copy_file(PZ_GAME_EXECUTABLE, program);
     std::string top = fs::canonical(scratch.Path()).string();
-    ExpectMissingDataMessage(Run({}, program), {top + "/bin/data/", top + "/share/plimb-zappets/data/"});
+    ExpectMissingDataMessage(Run({}, program), {top + "/games/data/", top + "/share/games/plimb-zappets/"});
 
     // Installed beside it, the same game starts.
-    WriteGameDataRoot(scratch, "share/plimb-zappets/data");
+    WriteGameDataRoot(scratch, "share/games/plimb-zappets");
     Outcome installed = Run({}, program);
     EXPECT_EQ(installed.code, 0) << installed.errors;
     EXPECT_EQ(installed.output.rfind("updates=5 ", 0), 0u);
-    EXPECT_NE(Log().find("Game data \"" + top + "/share/plimb-zappets/data/\""), std::string::npos) << Log();
+    EXPECT_NE(Log().find("Game data \"" + top + "/share/games/plimb-zappets/\""), std::string::npos) << Log();
 }
 
 TEST_F(DataRootProcessTest, ANamedFolderThatIsMissingOrUnmarkedIsNotReplacedByAnother) {

@@ -1,7 +1,9 @@
 #include "common/Svg.h"
 
-#include <cmath>
 #include <librsvg/rsvg.h>
+
+#include <algorithm>
+#include <cmath>
 
 #include "common/ToolError.h"
 
@@ -9,7 +11,7 @@ namespace {
 constexpr double kLargestSide = 4096;  // pixels; larger means a typo in the source
 }
 
-Pixmap RenderSvg(const std::string& path) {
+Pixmap RenderSvg(const std::string& path, int width) {
     GError* error = nullptr;
     RsvgHandle* handle = rsvg_handle_new_from_file(path.c_str(), &error);
     if (!handle) {
@@ -17,13 +19,18 @@ Pixmap RenderSvg(const std::string& path) {
         if (error) g_error_free(error);
         Fail(path + ": " + message);
     }
-    double width = 0, height = 0;
-    if (!rsvg_handle_get_intrinsic_size_in_pixels(handle, &width, &height) || width < 1 || height < 1 ||
-        width > kLargestSide || height > kLargestSide) {
+    double ownWidth = 0, ownHeight = 0;
+    if (!rsvg_handle_get_intrinsic_size_in_pixels(handle, &ownWidth, &ownHeight) || ownWidth < 1 || ownHeight < 1 ||
+        ownWidth > kLargestSide || ownHeight > kLargestSide) {
         g_object_unref(handle);
         FailAt(path, 1, "the <svg> element needs width and height in pixels (1 ... 4096)");
     }
-    int w = int(std::lround(width)), h = int(std::lround(height));
+    if (width > kLargestSide) {
+        g_object_unref(handle);
+        Fail(path + ": wider than 4096 pixels asked for");
+    }
+    const double scale = width > 0 ? width / ownWidth : 1.0;
+    int w = std::max(1, int(std::lround(ownWidth * scale))), h = std::max(1, int(std::lround(ownHeight * scale)));
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
     cairo_t* cr = cairo_create(surface);
     RsvgRectangle viewport{0, 0, double(w), double(h)};
