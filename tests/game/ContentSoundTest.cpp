@@ -15,7 +15,7 @@ namespace {
 
 constexpr double kEffectBudgetSeconds = 3.0;
 constexpr double kMusicBudgetSeconds = 60.0;
-constexpr float kFullScale = 1.0f;     // 0 dBFS
+constexpr float kFullScale = 1.0f;      // 0 dBFS
 constexpr float kQuietestPeak = 0.25f;  // about -12 dBFS: anything lower is a mistake
 constexpr double kWindowSeconds = 0.05;
 // One piece following another on a screen change should not jump in level.
@@ -87,7 +87,8 @@ TEST_F(ContentSound, LoopsJoinSeamlessly) {
         ASSERT_GT(s.mono.size(), 2u);
         // The step from the last sample to the first is no bigger than steps inside.
         float largestStep = 0;
-        for (size_t i = 1; i < s.mono.size(); ++i) largestStep = std::max(largestStep, std::fabs(s.mono[i] - s.mono[i - 1]));
+        for (size_t i = 1; i < s.mono.size(); ++i)
+            largestStep = std::max(largestStep, std::fabs(s.mono[i] - s.mono[i - 1]));
         EXPECT_LE(std::fabs(s.mono.front() - s.mono.back()), largestStep);
     }
 }
