@@ -1,5 +1,6 @@
 #include "game/MusicDirector.h"
 
+#include "core/Log.h"
 #include "media/Audio.h"
 
 namespace {
@@ -40,6 +41,8 @@ void MusicDirector::Follow(MusicScene shown, bool playPaused) {
                 break;
             case MusicScene::Unknown: break;
         }
+        const char* piece = PieceFor(scene);
+        Log::Line("Music: %s", *piece ? piece : "(fading out)");
     }
     audio.SetMusicPaused(playPaused && scene == MusicScene::Play);
 }
