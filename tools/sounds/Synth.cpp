@@ -122,8 +122,10 @@ bool NoteFrequency(const std::string& name, int transpose, double& hz) {
     if (name.size() < 2 || name[0] < 'A' || name[0] > 'G') return false;
     int semitone = semis[name[0] - 'A'];
     size_t i = 1;
-    if (name[i] == '#') semitone++, i++;
-    else if (name[i] == 'b') semitone--, i++;
+    if (name[i] == '#')
+        semitone++, i++;
+    else if (name[i] == 'b')
+        semitone--, i++;
     if (i + 1 != name.size() || !std::isdigit(static_cast<unsigned char>(name[i]))) return false;
     int midi = 12 * (name[i] - '0' + 1) + semitone + transpose;
     hz = 440.0 * std::pow(2.0, (midi - 69) / 12.0);
