@@ -5,6 +5,7 @@
 
 namespace {
 constexpr const char* kCalmPiece = "Sounds\\Music\\Calm";
+constexpr const char* kMapPiece = "Sounds\\Music\\Temple";
 constexpr const char* kPlayPieces[MusicDirector::kPlayPieceCount] = {"Sounds\\Music\\Lively", "Sounds\\Music\\Bounce",
                                                                      "Sounds\\Music\\Chase"};
 constexpr const char* kLevelWonSting = "Sounds\\Music\\LevelWon";
@@ -14,6 +15,7 @@ constexpr const char* kGameOverSting = "Sounds\\Music\\GameOver";
 const char* MusicDirector::PieceFor(MusicScene shown) const {
     switch (shown) {
         case MusicScene::Calm: return kCalmPiece;
+        case MusicScene::Map: return kMapPiece;
         case MusicScene::Play: return kPlayPieces[(levelsPlayed + kPlayPieceCount - 1) % kPlayPieceCount];
         case MusicScene::LevelWon: return kLevelWonSting;
         case MusicScene::GameOver: return kGameOverSting;
@@ -28,7 +30,8 @@ void MusicDirector::Follow(MusicScene shown, bool playPaused) {
     if (shown != MusicScene::Unknown && shown != scene) {
         scene = shown;
         switch (scene) {
-            case MusicScene::Calm: audio.PlayMusic(PieceFor(scene), kCrossFadeSteps); break;
+            case MusicScene::Calm:
+            case MusicScene::Map: audio.PlayMusic(PieceFor(scene), kCrossFadeSteps); break;
             case MusicScene::Play:
                 ++levelsPlayed;
                 audio.PlayMusic(PieceFor(scene), kCrossFadeSteps);

@@ -1,6 +1,6 @@
 #pragma once
-// Chooses the music for what the screen shows: the calm piece on the title,
-// the menus and the temple map, the lively pieces taking turns level by
+// Chooses the music for what the screen shows: a calm piece on the title and
+// the menus, another on the temple map, the lively pieces taking turns level by
 // level in play, and a sting when a level is won or the game is lost. Each
 // change of choice is a cross-fade by the audio service; the music holds
 // still while play is paused. Fades count update steps, never the clock.
@@ -10,7 +10,8 @@
 // What is on the screen, as far as the music cares.
 enum class MusicScene {
     Unknown,   // nothing that asks for a change: whatever plays goes on
-    Calm,      // title, menus, temple map, high scores
+    Calm,      // title, menus, high scores
+    Map,       // the temple map
     Play,      // a level being played
     LastLife,  // the last life is lost and the chain drains away
     LevelWon,  // the panel of a won level

@@ -12,7 +12,8 @@ MusicScene PlimbZappetsApp::ShownMusicScene() const {
         if (playing->gameOver) return MusicScene::LastLife;
         return playing->CurrentBoard() ? MusicScene::Play : MusicScene::Unknown;
     }
-    const Gadget* calmScreens[] = {title, mainMenu, highScoreScreen, journeyMap};
+    if (IsShown(journeyMap)) return MusicScene::Map;
+    const Gadget* calmScreens[] = {title, mainMenu, highScoreScreen};
     for (const Gadget* calm : calmScreens)
         if (IsShown(calm)) return MusicScene::Calm;
     return MusicScene::Unknown;

@@ -20,8 +20,8 @@ constexpr float kQuietestPeak = 0.25f;  // about -12 dBFS: anything lower is a m
 constexpr double kWindowSeconds = 0.05;
 // One piece following another on a screen change should not jump in level.
 constexpr double kMusicLoudnessSpreadDb = 2.0;
-constexpr const char* kMusicLoops[] = {"Sounds\\Music\\Calm", "Sounds\\Music\\Lively", "Sounds\\Music\\Bounce",
-                                       "Sounds\\Music\\Chase"};
+constexpr const char* kMusicLoops[] = {"Sounds\\Music\\Calm", "Sounds\\Music\\Temple", "Sounds\\Music\\Lively",
+                                       "Sounds\\Music\\Bounce", "Sounds\\Music\\Chase"};
 
 class ContentSound : public testing::Test {
 protected:
