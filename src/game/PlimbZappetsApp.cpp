@@ -72,6 +72,7 @@ void PlimbZappetsApp::Update() {
 
 void PlimbZappetsApp::AfterUpdate() {
     if (commandLinePlay) commandLinePlay->AfterUpdate();
+    FollowMusic();
 }
 
 void PlimbZappetsApp::Quit() {

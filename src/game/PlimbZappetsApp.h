@@ -14,6 +14,7 @@
 #include "data/ProfileManager.h"
 #include "game/Catalogue.h"
 #include "game/HighScoreList.h"
+#include "game/MusicDirector.h"
 #include "game/ScreenKind.h"
 
 class CommandLinePlay;
@@ -100,6 +101,9 @@ public:
     DifficultyMenu* JourneyMap() const { return journeyMap; }
 
     const Catalogue& Resources() const { return catalogue; }
+    const MusicDirector& Music() const { return music; }
+    // Tells the music director what the screen shows now (each update step).
+    void FollowMusic();
     // Plays a catalogue sound at `volume`; nothing when it is missing.
     void PlaySound(const char* name, float volume = 1.0f) const;
     bool IsTransitionRunning() const { return transition != nullptr; }
@@ -149,12 +153,14 @@ private:
     void KillTitle();
     // Whether `screen` is on the screen now.
     bool IsShown(const Gadget* screen) const;
+    MusicScene ShownMusicScene() const;
     // The game screen goes, wherever it is.
     void DestroyGame();
     // The saved journey's stream, in its file order.
     void WriteJourney(IOBuffer& out) const;
 
     Catalogue catalogue;
+    MusicDirector music;
     TitleScreen* title = nullptr;
     Transition* transition = nullptr;
     Gadget* mainMenu = nullptr;

@@ -205,9 +205,15 @@ const std::vector<ResourceEntry>& ResourceCatalogue() {
         BoardImage("Levels\\Blue\\Background"),
         BoardImage("Levels\\Blue\\Enemy1"),
         BoardImage("Levels\\Blue\\Enemy2"),
-        // Calm for the menus and the temple map, lively for play.
+        // Calm for the menus and for the temple map, three lively pieces that
+        // take turns in play, and the stings of a won level and a lost game.
         Music("Sounds\\Music\\Calm"),
+        Music("Sounds\\Music\\Temple"),
         Music("Sounds\\Music\\Lively"),
+        Music("Sounds\\Music\\Bounce"),
+        Music("Sounds\\Music\\Chase"),
+        Music("Sounds\\Music\\LevelWon"),
+        Music("Sounds\\Music\\GameOver"),
     };
     return entries;
 }

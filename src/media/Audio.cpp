@@ -22,10 +22,10 @@ constexpr const char* kMusicErrorText =
 constexpr const char* kCacheFolder = "cached";
 constexpr const char* kCacheExtension = ".cached";
 
-constexpr int32_t kBeepFrequency = 880;     // Hz
+constexpr int32_t kBeepFrequency = 880;  // Hz
 constexpr int32_t kBeepMilliseconds = 120;
 constexpr int32_t kBeepEdgeMilliseconds = 5;  // fade in and out, so the tone does not click
-constexpr float kBeepAmplitude = 0.25f;     // of full scale
+constexpr float kBeepAmplitude = 0.25f;       // of full scale
 constexpr int32_t kMillisecondsPerSecond = 1000;
 
 const char* FailureReason(AudioDeviceFailure failure) {
@@ -127,6 +127,7 @@ void Audio::Shutdown() {
     if (!ConfigPath().IsEmpty()) AudioVolumes{mSoundVolume, mMusicVolume}.Store(ConfigPath());
     mCurrentMusic = nullptr;
     mMusic.clear();
+    mMusicPaused = false;
     {
         auto lock = LockSounds();
         for (Sound* sound : mSounds) sound->Unload();

@@ -61,12 +61,18 @@ public:
     // CloseMusic or Shutdown; null when it cannot be opened or audio is off.
     MusicChannel* OpenMusic(const String& name, bool looping);
     void CloseMusic(MusicChannel* channel);
-    // Loops `name` as the current piece, cross-fading from the previous one over
-    // `fadeSteps` update steps (0: at once). The same piece again changes nothing.
-    bool PlayMusic(const String& name, int32_t fadeSteps);
+    // Plays `name` as the current piece (looping, or once: a sting), cross-fading
+    // from the previous one over `fadeSteps` update steps (0: at once). The same
+    // piece again changes nothing. A piece played once is no longer current
+    // when it has ended.
+    bool PlayMusic(const String& name, int32_t fadeSteps, bool looping = true);
     // Fades the current piece out over `fadeSteps` update steps and stops it.
     void StopMusic(int32_t fadeSteps);
     MusicChannel* GetCurrentMusic() const { return mCurrentMusic; }
+    // The game's own pause: every music channel, and those opened meanwhile,
+    // hold still while it is on (on top of focus changes).
+    void SetMusicPaused(bool on);
+    bool IsMusicPaused() const { return mMusicPaused; }
     int32_t GetMusicChannelCount() const { return static_cast<int32_t>(mMusic.size()); }
 
     // The system beep: a short tone through the mixer at the sound volume.
@@ -76,9 +82,7 @@ public:
     // (sounds load on the loader thread while the main thread plays them).
     void AddSound(Sound* sound);
     void RemoveSound(Sound* sound);
-    std::unique_lock<std::recursive_mutex> LockSounds() {
-        return std::unique_lock<std::recursive_mutex>(mSoundsLock);
-    }
+    std::unique_lock<std::recursive_mutex> LockSounds() { return std::unique_lock<std::recursive_mutex>(mSoundsLock); }
     // Focus losses not yet returned: what a copy or channel made now starts
     // paused with (a sound may finish loading while the window is in the back).
     int32_t GetPauseCount() const { return mPauseCount; }
@@ -106,6 +110,7 @@ private:
     float mSoundVolume = AudioVolumes::kDefaultSound;
     float mMusicVolume = AudioVolumes::kDefaultMusic;
     int32_t mPauseCount = 0;  // guarded by mSoundsLock
+    bool mMusicPaused = false;
     bool mStarted = false;  // Initialize ran: Shutdown stores the volumes
     bool mEnabled = false;  // the mixer runs (device open, or offline)
 };

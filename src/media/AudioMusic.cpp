@@ -20,6 +20,7 @@ Audio::MusicEntry* Audio::AddMusic(const String& name, bool looping) {
     }
     channel->ApplyVolume(mMusicVolume);
     for (int32_t i = 0; i < GetPauseCount(); ++i) channel->Pause(true);
+    if (mMusicPaused) channel->Pause(true);
     mMusic.push_back(MusicEntry{std::move(channel), false});
     return &mMusic.back();
 }
@@ -34,12 +35,12 @@ void Audio::CloseMusic(MusicChannel* channel) {
     std::erase_if(mMusic, [channel](const MusicEntry& entry) { return entry.channel.get() == channel; });
 }
 
-bool Audio::PlayMusic(const String& name, int32_t fadeSteps) {
+bool Audio::PlayMusic(const String& name, int32_t fadeSteps, bool looping) {
     if (mCurrentMusic && mCurrentMusic->GetPath() == FindDataFile(name, kMusicExtension) &&
         !mCurrentMusic->IsFadingOut())
         return true;
     StopMusic(fadeSteps);
-    MusicEntry* entry = AddMusic(name, true);
+    MusicEntry* entry = AddMusic(name, looping);
     if (!entry) return false;
     entry->releaseWhenStopped = true;
     mCurrentMusic = entry->channel.get();
@@ -64,8 +65,16 @@ void Audio::StopMusic(int32_t fadeSteps) {
     ReleaseStoppedMusic();
 }
 
+void Audio::SetMusicPaused(bool on) {
+    if (on == mMusicPaused) return;
+    mMusicPaused = on;
+    for (MusicEntry& entry : mMusic) entry.channel->Pause(on);
+}
+
 void Audio::ReleaseStoppedMusic() {
-    std::erase_if(mMusic, [](const MusicEntry& entry) {
-        return entry.releaseWhenStopped && !entry.channel->IsPlaying();
+    std::erase_if(mMusic, [this](const MusicEntry& entry) {
+        if (!entry.releaseWhenStopped || entry.channel->IsPlaying()) return false;
+        if (entry.channel.get() == mCurrentMusic) mCurrentMusic = nullptr;  // a sting that has ended
+        return true;
     });
 }

@@ -1,9 +1,12 @@
 // The built sounds: each decodes, stays within its length budget, does not
-// clip and is not silent; the rewind sound is the died song backwards.
+// clip and is not silent; the music pieces match in loudness; the rewind
+// sound is the died song backwards.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "game/BuiltData.h"
 #include "game/ResourceCatalogue.h"
@@ -12,9 +15,13 @@ namespace {
 
 constexpr double kEffectBudgetSeconds = 3.0;
 constexpr double kMusicBudgetSeconds = 60.0;
-constexpr float kFullScale = 1.0f;     // 0 dBFS
+constexpr float kFullScale = 1.0f;      // 0 dBFS
 constexpr float kQuietestPeak = 0.25f;  // about -12 dBFS: anything lower is a mistake
 constexpr double kWindowSeconds = 0.05;
+// One piece following another on a screen change should not jump in level.
+constexpr double kMusicLoudnessSpreadDb = 2.0;
+constexpr const char* kMusicLoops[] = {"Sounds\\Music\\Calm", "Sounds\\Music\\Temple", "Sounds\\Music\\Lively",
+                                       "Sounds\\Music\\Bounce", "Sounds\\Music\\Chase"};
 
 class ContentSound : public testing::Test {
 protected:
@@ -72,15 +79,35 @@ TEST_F(ContentSound, EffectsStartAndEndWithoutAClick) {
 }
 
 TEST_F(ContentSound, LoopsJoinSeamlessly) {
-    for (const char* name : {"Sounds\\ROLL", "Sounds\\Music\\Calm", "Sounds\\Music\\Lively"}) {
+    std::vector<std::string> loops(std::begin(kMusicLoops), std::end(kMusicLoops));
+    loops.push_back("Sounds\\ROLL");
+    for (const std::string& name : loops) {
         SCOPED_TRACE(name);
         Samples s = Load(name);
         ASSERT_GT(s.mono.size(), 2u);
         // The step from the last sample to the first is no bigger than steps inside.
         float largestStep = 0;
-        for (size_t i = 1; i < s.mono.size(); ++i) largestStep = std::max(largestStep, std::fabs(s.mono[i] - s.mono[i - 1]));
+        for (size_t i = 1; i < s.mono.size(); ++i)
+            largestStep = std::max(largestStep, std::fabs(s.mono[i] - s.mono[i - 1]));
         EXPECT_LE(std::fabs(s.mono.front() - s.mono.back()), largestStep);
     }
+}
+
+TEST_F(ContentSound, MusicPiecesAndStingsAreEquallyLoud) {
+    double quietest = 1e9, loudest = -1e9;  // dBFS
+    std::vector<std::string> pieces(std::begin(kMusicLoops), std::end(kMusicLoops));
+    pieces.insert(pieces.end(), {"Sounds\\Music\\LevelWon", "Sounds\\Music\\GameOver"});
+    for (const std::string& name : pieces) {
+        SCOPED_TRACE(name);
+        Samples s = Load(name);
+        ASSERT_GT(s.mono.size(), 0u);
+        double energy = 0;
+        for (float v : s.mono) energy += double(v) * v;
+        double db = 10 * std::log10(energy / double(s.mono.size()));
+        quietest = std::min(quietest, db);
+        loudest = std::max(loudest, db);
+    }
+    EXPECT_LT(loudest - quietest, kMusicLoudnessSpreadDb);
 }
 
 TEST_F(ContentSound, RewindSoundIsTheDiedSongBackwards) {

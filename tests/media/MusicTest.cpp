@@ -24,7 +24,8 @@ protected:
         int32_t loudest = 0;
         for (int32_t i = 0; i < steps; ++i) {
             kit.audio.Update();
-            for (int16_t s : kit.Render(kFramesPerUpdate)) loudest = std::max(loudest, std::abs(static_cast<int32_t>(s)));
+            for (int16_t s : kit.Render(kFramesPerUpdate))
+                loudest = std::max(loudest, std::abs(static_cast<int32_t>(s)));
         }
         return loudest;
     }
@@ -130,4 +131,34 @@ TEST_F(MusicTest, BrokenMusicFilesDoNotOpen) {
     EXPECT_EQ(kit.audio.OpenMusic("Music\\junk", true), nullptr);
     EXPECT_EQ(kit.audio.OpenMusic("Music\\cut", true), nullptr);
     EXPECT_EQ(kit.audio.GetMusicChannelCount(), 0);
+}
+
+TEST_F(MusicTest, AStingPlaysOnceAndThenIsNoLongerTheCurrentPiece) {
+    ASSERT_TRUE(kit.audio.PlayMusic("Music\\Theme", 0));
+    ASSERT_TRUE(kit.audio.PlayMusic("Music\\Map", 0, false));
+    EXPECT_EQ(kit.audio.GetMusicChannelCount(), 1);  // the loop stopped at once
+    EXPECT_GT(Run(50), 1000);
+    EXPECT_NE(kit.audio.GetCurrentMusic(), nullptr);
+    Run(100);  // past the 1 s piece
+    EXPECT_EQ(kit.audio.GetCurrentMusic(), nullptr);
+    EXPECT_EQ(kit.audio.GetMusicChannelCount(), 0);
+    EXPECT_EQ(Run(5), 0);
+    ASSERT_TRUE(kit.audio.PlayMusic("Music\\Map", 10, false));  // and again, faded in
+    EXPECT_GT(Run(20), 1000);
+}
+
+TEST_F(MusicTest, TheGamesPauseHoldsEveryPieceAlongsideFocusChanges) {
+    ASSERT_TRUE(kit.audio.PlayMusic("Music\\Theme", 0));
+    kit.audio.SetMusicPaused(true);
+    kit.audio.SetMusicPaused(true);  // twice is still one pause
+    EXPECT_EQ(Run(5), 0);
+    ASSERT_TRUE(kit.audio.PlayMusic("Music\\Map", 4));  // started during the pause: waits too
+    EXPECT_EQ(Run(10), 0);
+    EXPECT_EQ(kit.audio.GetMusicChannelCount(), 1) << "the faded-out piece went even while paused";
+    kit.audio.SetActive(false);
+    kit.audio.SetMusicPaused(false);
+    EXPECT_EQ(Run(5), 0) << "still in the back";
+    kit.audio.SetActive(true);
+    EXPECT_GT(Run(5), 1000);
+    EXPECT_FALSE(kit.audio.IsMusicPaused());
 }

@@ -43,8 +43,9 @@ TEST(ToolFailure, SoundScriptErrorsNameFileAndLine) {
 
 TEST(ToolFailure, UnknownSoundSettingsAndCommandsAreRejected) {
     TempDir dir;
-    for (const char* text : {"tone wave=sine dur=0.1 gian=0.3\n", "wobble dur=1\n", "tone wave=kazoo dur=0.1\n",
-                             "noise dur=200\n", "notes step=0.1 seq=\"C5 H9\"\n", "reverse source=self.snd\n"}) {
+    for (const char* text :
+         {"tone wave=sine dur=0.1 gian=0.3\n", "wobble dur=1\n", "tone wave=kazoo dur=0.1\n", "noise dur=200\n",
+          "notes step=0.1 seq=\"C5 H9\"\n", "reverse source=self.snd\n", "loudness db=-2\n"}) {
         SCOPED_TRACE(text);
         std::string script = dir.Write("self.snd", text);
         ToolRun run = RunTool("pz_sounds", script + " " + dir.File("out.ogg"));
@@ -100,8 +101,9 @@ TEST(ToolFailure, FontAndBallListErrorsNameFileAndLine) {
     EXPECT_NE(run.status, 0);
     EXPECT_NE(run.output.find(fonts + ":2:"), std::string::npos) << run.output;
 
-    std::string balls = dir.Write("balls.txt", "ball index=1 body=#ff0000 marking=#ffffff shape=star\n"
-                                               "ball index=2 body=#00ff00 marking=#ffffff shape=blob\n");
+    std::string balls = dir.Write("balls.txt",
+                                  "ball index=1 body=#ff0000 marking=#ffffff shape=star\n"
+                                  "ball index=2 body=#00ff00 marking=#ffffff shape=blob\n");
     run = RunTool("pz_sprites", "balls " + balls + " " + dir.File("root"));
     EXPECT_NE(run.status, 0);
     EXPECT_NE(run.output.find(balls + ":2:"), std::string::npos) << run.output;

@@ -122,8 +122,10 @@ bool NoteFrequency(const std::string& name, int transpose, double& hz) {
     if (name.size() < 2 || name[0] < 'A' || name[0] > 'G') return false;
     int semitone = semis[name[0] - 'A'];
     size_t i = 1;
-    if (name[i] == '#') semitone++, i++;
-    else if (name[i] == 'b') semitone--, i++;
+    if (name[i] == '#')
+        semitone++, i++;
+    else if (name[i] == 'b')
+        semitone--, i++;
     if (i + 1 != name.size() || !std::isdigit(static_cast<unsigned char>(name[i]))) return false;
     int midi = 12 * (name[i] - '0' + 1) + semitone + transpose;
     hz = 440.0 * std::pow(2.0, (midi - 69) / 12.0);
@@ -193,8 +195,8 @@ void FadeEdges(std::vector<float>& take) {
 SoundTake RenderScript(const std::string& path) {
     SoundTake result;
     std::vector<float> take;
-    double length = 0, peakDb = -3.0;
-    bool loop = false;
+    double length = 0, peakDb = -3.0, loudnessDb = 0;
+    bool loop = false, byLoudness = false;
     uint32_t seed = 0x2545F491u;
     for (const ParamLine& line : ReadParamFile(path)) {
         const std::string& c = line.command;
@@ -226,6 +228,11 @@ SoundTake RenderScript(const std::string& path) {
             line.AllowOnly({"db"});
             peakDb = line.RequiredNumber("db");
             if (peakDb > -0.5 || peakDb < -30) line.Fail("peak must be -30 ... -0.5 dB");
+        } else if (c == "loudness") {
+            line.AllowOnly({"db"});
+            loudnessDb = line.RequiredNumber("db");
+            if (loudnessDb > -6 || loudnessDb < -40) line.Fail("loudness must be -40 ... -6 dB");
+            byLoudness = true;
         } else if (c == "quality") {
             line.AllowOnly({"value"});
             result.quality = float(line.RequiredNumber("value"));
@@ -249,6 +256,13 @@ SoundTake RenderScript(const std::string& path) {
     for (float v : take) peak = std::max(peak, std::fabs(v));
     if (peak <= 0) FailAt(path, 0, "the script makes only silence");
     float scale = float(std::pow(10.0, peakDb / 20.0)) / peak;
+    if (byLoudness) {
+        // Pieces that follow each other sound equally loud; the peak level stays the ceiling.
+        double energy = 0;
+        for (float v : take) energy += double(v) * v;
+        double rms = std::sqrt(energy / double(take.size()));
+        scale = std::min(scale, float(std::pow(10.0, loudnessDb / 20.0) / rms));
+    }
     for (float& v : take) v *= scale;
     result.samples = std::move(take);
     return result;

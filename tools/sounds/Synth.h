@@ -10,6 +10,7 @@
 //   reverse source=FILE                   the whole take of another script, backwards
 //   loop                                  the end runs seamlessly into the start
 //   peak db=DB                            level of the loudest sample (default -3)
+//   loudness db=DB                        average (RMS) level instead, peak= its ceiling
 //   quality value=Q                       Vorbis quality (default 0.4)
 // Waves: sine, square, saw, triangle, bell, organ.
 #include <string>
