@@ -23,6 +23,8 @@ protected:
     void SetUp() override {
         app.mDataFolder = String((folder.Path() + "/").c_str());
         app.mConfigPath = String(folder.File("config.cfg").c_str());
+        // Journeys saved by the map go to the profile folder inside the scratch folder.
+        app.profiles.Initialize(app.GetConfigPath(), app.GetDataFolder());
         GetRandom().Seed(7);
     }
     // Updates until the door of the current stage has burst open.
