@@ -90,7 +90,12 @@ void Audio::Initialize() {
         AudioDeviceFailure failure = mDevice.Open(mMixer);
         if (failure != AudioDeviceFailure::None) {
             Log::Line("Audio device did not open: %s", mDevice.FailureText().c_str());
-            ShowMessageBox(kMusicErrorTitle, MusicInterfaceErrorText(failure));
+            // Without a sound card the game plays on silently; only a machine
+            // that cannot even do that hears about it.
+            if (mDevice.OpenSilent(mMixer) == AudioDeviceFailure::None)
+                Log::Line("Playing without sound");
+            else
+                ShowMessageBox(kMusicErrorTitle, MusicInterfaceErrorText(failure));
         }
     }
     if (mDevice.IsOpen()) StartMixer();

@@ -18,16 +18,27 @@ AudioDeviceFailure ClassifyOpenFailure(const String& reason) {
 
 AudioDevice::~AudioDevice() { Close(); }
 
-AudioDeviceFailure AudioDevice::Open(AudioSource& source) {
+AudioDeviceFailure AudioDevice::Open(AudioSource& source) { return OpenWith(source, nullptr); }
+
+AudioDeviceFailure AudioDevice::OpenSilent(AudioSource& source) {
+    // SDL's dummy driver plays to nowhere at the pace of a real card; it is
+    // only ever chosen by name.
+    return OpenWith(source, "dummy");
+}
+
+AudioDeviceFailure AudioDevice::OpenWith(AudioSource& source, const char* driver) {
     if (IsOpen()) {
         mFailureText = "The audio device is already open.";
         return AudioDeviceFailure::AlreadyOpen;
     }
+    if (driver && mSubsystemStarted) Close();
     if (!mSubsystemStarted) {
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-            mFailureText = SDL_GetError();
-            return AudioDeviceFailure::NoDriver;
-        }
+        // Above the player's SDL_AUDIODRIVER too, and only for this start.
+        if (driver) SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver, SDL_HINT_OVERRIDE);
+        bool started = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+        if (!started) mFailureText = SDL_GetError();
+        if (driver) SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+        if (!started) return AudioDeviceFailure::NoDriver;
         mSubsystemStarted = true;
     }
     SDL_AudioSpec wanted{};

@@ -21,7 +21,7 @@ enum class AudioDeviceFailure { None, NoMemory, NoDriver, UnsupportedFormat, Alr
 
 class AudioDevice {
 public:
-    static constexpr int32_t kFrequency = 44100;   // output frames per second
+    static constexpr int32_t kFrequency = 44100;  // output frames per second
     static constexpr int32_t kChannels = 2;
     static constexpr int32_t kBufferFrames = 1024;  // about 23 ms per callback
 
@@ -33,11 +33,17 @@ public:
     // Opens the default device and starts pulling from `source`, which must
     // outlive the device (or Close). FailureText() holds SDL's reason.
     AudioDeviceFailure Open(AudioSource& source);
+    // The same on a device that plays to nowhere, for a machine without a
+    // working sound card: the mixer still runs, so the game keeps its pace.
+    AudioDeviceFailure OpenSilent(AudioSource& source);
     void Close();
     bool IsOpen() const { return mDevice != 0; }
     const String& FailureText() const { return mFailureText; }
 
 private:
+    // `driver` null: the one SDL picks.
+    AudioDeviceFailure OpenWith(AudioSource& source, const char* driver);
+
     uint32_t mDevice = 0;
     bool mSubsystemStarted = false;
     String mFailureText;

@@ -30,7 +30,7 @@ TEST(AudioDevice, OpensOnceClosesAndOpensAgain) {
     EXPECT_EQ(device.Open(source), AudioDeviceFailure::None);
 }
 
-TEST(AudioDevice, AMissingDriverIsReportedAsNoDriver) {
+TEST(AudioDevice, AMissingDriverIsReportedAsNoDriverAndTheSilentDeviceStillOpens) {
     const char* old = std::getenv("SDL_AUDIODRIVER");
     std::string saved = old ? old : "";
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
@@ -39,6 +39,11 @@ TEST(AudioDevice, AMissingDriverIsReportedAsNoDriver) {
     EXPECT_EQ(device.Open(source), AudioDeviceFailure::NoDriver);
     EXPECT_FALSE(device.IsOpen());
     EXPECT_FALSE(device.FailureText().IsEmpty());
+    // The silent device is there even then, and choosing it does not stick.
+    EXPECT_EQ(device.OpenSilent(source), AudioDeviceFailure::None) << device.FailureText().c_str();
+    EXPECT_TRUE(device.IsOpen());
+    device.Close();
+    EXPECT_EQ(device.Open(source), AudioDeviceFailure::NoDriver);
     if (old)
         setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
     else
