@@ -22,6 +22,7 @@
 #include "core/List.h"
 #include "core/ObjectHost.h"
 #include "core/ObjectManager.h"
+#include "core/Random.h"
 #include "core/String.h"
 #include "platform/Clock.h"
 #include "platform/Cursor.h"
@@ -204,12 +205,12 @@ private:
     // What the loop needs of the graphics, audio and input services; all of
     // it lives in AppServices.cpp.
     struct DisplayState {
-        bool ready = false;       // the graphics service has a device
+        bool ready = false;  // the graphics service has a device
         bool fullScreen = false;
         bool deviceLost = false;
         bool minimised = false;
-        int32_t refreshRate = 0;  // frames per second of the display
-        bool safeMode = false;    // software rendering
+        int32_t refreshRate = 0;                         // frames per second of the display
+        bool safeMode = false;                           // software rendering
         int32_t width = 0, height = 0, colourDepth = 0;  // the display mode
     };
     DisplayState Display() const;
@@ -240,7 +241,16 @@ private:
     // Reads --input and --record; false (and an exit code) for a bad script.
     bool StartInputScript();
     void FeedInputScript();
+    // Scripts and recordings count update steps from the one in which loading
+    // finished (the first on the virtual clock, where loading ends before the
+    // loop), so that a session recorded on any machine replays the same on
+    // any other: the step a script's line is fed before; -1 while loading.
+    int32_t ScriptTick() const;
 
+    int32_t mLoadedStep = 0;  // the update step in which loading finished; 0 before
+    // The generator as loading began: the title screen draws from it while it
+    // waits, as often as the machine is slow, and play must not inherit that.
+    Random mRandomAtLoadStart;
     std::unique_ptr<InputScriptPlayer> mScriptPlayer;
     std::unique_ptr<InputRecorder> mRecorder;
     std::thread mLoader;

@@ -26,7 +26,7 @@ void PrintLine(const String& line) {
 }  // namespace
 
 bool CommandLinePlay::IsWanted(const LaunchOptions& launch) {
-    return launch.autoplay || !launch.level.IsEmpty() || !launch.stage.IsEmpty();
+    return launch.autoplay || !launch.level.IsEmpty() || !launch.stage.IsEmpty() || !launch.inputFile.IsEmpty();
 }
 
 CommandLinePlay::CommandLinePlay(PlimbZappetsApp& owner, const LaunchOptions& options)
@@ -34,7 +34,8 @@ CommandLinePlay::CommandLinePlay(PlimbZappetsApp& owner, const LaunchOptions& op
       launch(options),
       mode(!options.level.IsEmpty()   ? Mode::Level
            : !options.stage.IsEmpty() ? Mode::Stage
-                                      : Mode::Journey) {}
+                                      : Mode::Journey),
+      reportsLevels(mode != Mode::Journey || !options.inputFile.IsEmpty()) {}
 
 CommandLinePlay::~CommandLinePlay() = default;
 
@@ -123,7 +124,7 @@ void CommandLinePlay::AfterUpdate() {
     }
     LevelUp* panel = app.CurrentLevelUp();
     if (!panel) panelReported = false;
-    if (panel && !panelReported && mode != Mode::Journey) ReportLevel(*panel);
+    if (panel && !panelReported && reportsLevels) ReportLevel(*panel);
     if (panel && panel->IsSettled()) {
         if (mode == Mode::Level) {
             app.Quit();
@@ -149,7 +150,7 @@ void CommandLinePlay::AfterUpdate() {
 }
 
 void CommandLinePlay::OnQuit() {
-    if (mode == Mode::Journey) return;
+    if (!reportsLevels) return;
     if (levelInPlay) PrintLine(LevelReport("running", nullptr));
     if (mode == Mode::Stage) ReportStage("running");
 }
