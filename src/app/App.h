@@ -105,6 +105,10 @@ public:
     void ClearHoverGadget(Gadget* gadget);
     // The window procedure: every translated window message passes here.
     void WindowProcedure(const WindowEvent& event);
+    // Input made during an update step on the player's behalf (the bot of a
+    // recorded session): handled in this step, so recorded as input that
+    // came just before it.
+    void InjectInput(const WindowEvent& event);
     // True when Initialize met a running copy: the entry point exits 0 at once.
     bool IsSecondCopy() const { return mSecondCopy; }
 
@@ -230,6 +234,8 @@ private:
 
     void LoadSystemCursors();
     void LoaderThread();
+    // The window procedure after the recording.
+    void HandleWindowEvent(const WindowEvent& event);
     void DispatchWindowMessages();
     void CheckFrameLock(uint32_t now);
     void CheckImageCache();

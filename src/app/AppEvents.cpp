@@ -39,6 +39,15 @@ void App::DispatchWindowMessages() {
 void App::WindowProcedure(const WindowEvent& event) {
     // Input while loading replays as soon as loading is over.
     if (mRecorder) mRecorder->Record(std::max(ScriptTick(), 0), event, MouseScaleX(), MouseScaleY());
+    HandleWindowEvent(event);
+}
+
+void App::InjectInput(const WindowEvent& event) {
+    if (mRecorder) mRecorder->Record(std::max(ScriptTick() - 1, 0), event, MouseScaleX(), MouseScaleY());
+    HandleWindowEvent(event);
+}
+
+void App::HandleWindowEvent(const WindowEvent& event) {
     const uint32_t message = event.message;
     if (HandleWindowMessage(event.window, message, event.wparam, event.lparam)) return;
     if (message == mNotifyMessage && mNotifyMessage != 0) {

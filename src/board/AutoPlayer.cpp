@@ -9,17 +9,17 @@
 #include "track/Track.h"
 
 namespace {
-constexpr float kShotSpeed = 9.25f;          // pixels per tick, as the board flies shots
+constexpr float kShotSpeed = 9.25f;  // pixels per tick, as the board flies shots
 constexpr float kFieldLeft = 20, kFieldRight = 780;
-constexpr float kAimTolerance = 1.5f;        // pixels between the launcher and its aim
-constexpr float kBlockShare = 0.9f;          // of the hit distance: a nearer ball lower down is hit first
-constexpr float kGroupValue = 10;            // per ball of a group that pops
+constexpr float kAimTolerance = 1.5f;  // pixels between the launcher and its aim
+constexpr float kBlockShare = 0.9f;    // of the hit distance: a nearer ball lower down is hit first
+constexpr float kGroupValue = 10;      // per ball of a group that pops
 constexpr int32_t kPopSize = 3;
-constexpr float kDangerDistance = 500;       // pixels before the end
-constexpr float kDangerWeight = 100;         // pixels of danger that double a shot's value
+constexpr float kDangerDistance = 500;  // pixels before the end
+constexpr float kDangerWeight = 100;    // pixels of danger that double a shot's value
 constexpr float kSwapMargin = 1;
-constexpr float kDumpStep = 20;              // pixels between the places a useless ball may go
-constexpr float kChaseBelow = 200;           // items lower than this are worth chasing
+constexpr float kDumpStep = 20;     // pixels between the places a useless ball may go
+constexpr float kChaseBelow = 200;  // items lower than this are worth chasing
 
 int32_t RunAround(const Plimb& ball) {
     const ChainSegment* segment = ball.segment;
@@ -92,7 +92,19 @@ bool AutoPlayer::ColumnIsFree(float x, float startY) const {
     return true;
 }
 
-void AutoPlayer::Point(float x) { board.OnMouseMove(x, board.GetLauncher().Y()); }
+void AutoPlayer::Point(float x) {
+    if (controls)
+        controls->PointAt(x);
+    else
+        board.OnMouseMove(x, board.GetLauncher().Y());
+}
+
+void AutoPlayer::Press(int32_t button) {
+    if (controls)
+        controls->Press(button);
+    else
+        board.OnMouseButton(board.GetLauncher().X(), board.GetLauncher().Y(), button);
+}
 
 bool AutoPlayer::ChaseBonus() {
     const Bonus* nearest = nullptr;
@@ -127,7 +139,7 @@ void AutoPlayer::Tick() {
     if (!special && next && !next->isFireBall && !next->isBomb) {
         Shot other = BestShot(next->colour, false, startY);
         if (other.value > shot.value + kSwapMargin) {
-            board.OnMouseButton(launcher.X(), launcher.Y(), kRightButton);
+            Press(kRightButton);
             return;
         }
     }
@@ -148,5 +160,5 @@ void AutoPlayer::Tick() {
         if (shot.x == 0) shot.x = x;
     }
     Point(shot.x);
-    if (std::fabs(launcher.X() - shot.x) < kAimTolerance) board.OnMouseButton(launcher.X(), launcher.Y(), kLeftButton);
+    if (std::fabs(launcher.X() - shot.x) < kAimTolerance) Press(kLeftButton);
 }

@@ -8,6 +8,7 @@
 #include "board/JourneyNames.h"
 #include "board/LevelGroup.h"
 #include "game/PlimbZappetsApp.h"
+#include "game/play/BotWindowControls.h"
 #include "game/play/Game.h"
 #include "game/play/LevelUp.h"
 
@@ -35,7 +36,11 @@ CommandLinePlay::CommandLinePlay(PlimbZappetsApp& owner, const LaunchOptions& op
       mode(!options.level.IsEmpty()   ? Mode::Level
            : !options.stage.IsEmpty() ? Mode::Stage
                                       : Mode::Journey),
-      reportsLevels(mode != Mode::Journey || !options.inputFile.IsEmpty()) {}
+      reportsLevels(mode != Mode::Journey || !options.inputFile.IsEmpty()),
+      // A recorded bot session goes through the window, so that it replays
+      // without the bot.
+      windowControls(options.autoplay && !options.recordFile.IsEmpty() ? std::make_unique<BotWindowControls>(owner)
+                                                                       : nullptr) {}
 
 CommandLinePlay::~CommandLinePlay() = default;
 
@@ -67,7 +72,7 @@ void CommandLinePlay::BeforeUpdate() {
     Game* game = app.CurrentGame();
     Board* board = game ? game->CurrentBoard() : nullptr;
     if (board != botBoard) {
-        bot = board ? std::make_unique<AutoPlayer>(*board) : nullptr;
+        bot = board ? std::make_unique<AutoPlayer>(*board, windowControls.get()) : nullptr;
         botBoard = board;
     }
     if (bot) bot->Tick();
