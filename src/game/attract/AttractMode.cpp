@@ -22,7 +22,8 @@ bool IsPlayerInput(uint32_t message) {
 
 AttractMode::AttractMode(PlimbZappetsApp& owner) : app(owner) {}
 
-AttractMode::~AttractMode() { Stop(); }
+// At the way out the screen only goes back to its list, to be deleted there.
+AttractMode::~AttractMode() { EndShow(false); }
 
 bool AttractMode::OnWindowMessage(uint32_t message) {
     if (!IsPlayerInput(message)) return false;
@@ -58,12 +59,14 @@ void AttractMode::Start(Gadget& screen) {
     Log::Line("Screen: %s", demo->mName);
 }
 
-void AttractMode::Stop() {
+void AttractMode::Stop() { EndShow(true); }
+
+void AttractMode::EndShow(bool announce) {
     if (!demo) return;
     app.mGadgets.Remove(demo.get());
     demo.reset();
     GetRandom() = savedRandom;
     app.mGadgets.Add(covered);
-    Log::Line("Screen: %s", covered->mName);
+    if (announce) Log::Line("Screen: %s", covered->mName);
     covered = nullptr;
 }

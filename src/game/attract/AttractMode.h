@@ -39,6 +39,8 @@ public:
 
 private:
     void Start(Gadget& screen);
+    // `announce`: the screen's return is logged like any screen change.
+    void EndShow(bool announce);
 
     PlimbZappetsApp& app;
     int32_t idleTicks = 0;
