@@ -66,8 +66,8 @@ TEST(MouseRouting, ARefusedDragReleasesThePressOffScreen) {
     EXPECT_TRUE(target.Saw("up -9999,-9999"));
     EXPECT_FALSE(target.SawPrefix("drag "));
     EXPECT_EQ(host.mCaptureGadget, nullptr);
-    EXPECT_FLOAT_EQ(host.mMouseX, 30);  // the pointer did not really leave
-    host.Send(WindowMessage::LeftButtonUp, 30, 10);    // the real release finds no press left
+    EXPECT_FLOAT_EQ(host.mMouseX, 30);               // the pointer did not really leave
+    host.Send(WindowMessage::LeftButtonUp, 30, 10);  // the real release finds no press left
     EXPECT_EQ(host.mCaptureCount, 0);
 }
 
@@ -133,6 +133,17 @@ TEST(MouseRouting, WindowCoordinatesAreScaledToTheLogicalScreen) {
     host.mGadgets.Add(&target);
     host.Click(220, 240);
     EXPECT_TRUE(target.Saw("down 10,20"));
+}
+
+TEST(MouseRouting, TheLogicalPointerIsAWholePixelInAScaledWindowToo) {
+    // A recording keeps whole pixels: that must be all the game saw.
+    EXPECT_EQ(LogicalPixel(321, 0.8f), 401.0f);
+    EXPECT_EQ(LogicalPixel(-1, 0.8f), -2.0f) << "down, also left of the window";
+    EXPECT_EQ(LogicalPixel(7, 0.0f), 7.0f) << "no scale yet";
+    StandInHost host;
+    host.scale = 0.8f;
+    host.MouseMove(321, 100);
+    EXPECT_EQ(host.mMouseX, 401.0f);
 }
 
 TEST(MouseRouting, RemovingOrCoveringThePressedGadgetCancelsThePress) {
