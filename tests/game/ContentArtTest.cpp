@@ -56,7 +56,8 @@ TEST_F(ContentArt, BallColoursHaveDistinctHues) {
     // Average colour of each ball's first frame; no two may be near-identical.
     double mean[8][3] = {};
     for (int colour = 0; colour < 8; ++colour) {
-        Picture strip = LoadPicture(ResolveResource(root, "graphics\\balls\\" + std::to_string(colour + 1), {".png"}) + ".png");
+        Picture strip =
+            LoadPicture(ResolveResource(root, "graphics\\balls\\" + std::to_string(colour + 1), {".png"}) + ".png");
         ASSERT_GT(strip.width, 0);
         double weight = 0;
         for (int y = 0; y < strip.height; ++y)
@@ -83,7 +84,8 @@ TEST_F(ContentArt, FontGlyphsLieOnTheirPages) {
         FontTable table;
         ASSERT_TRUE(LoadFontTable(folder + "/font.description", table));
         std::vector<Picture> pages;
-        for (int i = 0; i < table.pages; ++i) pages.push_back(LoadPicture(folder + "/data" + std::to_string(i) + ".png"));
+        for (int i = 0; i < table.pages; ++i)
+            pages.push_back(LoadPicture(folder + "/data" + std::to_string(i) + ".png"));
         for (const GlyphRecord& g : table.glyphs) {
             ASSERT_GE(g.page, 0);
             ASSERT_LT(g.page, table.pages);
@@ -101,6 +103,8 @@ TEST_F(ContentArt, FontsLoadAndMeasureSensibly) {
         Font font;
         ASSERT_TRUE(font.Load(name));
         for (int ch = '!'; ch <= '~'; ++ch) EXPECT_TRUE(font.HasGlyph(uint8_t(ch))) << char(ch);
+        EXPECT_TRUE(font.HasGlyph(Font::kEmDash));
+        EXPECT_GT(font.TextWidth("\xE2\x80\x94"), font.TextWidth("-")) << "the em dash is wider than a hyphen";
         int32_t digit = font.Advance('0');
         for (int ch = '1'; ch <= '9'; ++ch) EXPECT_EQ(font.Advance(uint8_t(ch)), digit) << "digit " << char(ch);
         EXPECT_GT(font.Advance('W'), font.Advance('i'));
