@@ -1,8 +1,9 @@
 #include "app/App.h"
 
 #include "app/InputScriptPlayer.h"
-#include "core/Random.h"
 #include "media/Graphics.h"
+
+#include "core/Random.h"
 #include "platform/Clock.h"
 #include "platform/System.h"
 
@@ -70,9 +71,9 @@ void App::Restart() {
 
 void App::SetCursor(CursorHandle cursor) {
     mCursor = mBusyCount > 0 ? mWaitCursor : cursor;
-    CursorKind kind = mCursor == mWaitCursor     ? CursorKind::Wait
-                      : mCursor == mHandCursor   ? CursorKind::Hand
-                      : mCursor == mTextCursor   ? CursorKind::Text
+    CursorKind kind = mCursor == mWaitCursor   ? CursorKind::Wait
+                      : mCursor == mHandCursor ? CursorKind::Hand
+                      : mCursor == mTextCursor ? CursorKind::Text
                       : mCursor == mCustomCursor ? CursorKind::Custom
                                                  : CursorKind::Arrow;
     GetGraphics().SetCursorKind(kind);
@@ -97,10 +98,8 @@ bool App::OpenURL(const String& text) {
 }
 
 void App::Lock(bool on) {
-    if (on)
-        mEventLock.lock();
-    else
-        mEventLock.unlock();
+    if (on) mEventLock.lock();
+    else mEventLock.unlock();
 }
 
 void App::ClearHoverGadget(Gadget* gadget) {

@@ -209,12 +209,12 @@ private:
     // What the loop needs of the graphics, audio and input services; all of
     // it lives in AppServices.cpp.
     struct DisplayState {
-        bool ready = false;  // the graphics service has a device
+        bool ready = false;       // the graphics service has a device
         bool fullScreen = false;
         bool deviceLost = false;
         bool minimised = false;
-        int32_t refreshRate = 0;                         // frames per second of the display
-        bool safeMode = false;                           // software rendering
+        int32_t refreshRate = 0;  // frames per second of the display
+        bool safeMode = false;    // software rendering
         int32_t width = 0, height = 0, colourDepth = 0;  // the display mode
     };
     DisplayState Display() const;

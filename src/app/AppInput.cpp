@@ -12,8 +12,8 @@
 namespace {
 // Debug speed keys, in percent of normal speed.
 constexpr int32_t kNormalSpeedPercent = 100;
-constexpr int32_t kSpeedJumpPercent = 100;  // End
-constexpr int32_t kSpeedStepPercent = 10;   // Page Up / Page Down
+constexpr int32_t kSpeedJumpPercent = 100;   // End
+constexpr int32_t kSpeedStepPercent = 10;    // Page Up / Page Down
 constexpr int32_t kSlowestSpeedPercent = 10;
 // Page Up and Page Down leave the speed a hair above the whole fraction, so
 // that the loop's step count does not land exactly on a boundary.
@@ -43,11 +43,11 @@ void App::OnFocusChange(bool active) {
 
 void App::ShowCursorKind(CursorKind kind) {
     switch (kind) {
-        case CursorKind::Arrow: SetCursor(mArrowCursor); break;
-        case CursorKind::Wait: SetCursor(mWaitCursor); break;
-        case CursorKind::Hand: SetCursor(mHandCursor); break;
-        case CursorKind::Text: SetCursor(mTextCursor); break;
-        case CursorKind::Custom: SetCursor(mCustomCursor); break;
+    case CursorKind::Arrow: SetCursor(mArrowCursor); break;
+    case CursorKind::Wait: SetCursor(mWaitCursor); break;
+    case CursorKind::Hand: SetCursor(mHandCursor); break;
+    case CursorKind::Text: SetCursor(mTextCursor); break;
+    case CursorKind::Custom: SetCursor(mCustomCursor); break;
     }
 }
 

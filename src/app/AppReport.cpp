@@ -1,7 +1,6 @@
 // What the crash report says about the running application.
-#include "app/AppReport.h"
-
 #include "app/App.h"
+#include "app/AppReport.h"
 #include "media/Graphics.h"
 #include "platform/Clock.h"
 #include "platform/System.h"
@@ -36,8 +35,7 @@ String CrashReportText() {
     App* app = GetApp();
     if (!app) return String();
     String text = String::Format("COMPANY: %s\n", app->mCompany.c_str());
-    for (const auto& [key, value] : app->BuildSystemReport())
-        text += String::Format("%s: %s\n", key.c_str(), value.c_str());
+    for (const auto& [key, value] : app->BuildSystemReport()) text += String::Format("%s: %s\n", key.c_str(), value.c_str());
     return text;
 }
 

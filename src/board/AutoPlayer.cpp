@@ -9,17 +9,17 @@
 #include "track/Track.h"
 
 namespace {
-constexpr float kShotSpeed = 9.25f;  // pixels per tick, as the board flies shots
+constexpr float kShotSpeed = 9.25f;          // pixels per tick, as the board flies shots
 constexpr float kFieldLeft = 20, kFieldRight = 780;
-constexpr float kAimTolerance = 1.5f;  // pixels between the launcher and its aim
-constexpr float kBlockShare = 0.9f;    // of the hit distance: a nearer ball lower down is hit first
-constexpr float kGroupValue = 10;      // per ball of a group that pops
+constexpr float kAimTolerance = 1.5f;        // pixels between the launcher and its aim
+constexpr float kBlockShare = 0.9f;          // of the hit distance: a nearer ball lower down is hit first
+constexpr float kGroupValue = 10;            // per ball of a group that pops
 constexpr int32_t kPopSize = 3;
-constexpr float kDangerDistance = 500;  // pixels before the end
-constexpr float kDangerWeight = 100;    // pixels of danger that double a shot's value
+constexpr float kDangerDistance = 500;       // pixels before the end
+constexpr float kDangerWeight = 100;         // pixels of danger that double a shot's value
 constexpr float kSwapMargin = 1;
-constexpr float kDumpStep = 20;     // pixels between the places a useless ball may go
-constexpr float kChaseBelow = 200;  // items lower than this are worth chasing
+constexpr float kDumpStep = 20;              // pixels between the places a useless ball may go
+constexpr float kChaseBelow = 200;           // items lower than this are worth chasing
 
 int32_t RunAround(const Plimb& ball) {
     const ChainSegment* segment = ball.segment;

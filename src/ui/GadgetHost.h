@@ -77,15 +77,14 @@ public:
     Gadget* mHoverGadget = nullptr;
     Gadget* mWheelGadget = nullptr;
     Gadget* mFocusGadget = nullptr;
-    int32_t mPressCount = 0;  // presses handed to gadgets and not yet released
+    int32_t mPressCount = 0;                 // presses handed to gadgets and not yet released
     bool mCancellingMouse = false;
-    uint32_t mCurrentMessage = 0;  // being dispatched by HandleEvent, else 0
+    uint32_t mCurrentMessage = 0;            // being dispatched by HandleEvent, else 0
 
 private:
     void StoreMouse(int32_t x, int32_t y);
     void RouteMove();
-    template <class Dispatch>
-    void RoutePress(int32_t x, int32_t y, Dispatch dispatch);
+    template <class Dispatch> void RoutePress(int32_t x, int32_t y, Dispatch dispatch);
 };
 
 GadgetHost* GetGadgetHost();

@@ -4,10 +4,10 @@
 #include "media/Font.h"
 #include "media/FontTextDescription.h"
 #include "media/Graphics.h"
+#include "support/TestPictures.h"
 #include "platform/MessageBox.h"
 #include "platform/ResourcePaths.h"
 #include "support/TempDir.h"
-#include "support/TestPictures.h"
 
 namespace {
 struct Record {
@@ -98,9 +98,7 @@ TEST_F(FontTest, HighCharactersNeitherDrawNorMoveThePen) {
 }
 
 TEST_F(FontTest, TheUtf8EmDashIsOneGlyphAndABrokenOneIsSkipped) {
-    const String dashed(
-        "a\xE2\x80\x94"
-        "b");
+    const String dashed(std::string("a\xE2\x80\x94") + "b");
     EXPECT_EQ(font.TextWidth(dashed), 10 + 13 + 7);
     float width = 0, height = 0;
     font.TextSize(dashed, width, height);
@@ -111,9 +109,7 @@ TEST_F(FontTest, TheUtf8EmDashIsOneGlyphAndABrokenOneIsSkipped) {
     EXPECT_FLOAT_EQ(positions[1].y, 5);            // the dash's own offset
     EXPECT_FLOAT_EQ(positions[2].x, 10 + 13 + 1);  // "b" after it
     // Two of its three bytes are two unknown high characters.
-    EXPECT_EQ(font.TextWidth(String("a\xE2\x80"
-                                    "b")),
-              17);
+    EXPECT_EQ(font.TextWidth(String(std::string("a\xE2\x80") + "b")), 17);
 }
 
 TEST_F(FontTest, GlyphsAreCutOnePixelLargerThanStated) {

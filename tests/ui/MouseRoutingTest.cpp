@@ -66,8 +66,8 @@ TEST(MouseRouting, ARefusedDragReleasesThePressOffScreen) {
     EXPECT_TRUE(target.Saw("up -9999,-9999"));
     EXPECT_FALSE(target.SawPrefix("drag "));
     EXPECT_EQ(host.mCaptureGadget, nullptr);
-    EXPECT_FLOAT_EQ(host.mMouseX, 30);               // the pointer did not really leave
-    host.Send(WindowMessage::LeftButtonUp, 30, 10);  // the real release finds no press left
+    EXPECT_FLOAT_EQ(host.mMouseX, 30);  // the pointer did not really leave
+    host.Send(WindowMessage::LeftButtonUp, 30, 10);    // the real release finds no press left
     EXPECT_EQ(host.mCaptureCount, 0);
 }
 

@@ -1,10 +1,9 @@
 #include "fonts/FontBaker.h"
 
-#include <ft2build.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_OUTLINE_H
 #include <vector>
@@ -18,6 +17,8 @@ namespace {
 constexpr int kPageSize = 512;
 constexpr int kFirstChar = 33;  // printable ASCII after the blank
 constexpr int kLastChar = 126;
+constexpr int kCellGap = 2;     // keeps neighbours out of filtered samples
+constexpr uint8_t kOutlineColour[3] = {20, 16, 40};
 // Characters beyond ASCII the game shows, and the byte code each is stored
 // under (the game's font loader reads the em dash of UTF-8 text as DEL).
 struct ExtraChar {
@@ -25,8 +26,6 @@ struct ExtraChar {
     int code;
 };
 constexpr ExtraChar kExtraChars[] = {{0x2014, 0x7F}};
-constexpr int kCellGap = 2;  // keeps neighbours out of filtered samples
-constexpr uint8_t kOutlineColour[3] = {20, 16, 40};
 
 struct Glyph {
     int character = 0;
