@@ -22,6 +22,7 @@
 #include "core/List.h"
 #include "core/ObjectHost.h"
 #include "core/ObjectManager.h"
+#include "core/Random.h"
 #include "core/String.h"
 #include "platform/Clock.h"
 #include "platform/Cursor.h"
@@ -104,6 +105,10 @@ public:
     void ClearHoverGadget(Gadget* gadget);
     // The window procedure: every translated window message passes here.
     void WindowProcedure(const WindowEvent& event);
+    // Input made during an update step on the player's behalf (the bot of a
+    // recorded session): handled in this step, so recorded as input that
+    // came just before it.
+    void InjectInput(const WindowEvent& event);
     // True when Initialize met a running copy: the entry point exits 0 at once.
     bool IsSecondCopy() const { return mSecondCopy; }
 
@@ -229,6 +234,8 @@ private:
 
     void LoadSystemCursors();
     void LoaderThread();
+    // The window procedure after the recording.
+    void HandleWindowEvent(const WindowEvent& event);
     void DispatchWindowMessages();
     void CheckFrameLock(uint32_t now);
     void CheckImageCache();
@@ -240,7 +247,16 @@ private:
     // Reads --input and --record; false (and an exit code) for a bad script.
     bool StartInputScript();
     void FeedInputScript();
+    // Scripts and recordings count update steps from the one in which loading
+    // finished (the first on the virtual clock, where loading ends before the
+    // loop), so that a session recorded on any machine replays the same on
+    // any other: the step a script's line is fed before; -1 while loading.
+    int32_t ScriptTick() const;
 
+    int32_t mLoadedStep = 0;  // the update step in which loading finished; 0 before
+    // The generator as loading began: the title screen draws from it while it
+    // waits, as often as the machine is slow, and play must not inherit that.
+    Random mRandomAtLoadStart;
     std::unique_ptr<InputScriptPlayer> mScriptPlayer;
     std::unique_ptr<InputRecorder> mRecorder;
     std::thread mLoader;

@@ -1,6 +1,8 @@
 // The window procedure and the input queue. Input is never handled where it
 // arrives: it is queued under the render lock and replayed at the start of
 // the next update step, in arrival order.
+#include <algorithm>
+
 #include "app/App.h"
 #include "app/InputScriptPlayer.h"
 #include "core/Log.h"
@@ -37,7 +39,17 @@ void App::DispatchWindowMessages() {
 }
 
 void App::WindowProcedure(const WindowEvent& event) {
-    if (mRecorder) mRecorder->Record(mUpdateCount, event, MouseScaleX(), MouseScaleY());
+    // Input while loading replays as soon as loading is over.
+    if (mRecorder) mRecorder->Record(std::max(ScriptTick(), 0), event, MouseScaleX(), MouseScaleY());
+    HandleWindowEvent(event);
+}
+
+void App::InjectInput(const WindowEvent& event) {
+    if (mRecorder) mRecorder->Record(std::max(ScriptTick() - 1, 0), event, MouseScaleX(), MouseScaleY());
+    HandleWindowEvent(event);
+}
+
+void App::HandleWindowEvent(const WindowEvent& event) {
     const uint32_t message = event.message;
     if (HandleWindowMessage(event.window, message, event.wparam, event.lparam)) return;
     if (message == mNotifyMessage && mNotifyMessage != 0) {

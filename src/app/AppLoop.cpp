@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/App.h"
+#include "core/Random.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/System.h"
@@ -27,6 +28,7 @@ bool Reached(uint32_t now, uint32_t moment) { return static_cast<int32_t>(now - 
 void App::Run() {
     if (mSecondCopy || mNoGameData) return;
     mLoading = true;  // set before the thread starts, so the loop below cannot miss it
+    mRandomAtLoadStart = GetRandom();
     // On the virtual clock a run must be the same every time, so loading
     // cannot race the first ticks: it finishes before the loop starts.
     if (mInstance.fast)
@@ -189,6 +191,8 @@ void App::Update() {
     if (mLoadFinished) {
         RaiseThreadPriority(false);
         mLoadFinished = false;
+        mLoadedStep = mUpdateCount;
+        GetRandom() = mRandomAtLoadStart;
         OnLoadingComplete();
     }
     if (--mCursorCheckCountdown <= 0) {

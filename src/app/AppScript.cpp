@@ -30,9 +30,16 @@ bool App::StartInputScript() {
     return true;
 }
 
+int32_t App::ScriptTick() const {
+    // On the virtual clock loading is over before the first step is fed.
+    int32_t loadedStep = mInstance.fast ? 1 : mLoadedStep;
+    if (loadedStep == 0) return -1;
+    return mUpdateCount + 1 - loadedStep;
+}
+
 void App::FeedInputScript() {
-    if (!mScriptPlayer || mQuit) return;
-    if (mScriptPlayer->Feed(mUpdateCount)) return;
+    if (!mScriptPlayer || mQuit || ScriptTick() < 0) return;
+    if (mScriptPlayer->Feed(ScriptTick())) return;
     std::fprintf(stderr, "%s\n", mScriptPlayer->Error().c_str());
     Log::Line("%s", mScriptPlayer->Error().c_str());
     mExitCode = InputScriptPlayer::kExitNoGadget;

@@ -1,6 +1,7 @@
 #include "app/InputScriptPlayer.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "app/App.h"
 #include "core/Log.h"
@@ -70,7 +71,10 @@ bool InputScriptPlayer::TakesScreenshots() const {
 }
 
 uint32_t InputScriptPlayer::Point(float x, float y) const {
-    return PackPoint(static_cast<int32_t>(x * app.MouseScaleX()), static_cast<int32_t>(y * app.MouseScaleY()));
+    // The first window pixel of the logical one: in a window at least the
+    // logical size the game sees exactly the script's position.
+    return PackPoint(static_cast<int32_t>(std::ceil(x * app.MouseScaleX())),
+                     static_cast<int32_t>(std::ceil(y * app.MouseScaleY())));
 }
 
 void InputScriptPlayer::Send(uint32_t message, uint32_t wparam, uint32_t lparam) {
@@ -167,9 +171,10 @@ void InputRecorder::Record(int32_t tick, const WindowEvent& event, float scaleX,
     if (!file) return;
     ScriptLine line;
     line.tick = tick;
+    // Where the game saw the pointer.
     auto logical = [&]() {
-        line.x = static_cast<int32_t>(static_cast<float>(PointX(event.lparam)) / scaleX);
-        line.y = static_cast<int32_t>(static_cast<float>(PointY(event.lparam)) / scaleY);
+        line.x = static_cast<int32_t>(LogicalPixel(PointX(event.lparam), scaleX));
+        line.y = static_cast<int32_t>(LogicalPixel(PointY(event.lparam), scaleY));
     };
     int32_t button = ButtonOf(event.message);
     switch (event.message) {

@@ -92,7 +92,19 @@ bool AutoPlayer::ColumnIsFree(float x, float startY) const {
     return true;
 }
 
-void AutoPlayer::Point(float x) { board.OnMouseMove(x, board.GetLauncher().Y()); }
+void AutoPlayer::Point(float x) {
+    if (controls)
+        controls->PointAt(x);
+    else
+        board.OnMouseMove(x, board.GetLauncher().Y());
+}
+
+void AutoPlayer::Press(int32_t button) {
+    if (controls)
+        controls->Press(button);
+    else
+        board.OnMouseButton(board.GetLauncher().X(), board.GetLauncher().Y(), button);
+}
 
 bool AutoPlayer::ChaseBonus() {
     const Bonus* nearest = nullptr;
@@ -127,7 +139,7 @@ void AutoPlayer::Tick() {
     if (!special && next && !next->isFireBall && !next->isBomb) {
         Shot other = BestShot(next->colour, false, startY);
         if (other.value > shot.value + kSwapMargin) {
-            board.OnMouseButton(launcher.X(), launcher.Y(), kRightButton);
+            Press(kRightButton);
             return;
         }
     }
@@ -148,5 +160,5 @@ void AutoPlayer::Tick() {
         if (shot.x == 0) shot.x = x;
     }
     Point(shot.x);
-    if (std::fabs(launcher.X() - shot.x) < kAimTolerance) board.OnMouseButton(launcher.X(), launcher.Y(), kLeftButton);
+    if (std::fabs(launcher.X() - shot.x) < kAimTolerance) Press(kLeftButton);
 }

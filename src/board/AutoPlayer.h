@@ -13,9 +13,22 @@ class Board;
 class Plimb;
 class Track;
 
+// Where the bot's hands can go instead of straight onto the board: through
+// the window, as a player's would (a recorded session then replays without
+// the bot).
+class BotControls {
+public:
+    virtual ~BotControls() = default;
+    // The pointer to `x` over the field.
+    virtual void PointAt(float x) = 0;
+    // A press and release of `button` (the board's codes) where it points.
+    virtual void Press(int32_t button) = 0;
+};
+
 class AutoPlayer {
 public:
-    explicit AutoPlayer(Board& board) : board(board) {}
+    // Without `controls` the bot works the board directly; they outlive it.
+    explicit AutoPlayer(Board& board, BotControls* controls = nullptr) : board(board), controls(controls) {}
 
     // Before each board tick: moves the pointer and presses buttons.
     void Tick();
@@ -34,6 +47,8 @@ private:
     bool ColumnIsFree(float x, float startY) const;
     bool ChaseBonus();
     void Point(float x);
+    void Press(int32_t button);
 
     Board& board;
+    BotControls* controls;
 };

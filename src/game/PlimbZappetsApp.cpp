@@ -8,6 +8,7 @@
 #include "game/InfoBox.h"
 #include "game/TitleScreen.h"
 #include "game/Transition.h"
+#include "game/attract/AttractMode.h"
 #include "game/journey/DifficultyMenu.h"
 #include "game/menus/EnterYourName.h"
 #include "game/play/CommandLinePlay.h"
@@ -30,7 +31,7 @@ PlimbZappetsApp* gGameApp = nullptr;
 
 PlimbZappetsApp* GetGameApp() { return gGameApp; }
 
-PlimbZappetsApp::PlimbZappetsApp() {
+PlimbZappetsApp::PlimbZappetsApp() : attract(std::make_unique<AttractMode>(*this)) {
     gGameApp = this;
     SetName(kName);
     SetVersion(kVersion);
@@ -42,6 +43,8 @@ PlimbZappetsApp::PlimbZappetsApp() {
 }
 
 PlimbZappetsApp::~PlimbZappetsApp() {
+    // A screen waiting under the demonstration goes back to its list first.
+    attract.reset();
     // The screens leave the tree before the framework takes it down.
     if (keptJourneyMap) keptJourneyMap.reset();
     // A restored game waiting for its transition is held by its slot only.
@@ -67,6 +70,7 @@ void PlimbZappetsApp::Initialize(const LaunchOptions& launch) {
 
 void PlimbZappetsApp::Update() {
     if (commandLinePlay) commandLinePlay->BeforeUpdate();
+    attract->BeforeUpdate();
     App::Update();
 }
 
@@ -88,6 +92,10 @@ void PlimbZappetsApp::SaveRun() {
     SaveJourney();
     SaveStats();
     if (!highScores.Save()) Log::Line("Could not write %s", kHighScoreFile);
+}
+
+bool PlimbZappetsApp::HandleWindowMessage(uint32_t, uint32_t message, uint32_t, uint32_t) {
+    return attract->OnWindowMessage(message);
 }
 
 void PlimbZappetsApp::OnFocusChange(bool active) {

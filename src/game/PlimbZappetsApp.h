@@ -17,6 +17,7 @@
 #include "game/MusicDirector.h"
 #include "game/ScreenKind.h"
 
+class AttractMode;
 class CommandLinePlay;
 class DifficultyMenu;
 class Game;
@@ -49,6 +50,7 @@ public:
     void OnFocusChange(bool active) override;
     void LoadResources() override;
     void OnLoadingComplete() override;
+    bool HandleWindowMessage(uint32_t window, uint32_t message, uint32_t wparam, uint32_t lparam) override;
     // A yes/no box when `kind` is "YESNO" (case ignored), otherwise an OK box;
     // true for yes or OK.
     bool ShowMessage(const String& title, const String& text, const String& kind);
@@ -110,6 +112,11 @@ public:
     Transition* CurrentTransition() const { return transition; }
     void SetTransitionSlot(Transition* running) { transition = running; }
     TitleScreen* Title() const { return title; }
+    // The screen a player may leave idle for the demonstration: the title
+    // once it shows its play button, or the main menu, when nothing else is
+    // up; null otherwise.
+    Gadget* IdleScreen() const;
+    AttractMode& Attract() { return *attract; }
     Game* CurrentGame() const;
     LevelUp* CurrentLevelUp() const;
 
@@ -171,6 +178,7 @@ private:
     Gadget* levelUp = nullptr;
     std::unique_ptr<DifficultyMenu> keptJourneyMap;  // owns the map while it is off the screen
     std::unique_ptr<CommandLinePlay> commandLinePlay;
+    std::unique_ptr<AttractMode> attract;
 };
 
 // The running game application; null when the application is not the game.

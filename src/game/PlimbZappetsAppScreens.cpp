@@ -94,6 +94,14 @@ void PlimbZappetsApp::StartTransition(TransitionKind kind) {
     mGadgets.Add(transition);
 }
 
+Gadget* PlimbZappetsApp::IdleScreen() const {
+    if (mGadgets.Count() != 1) return nullptr;
+    Gadget* shown = mGadgets.GadgetAtIndex(0);
+    if (shown->mKilled) return nullptr;
+    if (shown == title && !title->IsLoading()) return shown;
+    return shown == mainMenu ? shown : nullptr;
+}
+
 // The factory makes these two slots' screens of their own classes.
 Game* PlimbZappetsApp::CurrentGame() const { return static_cast<Game*>(game); }
 

@@ -18,6 +18,8 @@ constexpr int32_t kGlyphRecordBytes = 1 + 4 * 8;
 constexpr float kMaxMetric = 65536;
 // Widths are answered as int32: sums of clamped metrics stay below this.
 constexpr float kMaxWidth = 2.0e9f;
+constexpr char kEmDashUtf8[] = "\xE2\x80\x94";
+constexpr size_t kEmDashBytes = sizeof kEmDashUtf8 - 1;
 
 float Metric(float value) { return std::isfinite(value) ? std::clamp(value, -kMaxMetric, kMaxMetric) : 0.0f; }
 
@@ -92,11 +94,25 @@ void Font::AddGlyph(uint8_t ch, int32_t page, const Rect& source, float advance,
     if (glyph.page >= 0) glyph.sprite.Load(mPages[static_cast<size_t>(glyph.page)], glyph.source);
 }
 
-template <class Visit> void Font::Layout(const String& text, Visit visit) const {
+template <class Each>
+void Font::ForEachCode(const String& text, Each each) {
+    std::string_view bytes = text.view();
+    for (size_t at = 0; at < bytes.size(); ++at) {
+        if (bytes.substr(at, kEmDashBytes) == kEmDashUtf8) {
+            each(kEmDash);
+            at += kEmDashBytes - 1;
+        } else {
+            each(static_cast<uint8_t>(bytes[at]));
+        }
+    }
+}
+
+template <class Visit>
+void Font::Layout(const String& text, Visit visit) const {
     float x = 0, top = 0;
-    for (char c : text.view()) {
-        auto ch = static_cast<uint8_t>(c);
-        if (ch >= kGlyphLimit) continue;
+    ForEachCode(text, [&](uint8_t ch) {
+        auto c = static_cast<char>(ch);
+        if (ch >= kGlyphLimit) return;
         if (c == kNewLine) {
             x = 0;
             top += mLineHeight;
@@ -111,7 +127,7 @@ template <class Visit> void Font::Layout(const String& text, Visit visit) const 
         } else {
             visit(nullptr, x, top, ch);
         }
-    }
+    });
 }
 
 void Font::Draw(const String& text, float x, float y) const {
@@ -153,17 +169,16 @@ void Font::DrawInto(const String& text, Image& target, float x, float y) const {
 int32_t Font::TextWidth(const String& text) const {
     if (!mLoaded) return 0;
     float line = 0, widest = 0;
-    for (char c : text.view()) {
-        auto ch = static_cast<uint8_t>(c);
-        if (c == kNewLine) {
+    ForEachCode(text, [&](uint8_t ch) {
+        if (ch == kNewLine) {
             line = 0;
-        } else if (c == kBlank) {
+        } else if (ch == kBlank) {
             line += mSpaceWidth;
         } else if (ch < kGlyphLimit && mGlyphs[ch].defined) {
             line += mGlyphs[ch].advance;
         }
         widest = std::max(widest, line);
-    }
+    });
     return static_cast<int32_t>(std::min(widest + 0.5f, kMaxWidth));
 }
 
@@ -171,19 +186,18 @@ void Font::TextSize(const String& text, float& width, float& height) const {
     width = height = 0;
     if (!mLoaded) return;
     float x = 0, top = 0;
-    for (char c : text.view()) {
-        auto ch = static_cast<uint8_t>(c);
-        if (c == kNewLine) {
+    ForEachCode(text, [&](uint8_t ch) {
+        if (ch == kNewLine) {
             x = 0;
             top += mLineHeight;
-        } else if (c == kBlank) {
+        } else if (ch == kBlank) {
             x += mSpaceWidth;
         } else if (ch < kGlyphLimit && mGlyphs[ch].defined) {
             x += mGlyphs[ch].advance;
             width = std::max(width, x);
             height = top + mLineHeight;
         }
-    }
+    });
 }
 
 void Font::GlyphPositions(const String& text, std::vector<Point>& out) const {

@@ -3,7 +3,9 @@
 // folder) as listed by the binary glyph table "font.description", or, without
 // one, by the text description "%s.txt". Text is laid out left to right with
 // each glyph's advance and offsets; "\n" starts a new line. Only character
-// bytes 1 .. 127 can have glyphs; 128 .. 255 are skipped by every operation.
+// bytes 1 .. 127 can have glyphs; 128 .. 255 are skipped by every operation,
+// except for the em dash written in UTF-8, which is shown as the glyph of
+// kEmDash (the font baker puts it there).
 // Every operation on a font that is not loaded answers 0 or does nothing.
 
 #include <array>
@@ -21,6 +23,9 @@ public:
     // Page images a font may have, and glyph records its table may hold.
     static constexpr int32_t kMaxPages = 64;
     static constexpr int32_t kMaxGlyphRecords = 4096;
+    // The character code the em dash's glyph is stored under (no text byte
+    // of its own: DEL).
+    static constexpr uint8_t kEmDash = 0x7F;
 
     struct Point {
         float x = 0, y = 0;
@@ -86,8 +91,13 @@ private:
         Sprite sprite;
     };
 
+    // Calls each(code) for every character of `text`: its byte, or kEmDash
+    // for the three bytes of a UTF-8 em dash.
+    template <class Each>
+    static void ForEachCode(const String& text, Each each);
     // Calls visit(glyph or null, pen x, pen y, character) for each character in layout order.
-    template <class Visit> void Layout(const String& text, Visit visit) const;
+    template <class Visit>
+    void Layout(const String& text, Visit visit) const;
 
     std::array<Glyph, kGlyphLimit> mGlyphs;
     std::vector<Image> mPages;

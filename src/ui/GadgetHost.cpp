@@ -1,5 +1,7 @@
 #include "ui/GadgetHost.h"
 
+#include <cmath>
+
 #include "platform/WindowMessages.h"
 #include "ui/Gadget.h"
 
@@ -7,7 +9,13 @@ namespace {
 GadgetHost* gHost = nullptr;
 
 float SafeScale(float scale) { return scale > 0 ? scale : 1.0f; }
+}  // namespace
 
+float LogicalPixel(int32_t windowPixel, float scale) {
+    return std::floor(static_cast<float>(windowPixel) / SafeScale(scale));
+}
+
+namespace {
 // Keys and the wheel reach only an enabled gadget on a shown screen: a
 // removed screen keeps its focus for when it is shown again.
 bool Reachable(const Gadget* gadget) { return gadget && !gadget->mDisabled && gadget->IsInTree(); }
@@ -24,8 +32,10 @@ GadgetHost::~GadgetHost() {
 void GadgetHost::StoreMouse(int32_t x, int32_t y) {
     mPrevMouseX = mMouseX;
     mPrevMouseY = mMouseY;
-    mMouseX = static_cast<float>(x) / SafeScale(MouseScaleX());
-    mMouseY = static_cast<float>(y) / SafeScale(MouseScaleY());
+    // Whole logical pixels: what a recording keeps of the pointer is then all
+    // the game saw of it, in a scaled window too.
+    mMouseX = LogicalPixel(x, MouseScaleX());
+    mMouseY = LogicalPixel(y, MouseScaleY());
 }
 
 void GadgetHost::SetHover(Gadget* gadget) {

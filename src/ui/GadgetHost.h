@@ -88,3 +88,7 @@ private:
 };
 
 GadgetHost* GetGadgetHost();
+
+// The whole logical pixel a window pixel lies in, for a window `scale` times
+// the logical size (a scale of 0 or less counts as 1).
+float LogicalPixel(int32_t windowPixel, float scale);

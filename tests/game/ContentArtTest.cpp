@@ -101,6 +101,8 @@ TEST_F(ContentArt, FontsLoadAndMeasureSensibly) {
         Font font;
         ASSERT_TRUE(font.Load(name));
         for (int ch = '!'; ch <= '~'; ++ch) EXPECT_TRUE(font.HasGlyph(uint8_t(ch))) << char(ch);
+        EXPECT_TRUE(font.HasGlyph(Font::kEmDash));
+        EXPECT_GT(font.TextWidth("\xE2\x80\x94"), font.TextWidth("-")) << "the em dash is wider than a hyphen";
         int32_t digit = font.Advance('0');
         for (int ch = '1'; ch <= '9'; ++ch) EXPECT_EQ(font.Advance(uint8_t(ch)), digit) << "digit " << char(ch);
         EXPECT_GT(font.Advance('W'), font.Advance('i'));

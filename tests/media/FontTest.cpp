@@ -36,7 +36,8 @@ std::string Description(int32_t pages, const std::vector<Record>& records) {
 }
 
 // A font folder "Fonts/Test" with one 64 x 32 page: "a" advance 10, "b"
-// advance 7 (listed twice: the first wins), blank 4, "B" 12 pixels tall.
+// advance 7 (listed twice: the first wins), blank 4, "B" 12 pixels tall, the
+// em dash advance 13.
 class FontTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -50,6 +51,7 @@ protected:
                                    {'b', 0, 20, 0, 6, 10, 99, 0, 0},
                                    {' ', 0, 0, 0, 0, 0, 4, 0, 0},
                                    {'B', 0, 30, 0, 9, 12, 11, 0, 0},
+                                   {static_cast<char>(Font::kEmDash), 0, 40, 0, 8, 2, 13, 0, 5},
                                    {static_cast<char>(200), 0, 0, 0, 5, 5, 5, 0, 0}}));
         ResourcePaths::SetDataRoot(root.Path().c_str());
         ASSERT_TRUE(font.Load("fonts\\TEST"));
@@ -93,6 +95,21 @@ TEST_F(FontTest, HighCharactersNeitherDrawNorMoveThePen) {
     ASSERT_EQ(positions.size(), 2u);
     EXPECT_FLOAT_EQ(positions[0].y, 2);       // offset of "a"
     EXPECT_FLOAT_EQ(positions[1].x, 10 + 1);  // after "a", plus the offset of "b"
+}
+
+TEST_F(FontTest, TheUtf8EmDashIsOneGlyphAndABrokenOneIsSkipped) {
+    const String dashed(std::string("a\xE2\x80\x94") + "b");
+    EXPECT_EQ(font.TextWidth(dashed), 10 + 13 + 7);
+    float width = 0, height = 0;
+    font.TextSize(dashed, width, height);
+    EXPECT_FLOAT_EQ(width, 30);
+    std::vector<Font::Point> positions;
+    font.GlyphPositions(dashed, positions);
+    ASSERT_EQ(positions.size(), 3u);
+    EXPECT_FLOAT_EQ(positions[1].y, 5);            // the dash's own offset
+    EXPECT_FLOAT_EQ(positions[2].x, 10 + 13 + 1);  // "b" after it
+    // Two of its three bytes are two unknown high characters.
+    EXPECT_EQ(font.TextWidth(String(std::string("a\xE2\x80") + "b")), 17);
 }
 
 TEST_F(FontTest, GlyphsAreCutOnePixelLargerThanStated) {

@@ -135,6 +135,17 @@ TEST(MouseRouting, WindowCoordinatesAreScaledToTheLogicalScreen) {
     EXPECT_TRUE(target.Saw("down 10,20"));
 }
 
+TEST(MouseRouting, TheLogicalPointerIsAWholePixelInAScaledWindowToo) {
+    // A recording keeps whole pixels: that must be all the game saw.
+    EXPECT_EQ(LogicalPixel(321, 0.8f), 401.0f);
+    EXPECT_EQ(LogicalPixel(-1, 0.8f), -2.0f) << "down, also left of the window";
+    EXPECT_EQ(LogicalPixel(7, 0.0f), 7.0f) << "no scale yet";
+    StandInHost host;
+    host.scale = 0.8f;
+    host.MouseMove(321, 100);
+    EXPECT_EQ(host.mMouseX, 401.0f);
+}
+
 TEST(MouseRouting, RemovingOrCoveringThePressedGadgetCancelsThePress) {
     StandInHost host;
     Probe screen(0, 0, 400, 400, "screen");

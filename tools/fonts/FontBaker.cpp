@@ -19,6 +19,13 @@ constexpr int kFirstChar = 33;  // printable ASCII after the blank
 constexpr int kLastChar = 126;
 constexpr int kCellGap = 2;     // keeps neighbours out of filtered samples
 constexpr uint8_t kOutlineColour[3] = {20, 16, 40};
+// Characters beyond ASCII the game shows, and the byte code each is stored
+// under (the game's font loader reads the em dash of UTF-8 text as DEL).
+struct ExtraChar {
+    FT_ULong unicode;
+    int code;
+};
+constexpr ExtraChar kExtraChars[] = {{0x2014, 0x7F}};
 
 struct Glyph {
     int character = 0;
@@ -89,19 +96,25 @@ void BakeFont(const FontRecipe& recipe, const std::string& root, const std::stri
     std::vector<Glyph> glyphs;
     FT_Load_Char(face, ' ', FT_LOAD_DEFAULT);
     int spaceAdvance = int((face->glyph->advance.x + strength + 32) >> 6);
-    for (int ch = kFirstChar; ch <= kLastChar; ++ch) {
-        if (FT_Load_Char(face, FT_ULong(ch), FT_LOAD_NO_BITMAP)) FailAt(file, line, "cannot load a glyph");
+    auto bake = [&](FT_ULong unicode, int code) {
+        if (FT_Load_Char(face, unicode, FT_LOAD_NO_BITMAP)) FailAt(file, line, "cannot load a glyph");
         if (strength && face->glyph->format == FT_GLYPH_FORMAT_OUTLINE)
             FT_Outline_EmboldenXY(&face->glyph->outline, strength, strength);
         if (FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL)) FailAt(file, line, "cannot render a glyph");
         Glyph glyph;
-        glyph.character = ch;
+        glyph.character = code;
         // Embolden grows the outline up and right; the advance takes the extra width.
         glyph.cell = MakeCell(face->glyph->bitmap, face->glyph->bitmap_top, ascender, lineHeight, recipe.outline);
         glyph.advance = int((face->glyph->advance.x + strength + 32) >> 6);
         glyph.offsetX = face->glyph->bitmap_left - pad;
         glyph.offsetY = -pad;
         glyphs.push_back(std::move(glyph));
+    };
+    for (int ch = kFirstChar; ch <= kLastChar; ++ch) bake(FT_ULong(ch), ch);
+    for (const ExtraChar& extra : kExtraChars) {
+        if (FT_Get_Char_Index(face, extra.unicode) == 0)
+            FailAt(file, line, "the font lacks a character the game shows");
+        bake(extra.unicode, extra.code);
     }
     FT_Done_Face(face);
     FT_Done_FreeType(library);

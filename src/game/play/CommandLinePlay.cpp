@@ -8,6 +8,7 @@
 #include "board/JourneyNames.h"
 #include "board/LevelGroup.h"
 #include "game/PlimbZappetsApp.h"
+#include "game/play/BotWindowControls.h"
 #include "game/play/Game.h"
 #include "game/play/LevelUp.h"
 
@@ -26,7 +27,7 @@ void PrintLine(const String& line) {
 }  // namespace
 
 bool CommandLinePlay::IsWanted(const LaunchOptions& launch) {
-    return launch.autoplay || !launch.level.IsEmpty() || !launch.stage.IsEmpty();
+    return launch.autoplay || !launch.level.IsEmpty() || !launch.stage.IsEmpty() || !launch.inputFile.IsEmpty();
 }
 
 CommandLinePlay::CommandLinePlay(PlimbZappetsApp& owner, const LaunchOptions& options)
@@ -34,7 +35,12 @@ CommandLinePlay::CommandLinePlay(PlimbZappetsApp& owner, const LaunchOptions& op
       launch(options),
       mode(!options.level.IsEmpty()   ? Mode::Level
            : !options.stage.IsEmpty() ? Mode::Stage
-                                      : Mode::Journey) {}
+                                      : Mode::Journey),
+      reportsLevels(mode != Mode::Journey || !options.inputFile.IsEmpty()),
+      // A recorded bot session goes through the window, so that it replays
+      // without the bot.
+      windowControls(options.autoplay && !options.recordFile.IsEmpty() ? std::make_unique<BotWindowControls>(owner)
+                                                                       : nullptr) {}
 
 CommandLinePlay::~CommandLinePlay() = default;
 
@@ -66,7 +72,7 @@ void CommandLinePlay::BeforeUpdate() {
     Game* game = app.CurrentGame();
     Board* board = game ? game->CurrentBoard() : nullptr;
     if (board != botBoard) {
-        bot = board ? std::make_unique<AutoPlayer>(*board) : nullptr;
+        bot = board ? std::make_unique<AutoPlayer>(*board, windowControls.get()) : nullptr;
         botBoard = board;
     }
     if (bot) bot->Tick();
@@ -123,7 +129,7 @@ void CommandLinePlay::AfterUpdate() {
     }
     LevelUp* panel = app.CurrentLevelUp();
     if (!panel) panelReported = false;
-    if (panel && !panelReported && mode != Mode::Journey) ReportLevel(*panel);
+    if (panel && !panelReported && reportsLevels) ReportLevel(*panel);
     if (panel && panel->IsSettled()) {
         if (mode == Mode::Level) {
             app.Quit();
@@ -149,7 +155,7 @@ void CommandLinePlay::AfterUpdate() {
 }
 
 void CommandLinePlay::OnQuit() {
-    if (mode == Mode::Journey) return;
+    if (!reportsLevels) return;
     if (levelInPlay) PrintLine(LevelReport("running", nullptr));
     if (mode == Mode::Stage) ReportStage("running");
 }

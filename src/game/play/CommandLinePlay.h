@@ -3,7 +3,10 @@
 // straight into that level (as a stage of one) or stage once loading is done
 // and print one line for each level as its panel appears, and for a stage a
 // last line when it ends. --autoplay lets the bot play every board and press
-// continue on the level-up panel; the menus stay the player's.
+// continue on the level-up panel; the menus stay the player's. A replayed
+// script (--input) reports its levels the same way, and the level in play
+// when it stops, so that a replay can be checked by its last line. A bot
+// session that is recorded (--record) plays through the window.
 
 #include <cstdint>
 #include <memory>
@@ -13,6 +16,7 @@
 
 class AutoPlayer;
 class Board;
+class BotWindowControls;
 class LevelUp;
 class PlimbZappetsApp;
 
@@ -48,6 +52,8 @@ private:
     PlimbZappetsApp& app;
     LaunchOptions launch;
     Mode mode;
+    bool reportsLevels;
+    std::unique_ptr<BotWindowControls> windowControls;  // null: the bot works the board directly
     std::unique_ptr<AutoPlayer> bot;
     const Board* botBoard = nullptr;  // the board the bot was made for
     int32_t ticks = 0;                // update steps of the level in play, pause excluded

@@ -1,0 +1,25 @@
+#pragma once
+// The bot's hands on the window: its pointer moves and presses go in as the
+// player's input, so that a recording of the session replays without it.
+
+#include <cstdint>
+
+#include "board/AutoPlayer.h"
+
+class App;
+
+class BotWindowControls : public BotControls {
+public:
+    static constexpr float kPointerY = 300;  // logical pixels: over the field, clear of the board's menu button
+
+    explicit BotWindowControls(App& app) : app(app) {}
+
+    void PointAt(float x) override;
+    void Press(int32_t button) override;
+
+private:
+    void Send(uint32_t message, uint32_t wparam) const;
+
+    App& app;
+    int32_t pointedX = -1;  // logical pixels; -1 before the first move
+};
