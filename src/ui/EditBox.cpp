@@ -84,6 +84,28 @@ void EditBox::OnKeyDown(int32_t key) {
     }
 }
 
+bool EditBox::TakesKey(int32_t key) const {
+    switch (static_cast<uint32_t>(key)) {
+        case VirtualKey::Tab: return mNextField != nullptr;
+        case VirtualKey::Up:
+        case VirtualKey::Down:
+        case VirtualKey::Escape: return false;
+        case VirtualKey::Return: {
+            const GadgetHost* host = GetGadgetHost();
+            return !(host && host->mKeyHighlight && host->mHoverGadget && host->mHoverGadget != this);
+        }
+        default: return true;
+    }
+}
+
+bool EditBox::PressByKey() {
+    if (!TakesInput()) return true;
+    TakeFocus();
+    mBlink.Restart(true);
+    MoveCaret(mText.Length());
+    return true;
+}
+
 bool EditBox::Refuses(uint8_t ch) const {
     if (mForbidden.FindChar(static_cast<char>(ch)) >= 0) return true;
     if (ch == ' ' && mCaret == 0) return true;
