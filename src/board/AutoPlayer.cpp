@@ -92,7 +92,26 @@ bool AutoPlayer::ColumnIsFree(float x, float startY) const {
     return true;
 }
 
-void AutoPlayer::Point(float x) { board.OnMouseMove(x, board.GetLauncher().Y()); }
+void AutoPlayer::Point(float x) {
+    if (hands)
+        hands->Point(x);
+    else
+        board.OnMouseMove(x, board.GetLauncher().Y());
+}
+
+void AutoPlayer::Fire() {
+    if (hands)
+        hands->Fire();
+    else
+        board.OnMouseButton(board.GetLauncher().X(), board.GetLauncher().Y(), kLeftButton);
+}
+
+void AutoPlayer::Swap() {
+    if (hands)
+        hands->Swap();
+    else
+        board.OnMouseButton(board.GetLauncher().X(), board.GetLauncher().Y(), kRightButton);
+}
 
 bool AutoPlayer::ChaseBonus() {
     const Bonus* nearest = nullptr;
@@ -127,7 +146,7 @@ void AutoPlayer::Tick() {
     if (!special && next && !next->isFireBall && !next->isBomb) {
         Shot other = BestShot(next->colour, false, startY);
         if (other.value > shot.value + kSwapMargin) {
-            board.OnMouseButton(launcher.X(), launcher.Y(), kRightButton);
+            Swap();
             return;
         }
     }
@@ -148,5 +167,5 @@ void AutoPlayer::Tick() {
         if (shot.x == 0) shot.x = x;
     }
     Point(shot.x);
-    if (std::fabs(launcher.X() - shot.x) < kAimTolerance) board.OnMouseButton(launcher.X(), launcher.Y(), kLeftButton);
+    if (std::fabs(launcher.X() - shot.x) < kAimTolerance) Fire();
 }

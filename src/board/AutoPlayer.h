@@ -13,9 +13,21 @@ class Board;
 class Plimb;
 class Track;
 
+// What the bot does with its hands. Without any it uses the mouse's own ways
+// into the board; the game can give it a keyboard instead.
+class BotHands {
+public:
+    virtual ~BotHands() = default;
+    // Called every tick the bot aims, with where it wants the launcher.
+    virtual void Point(float x) = 0;
+    virtual void Fire() = 0;
+    virtual void Swap() = 0;
+};
+
 class AutoPlayer {
 public:
-    explicit AutoPlayer(Board& board) : board(board) {}
+    // `hands` is not owned; null: the mouse.
+    explicit AutoPlayer(Board& board, BotHands* hands = nullptr) : board(board), hands(hands) {}
 
     // Before each board tick: moves the pointer and presses buttons.
     void Tick();
@@ -34,6 +46,9 @@ private:
     bool ColumnIsFree(float x, float startY) const;
     bool ChaseBonus();
     void Point(float x);
+    void Fire();
+    void Swap();
 
     Board& board;
+    BotHands* hands;
 };
