@@ -3,7 +3,8 @@
 // straight into that level (as a stage of one) or stage once loading is done
 // and print one line for each level as its panel appears, and for a stage a
 // last line when it ends. --autoplay lets the bot play every board and press
-// continue on the level-up panel; the menus stay the player's.
+// continue on the level-up panel; the menus stay the player's. With
+// --autoplay-keys the bot steers with the keyboard.
 
 #include <cstdint>
 #include <memory>
@@ -12,6 +13,7 @@
 #include "core/String.h"
 
 class AutoPlayer;
+class BotKeys;
 class Board;
 class LevelUp;
 class PlimbZappetsApp;
@@ -48,6 +50,7 @@ private:
     PlimbZappetsApp& app;
     LaunchOptions launch;
     Mode mode;
+    std::unique_ptr<BotKeys> botKeys;  // the bot's hands with --autoplay-keys
     std::unique_ptr<AutoPlayer> bot;
     const Board* botBoard = nullptr;  // the board the bot was made for
     int32_t ticks = 0;                // update steps of the level in play, pause excluded
