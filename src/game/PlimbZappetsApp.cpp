@@ -15,6 +15,8 @@
 #include "media/Graphics.h"
 #include "media/Image.h"
 #include "media/Sound.h"
+#include "platform/ScreenSaver.h"
+#include "platform/WindowMessages.h"
 
 namespace {
 constexpr const char* kHighScoreFile = "HighScoreJourney.SCORE";
@@ -71,6 +73,7 @@ void PlimbZappetsApp::Update() {
 }
 
 void PlimbZappetsApp::AfterUpdate() {
+    UpdateScreenSaver();
     if (commandLinePlay) commandLinePlay->AfterUpdate();
 }
 
@@ -91,9 +94,27 @@ void PlimbZappetsApp::SaveRun() {
 
 void PlimbZappetsApp::OnFocusChange(bool active) {
     App::OnFocusChange(active);
-    // A lost focus stops the game without its menu; the player clicks to go on.
+    if (!active) PauseForDesktop();
+}
+
+bool PlimbZappetsApp::HandleWindowMessage(uint32_t window, uint32_t message, uint32_t wparam, uint32_t lparam) {
+    if (message == WindowMessage::Size && wparam == SizeMinimized) PauseForDesktop();
+    return false;  // the application handles the message as well
+}
+
+void PlimbZappetsApp::PauseForDesktop() {
+    // The game stops without its menu; the player clicks (or presses a key) to go on.
     Game* playing = CurrentGame();
-    if (!active && playing && !playing->PauseMenu() && !playing->gameOver) playing->PausePlay();
+    if (playing && !playing->PauseMenu() && !playing->gameOver) playing->PausePlay();
+}
+
+void PlimbZappetsApp::UpdateScreenSaver() {
+    const Game* playing = CurrentGame();
+    bool inPlay = playing && playing->CurrentBoard() && !playing->paused && !playing->gameOver && !CurrentLevelUp();
+    if (inPlay == screenSaverHeld) return;
+    screenSaverHeld = inPlay;
+    AllowScreenSaver(!inPlay);
+    Log::Line("Screen saver %s", inPlay ? "held off" : "allowed");
 }
 
 // --- loading -----------------------------------------------------------

@@ -46,6 +46,8 @@ public:
     void AfterUpdate() override;
     void Quit() override;
     void OnFocusChange(bool active) override;
+    // A minimised window stops the game as a lost focus does.
+    bool HandleWindowMessage(uint32_t window, uint32_t message, uint32_t wparam, uint32_t lparam) override;
     void LoadResources() override;
     void OnLoadingComplete() override;
     // A yes/no box when `kind` is "YESNO" (case ignored), otherwise an OK box;
@@ -153,6 +155,10 @@ private:
     void DestroyGame();
     // The saved journey's stream, in its file order.
     void WriteJourney(IOBuffer& out) const;
+    // The desktop took the player away: a level in play stops without its menu.
+    void PauseForDesktop();
+    // The screen saver is held off exactly while a level is being played.
+    void UpdateScreenSaver();
 
     Catalogue catalogue;
     TitleScreen* title = nullptr;
@@ -165,6 +171,7 @@ private:
     Gadget* levelUp = nullptr;
     std::unique_ptr<DifficultyMenu> keptJourneyMap;  // owns the map while it is off the screen
     std::unique_ptr<CommandLinePlay> commandLinePlay;
+    bool screenSaverHeld = false;
 };
 
 // The running game application; null when the application is not the game.
