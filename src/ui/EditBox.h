@@ -68,4 +68,5 @@ private:
     float BoundaryX(int32_t index) const;
     float TextLeft() const;
     float TextTop() const;
+    void DrawKeyFrame() const;
 };

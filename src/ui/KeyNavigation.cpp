@@ -13,7 +13,8 @@ constexpr float kRowTolerance = 12.0f;
 // A sideways step weighs this much more than one along the direction of a move.
 constexpr float kOffAxisWeight = 2.0f;
 // The labels of the controls that back out of a screen, the most likely first.
-constexpr std::array<std::string_view, 5> kBackLabels = {"Back", "CANCEL", "NO", "BackToGame", "Done"};
+constexpr std::array<std::string_view, 6> kBackLabels = {"Back",       "CANCEL",         "NO",
+                                                         "BackToGame", "BackToMainMenu", "Done"};
 
 ScreenPoint Centre(const Gadget& gadget) {
     ScreenPoint corner = gadget.ScreenPosition();

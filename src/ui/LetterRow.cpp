@@ -17,6 +17,8 @@ constexpr float kLetterWidth = 30;        // pixels
 constexpr float kWordPadding = 16;        // pixels beside a word cell's text
 constexpr float kCellGap = 3;             // pixels between cells
 constexpr float kPlateInset = 1;          // pixels of the cell left bare round its plate
+constexpr float kPadding = 8;             // pixels of backing round the cells
+constexpr float kFrameWidth = 3;          // pixels of the backing's frame
 
 struct Special {
     const char* face;
@@ -70,14 +72,15 @@ void LetterRow::Place(float centreX, float top) {
     for (int32_t row = 0; row < 2; ++row)
         for (int32_t index : rows[row]) widths[row] += widthOf(index) + (widths[row] > 0 ? kCellGap : 0);
     float widest = std::max(widths[0], widths[1]);
-    SetRect({std::floor(centreX - widest / 2), top, widest, 2 * kCellHeight + kRowGap});
+    float width = widest + 2 * kPadding;
+    SetRect({std::floor(centreX - width / 2), top, width, 2 * kCellHeight + kRowGap + 2 * kPadding});
     for (int32_t row = 0; row < 2; ++row) {
-        float x = std::floor((widest - widths[row]) / 2);
+        float x = kPadding + std::floor((widest - widths[row]) / 2);
         for (int32_t index : rows[row]) {
-            float width = widthOf(index);
+            float cellWidth = widthOf(index);
             cells[static_cast<size_t>(index)].button.SetRect(
-                {x, static_cast<float>(row) * (kCellHeight + kRowGap), width, kCellHeight});
-            x += width + kCellGap;
+                {x, kPadding + static_cast<float>(row) * (kCellHeight + kRowGap), cellWidth, kCellHeight});
+            x += cellWidth + kCellGap;
         }
     }
 }
@@ -107,6 +110,12 @@ void LetterRow::Notify(Gadget* source) {
 void LetterRow::Draw() {
     if (!font) return;
     Graphics& graphics = GetGraphics();
+    graphics.PushColour(mFrame);
+    graphics.FillRect(0, 0, mRect.width, mRect.height);
+    graphics.PopColour();
+    graphics.PushColour(mBacking);
+    graphics.FillRect(kFrameWidth, kFrameWidth, mRect.width - 2 * kFrameWidth, mRect.height - 2 * kFrameWidth);
+    graphics.PopColour();
     for (const Cell& cell : cells) {
         const Rect& at = cell.button.mRect;
         bool lit = cell.button.mHovered;

@@ -27,14 +27,16 @@ public:
 
     // The field typed into and the font the cells are drawn with; neither owned.
     void SetTarget(EditBox* field, const Font* font);
-    // Lays the cells out in two rows centred on `centreX`, the first row's top at `top`.
+    // Lays the cells out in two rows on a framed backing centred on `centreX`, its top at `top`.
     void Place(float centreX, float top);
 
     void Update() override;
     void Draw() override;
     void Notify(Gadget* source) override;
 
-    Colour mPlate{0.05f, 0.05f, 0.2f, 0.8f};
+    Colour mFrame{0.96f, 0.78f, 0.26f, 1};  // the gold edge of the game's panels
+    Colour mBacking{0.08f, 0.16f, 0.48f, 0.96f};
+    Colour mPlate{0.16f, 0.3f, 0.72f, 1};
     Colour mLitPlate{1.0f, 0.8f, 0.2f, 0.95f};
     Colour mText{1, 1, 1, 1};
     Colour mLitText{0.1f, 0.05f, 0.0f, 1};

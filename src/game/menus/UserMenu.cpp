@@ -25,7 +25,7 @@ constexpr float kFieldExtraHeight = 12;  // pixels above the font height
 constexpr int32_t kFieldMargin = 8;      // pixels between the field's edge and the name
 constexpr float kCreatePageButtonsY = 354, kCreateNewX = 266, kCancelNewX = 414;
 constexpr float kButtonWidth = 120, kButtonHeight = 40;
-constexpr float kLettersTop = 404;   // under the create page's buttons
+constexpr float kLettersTop = 428;   // under the create page's panel
 constexpr float kOffScreen = -1000;  // where the first-run prompt keeps its cancel button
 constexpr Colour kDim{0, 0, 0.15f, 0.5f};
 constexpr Colour kFieldText{1, 1, 1, 1};
