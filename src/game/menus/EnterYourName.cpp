@@ -14,7 +14,7 @@ constexpr float kBadgeX = 625, kBadgeY = 150;
 constexpr Colour kDim{0, 0, 0.15f, 0.75f};
 constexpr Colour kFieldText{1, 1, 1, 1};
 constexpr int32_t kNameEntered = 0;
-constexpr float kLettersTop = 455;  // under the field
+constexpr float kLettersTop = 478;  // under the panel
 }  // namespace
 
 EnterYourName::EnterYourName(PlimbZappetsApp& app) {
