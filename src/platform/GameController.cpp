@@ -61,7 +61,8 @@ bool GameControllerEvents::Translate(const SDL_Event& event, uint32_t window, st
             // closes it by itself when the device goes.
             if (SDL_GameControllerOpen(event.cdevice.which)) {
                 ++pads.openCount;
-                Log::Line("Gamepad connected: %s", SDL_GameControllerNameForIndex(event.cdevice.which));
+                const char* name = SDL_GameControllerNameForIndex(event.cdevice.which);
+                Log::Line("Gamepad connected: %s", name ? name : "(no name)");
             }
             return true;
         case SDL_CONTROLLERDEVICEREMOVED:
