@@ -1,10 +1,10 @@
 #include "app/App.h"
 
 #include "app/InputScriptPlayer.h"
-#include "media/Graphics.h"
-
 #include "core/Random.h"
+#include "media/Graphics.h"
 #include "platform/Clock.h"
+#include "platform/GameController.h"
 #include "platform/System.h"
 
 namespace {
@@ -34,6 +34,7 @@ App::~App() {
     mMutex.Release();
     mGadgets.Clear();
     StopServices();
+    GetGameControllers().Stop();
     mWindow.Destroy();
     FreeQueuedEvents();
     for (CursorHandle cursor : {mArrowCursor, mWaitCursor, mHandCursor, mTextCursor, mCustomCursor, mBlankCursor})

@@ -80,8 +80,9 @@ void App::HandleWindowEvent(const WindowEvent& event) {
         break;
     case WindowMessage::KeyDown:
     case WindowMessage::Char:
-        QueueEvent(event.window, message, event.wparam, event.lparam);
-        break;
+    case WindowMessage::PadButtonDown:
+    case WindowMessage::PadButtonUp:
+    case WindowMessage::PadAxisMotion: QueueEvent(event.window, message, event.wparam, event.lparam); break;
     case WindowMessage::KeyUp:
         if (event.wparam == VirtualKey::Snapshot) {
             // There is no picture clipboard to copy to: without Ctrl the

@@ -6,6 +6,8 @@
 #include "data/SettingsKeys.h"
 #include "platform/CrashHandler.h"
 #include "platform/Folders.h"
+#include "platform/GameController.h"
+#include "platform/ScreenSaver.h"
 
 namespace {
 constexpr int32_t kWindowX = 64, kWindowY = 64;        // windowed start position
@@ -93,6 +95,10 @@ void App::CreateAppWindow() {
     // A frameless window is shown at once; the others wait for the graphics
     // service to size them.
     if (!fullScreen && !mFramedWindow) mWindow.Show();
+    // The screen saver is held off only while a level is played (the game
+    // says when); pads plugged in now announce themselves with the events below.
+    AllowScreenSaver(true);
+    GetGameControllers().Start();
     WindowEvent event;
     while (!mQuit && mWindow.PollEvent(event)) WindowProcedure(event);
 }

@@ -81,6 +81,8 @@ const Switch kSwitches[] = {
      }},
     {"--autoplay", nullptr, "a bot plays every board and presses continue after each level",
      [](LaunchOptions& o, const String&) { return o.autoplay = true; }},
+    {"--autoplay-keys", nullptr, "as --autoplay, the bot steering with the keyboard instead of the mouse",
+     [](LaunchOptions& o, const String&) { return o.autoplay = o.autoplayKeys = true; }},
     {"--version", nullptr, "print the version and exit",
      [](LaunchOptions& o, const String&) { return o.showVersion = true; }},
     {"--help", nullptr, "print this text and exit", [](LaunchOptions& o, const String&) { return o.showHelp = true; }},

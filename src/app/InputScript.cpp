@@ -4,10 +4,12 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "core/String.h"
 #include "platform/KeyNames.h"
+#include "platform/WindowMessages.h"
 
 namespace {
 
@@ -25,6 +27,7 @@ constexpr ActionWord kActions[] = {
     {"keyup", ScriptAction::KeyUp},     {"text", ScriptAction::Text},
     {"focus", ScriptAction::FocusLost}, {"screenshot", ScriptAction::Screenshot},
     {"close", ScriptAction::Close},     {"press", ScriptAction::Press},
+    {"pad", ScriptAction::PadTap},
 };
 constexpr const char* kButtons[] = {"left", "right", "middle"};
 
@@ -38,6 +41,43 @@ bool ReadInt(const std::string& word, int32_t low, int32_t high, int32_t& out) {
     return true;
 }
 
+constexpr const char* kPadButtons[] = {"a", "b", "x", "y", "back", "start", "up", "down", "left", "right"};
+static_assert(std::size(kPadButtons) == static_cast<size_t>(PadButton::Count));
+constexpr const char* kPadAxes[] = {"leftx", "lefty"};
+static_assert(std::size(kPadAxes) == static_cast<size_t>(PadAxis::Count));
+
+template <size_t N>
+bool FindName(const char* const (&names)[N], const std::string& word, uint32_t& out) {
+    for (size_t i = 0; i < N; ++i)
+        if (EqualsIgnoreCase(word, names[i])) {
+            out = static_cast<uint32_t>(i);
+            return true;
+        }
+    return false;
+}
+
+// "pad BUTTON [down|up]" or "pad axis NAME VALUE".
+std::string ParsePad(const std::vector<std::string>& words, ScriptLine& out) {
+    if (words.size() == 5 && EqualsIgnoreCase(words[2], "axis")) {
+        out.action = ScriptAction::PadAxis;
+        if (!FindName(kPadAxes, words[3], out.key)) return "a pad axis must be leftx or lefty";
+        if (!ReadInt(words[4], -kPadAxisMost - 1, kPadAxisMost, out.x))
+            return "a pad axis value must be -32768 ... 32767";
+        return "";
+    }
+    if (words.size() < 3 || words.size() > 4 || !FindName(kPadButtons, words[2], out.key))
+        return "pad takes a button (a b x y back start up down left right) or axis";
+    out.action = ScriptAction::PadTap;
+    if (words.size() == 4) {
+        if (EqualsIgnoreCase(words[3], "down"))
+            out.action = ScriptAction::PadDown;
+        else if (EqualsIgnoreCase(words[3], "up"))
+            out.action = ScriptAction::PadUp;
+        else
+            return "a pad button goes down or up";
+    }
+    return "";
+}
 std::string Trim(const std::string& text) {
     size_t first = text.find_first_not_of(" \t\r");
     if (first == std::string::npos) return "";
@@ -123,12 +163,20 @@ std::string ParseLine(const std::string& text, const std::vector<std::string>& w
             out.text = RestAfter(text, 2);
             if (out.text.empty()) return words[1] + " needs its text";
             break;
-        case ScriptAction::FocusGained: break;
+        case ScriptAction::PadTap: return ParsePad(words, out);
+        case ScriptAction::FocusGained:
+        case ScriptAction::PadDown:
+        case ScriptAction::PadUp:
+        case ScriptAction::PadAxis: break;
     }
     return "";
 }
 
 }  // namespace
+
+const char* PadButtonName(uint32_t button) { return button < std::size(kPadButtons) ? kPadButtons[button] : "a"; }
+
+const char* PadAxisName(uint32_t axis) { return axis < std::size(kPadAxes) ? kPadAxes[axis] : "leftx"; }
 
 InputScript InputScript::Parse(const std::string& source) {
     InputScript script;
@@ -203,6 +251,10 @@ std::string FormatScriptLine(const ScriptLine& line) {
         case ScriptAction::Screenshot: return tick + "screenshot " + line.text;
         case ScriptAction::Close: return tick + "close";
         case ScriptAction::Press: return tick + "press " + line.text;
+        case ScriptAction::PadTap: return tick + "pad " + PadButtonName(line.key);
+        case ScriptAction::PadDown: return tick + "pad " + PadButtonName(line.key) + " down";
+        case ScriptAction::PadUp: return tick + "pad " + PadButtonName(line.key) + " up";
+        case ScriptAction::PadAxis: return tick + "pad axis " + PadAxisName(line.key) + " " + std::to_string(line.x);
     }
     return tick;
 }

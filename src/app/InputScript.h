@@ -4,7 +4,9 @@
 //   seed N | T move X Y | T down left|right|middle | T up BUTTON |
 //   T click BUTTON X Y | T key NAME | T keydown NAME | T keyup NAME |
 //   T text CHARACTERS | T focus lost|gained | T screenshot FILE | T close |
-//   T press GADGET
+//   T press GADGET | T pad BUTTON [down|up] | T pad axis leftx|lefty VALUE
+// A pad button without down or up is tapped (down now, up a tick later);
+// buttons are a b x y back start up down left right, axis values -32768 ... 32767.
 // "#" starts a comment. Key names are the platform's, or one character.
 
 #include <cstdint>
@@ -24,7 +26,11 @@ enum class ScriptAction : int32_t {
     FocusGained,
     Screenshot,
     Close,
-    Press
+    Press,
+    PadTap,
+    PadDown,
+    PadUp,
+    PadAxis
 };
 
 struct ScriptLine {
@@ -33,7 +39,7 @@ struct ScriptLine {
     ScriptAction action = ScriptAction::Move;
     int32_t x = 0, y = 0;
     int32_t button = 0;  // 0 left, 1 right, 2 middle
-    uint32_t key = 0;    // virtual-key code
+    uint32_t key = 0;    // virtual-key code; a pad's button or axis number
     std::string text;    // characters, file or gadget name
 };
 
@@ -51,6 +57,10 @@ struct InputScript {
     // Reads and parses a file; a missing file is an error too.
     static InputScript Load(const std::string& path);
 };
+
+// The script's names of the pad's buttons (in PadButton order) and axes.
+const char* PadButtonName(uint32_t button);
+const char* PadAxisName(uint32_t axis);
 
 // One line of a recording in the script's own notation.
 std::string FormatScriptLine(const ScriptLine& line);

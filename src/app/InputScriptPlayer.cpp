@@ -119,6 +119,13 @@ bool InputScriptPlayer::Play(const ScriptLine& line, int32_t tick) {
                 Log::Line("Could not write the screenshot \"%s\"", line.text.c_str());
             break;
         case ScriptAction::Close: Send(WindowMessage::Close, 0, 0); break;
+        case ScriptAction::PadTap:
+            Send(WindowMessage::PadButtonDown, line.key, 0);
+            Queue(tick + 1, WindowMessage::PadButtonUp, line.key, 0);
+            break;
+        case ScriptAction::PadDown: Send(WindowMessage::PadButtonDown, line.key, 0); break;
+        case ScriptAction::PadUp: Send(WindowMessage::PadButtonUp, line.key, 0); break;
+        case ScriptAction::PadAxis: Send(WindowMessage::PadAxisMotion, line.key, PackAxisValue(line.x)); break;
         case ScriptAction::Press: {
             Gadget* gadget = FindLabelledGadget(app, line.text);
             if (gadget && !IsOnTop(app, *gadget)) gadget = nullptr;
@@ -197,6 +204,18 @@ void InputRecorder::Record(int32_t tick, const WindowEvent& event, float scaleX,
             line.action = event.wparam ? ScriptAction::FocusGained : ScriptAction::FocusLost;
             break;
         case WindowMessage::Close: line.action = ScriptAction::Close; break;
+        case WindowMessage::PadButtonDown:
+        case WindowMessage::PadButtonUp:
+            if (event.wparam >= static_cast<uint32_t>(PadButton::Count)) return;
+            line.action = event.message == WindowMessage::PadButtonDown ? ScriptAction::PadDown : ScriptAction::PadUp;
+            line.key = event.wparam;
+            break;
+        case WindowMessage::PadAxisMotion:
+            if (event.wparam >= static_cast<uint32_t>(PadAxis::Count)) return;
+            line.action = ScriptAction::PadAxis;
+            line.key = event.wparam;
+            line.x = PadAxisValue(event.lparam);
+            break;
         default:
             if (button < 0) return;
             line.button = button;

@@ -28,6 +28,7 @@ struct LaunchOptions {
     int32_t world = 1;           // the level's world, 1 .. 5
     int32_t playStyle = 0;       // 0 normal, 1 child, 2 apocalypse
     bool autoplay = false;       // a bot plays the boards through the player's inputs and goes on after each level
+    bool autoplayKeys = false;   // "--autoplay-keys": the same bot, steering with the keyboard instead of the mouse
     bool showVersion = false;
     bool showHelp = false;
 

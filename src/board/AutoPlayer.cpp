@@ -93,17 +93,24 @@ bool AutoPlayer::ColumnIsFree(float x, float startY) const {
 }
 
 void AutoPlayer::Point(float x) {
-    if (controls)
-        controls->PointAt(x);
+    if (hands)
+        hands->Point(x);
     else
         board.OnMouseMove(x, board.GetLauncher().Y());
 }
 
-void AutoPlayer::Press(int32_t button) {
-    if (controls)
-        controls->Press(button);
+void AutoPlayer::Fire() {
+    if (hands)
+        hands->Fire();
     else
-        board.OnMouseButton(board.GetLauncher().X(), board.GetLauncher().Y(), button);
+        board.OnMouseButton(board.GetLauncher().X(), board.GetLauncher().Y(), kLeftButton);
+}
+
+void AutoPlayer::Swap() {
+    if (hands)
+        hands->Swap();
+    else
+        board.OnMouseButton(board.GetLauncher().X(), board.GetLauncher().Y(), kRightButton);
 }
 
 bool AutoPlayer::ChaseBonus() {
@@ -139,7 +146,7 @@ void AutoPlayer::Tick() {
     if (!special && next && !next->isFireBall && !next->isBomb) {
         Shot other = BestShot(next->colour, false, startY);
         if (other.value > shot.value + kSwapMargin) {
-            Press(kRightButton);
+            Swap();
             return;
         }
     }
@@ -160,5 +167,5 @@ void AutoPlayer::Tick() {
         if (shot.x == 0) shot.x = x;
     }
     Point(shot.x);
-    if (std::fabs(launcher.X() - shot.x) < kAimTolerance) Press(kLeftButton);
+    if (std::fabs(launcher.X() - shot.x) < kAimTolerance) Fire();
 }

@@ -13,22 +13,21 @@ class Board;
 class Plimb;
 class Track;
 
-// Where the bot's hands can go instead of straight onto the board: through
-// the window, as a player's would (a recorded session then replays without
-// the bot).
-class BotControls {
+// What the bot does with its hands. Without any it uses the mouse's own ways
+// into the board; the game can give it a keyboard instead.
+class BotHands {
 public:
-    virtual ~BotControls() = default;
-    // The pointer to `x` over the field.
-    virtual void PointAt(float x) = 0;
-    // A press and release of `button` (the board's codes) where it points.
-    virtual void Press(int32_t button) = 0;
+    virtual ~BotHands() = default;
+    // Called every tick the bot aims, with where it wants the launcher.
+    virtual void Point(float x) = 0;
+    virtual void Fire() = 0;
+    virtual void Swap() = 0;
 };
 
 class AutoPlayer {
 public:
-    // Without `controls` the bot works the board directly; they outlive it.
-    explicit AutoPlayer(Board& board, BotControls* controls = nullptr) : board(board), controls(controls) {}
+    // `hands` is not owned; null: the mouse.
+    explicit AutoPlayer(Board& board, BotHands* hands = nullptr) : board(board), hands(hands) {}
 
     // Before each board tick: moves the pointer and presses buttons.
     void Tick();
@@ -47,8 +46,9 @@ private:
     bool ColumnIsFree(float x, float startY) const;
     bool ChaseBonus();
     void Point(float x);
-    void Press(int32_t button);
+    void Fire();
+    void Swap();
 
     Board& board;
-    BotControls* controls;
+    BotHands* hands;
 };

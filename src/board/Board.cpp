@@ -213,12 +213,6 @@ void Board::Notify(Gadget* source) {
     if (source == &menuButton) game.OpenPauseMenu();
 }
 
-void Board::OnKeyDown(int32_t key) {
-    constexpr int32_t kKeyP = 'P';
-    bool pauseKey = key == kKeyP || key == static_cast<int32_t>(VirtualKey::Pause);
-    if (pauseKey && !GameIsOver() && !game.IsBusy()) game.SetPaused(!game.IsPaused());
-}
-
 bool Board::GameIsOver() const {
     // The last life went at the start of the loss; the board's own flag
     // follows only after the drain.

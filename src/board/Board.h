@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "board/LevelTarget.h"
+#include "board/SlideControl.h"
 #include "core/Colour.h"
 #include "core/ObjectManager.h"
 #include "media/Image.h"
@@ -77,7 +78,12 @@ public:
     void Draw() override;
     void OnMouseDown(float x, float y, int32_t button) override;
     void OnMouseMove(float x, float y) override;
+    // Keys and the pad play as the mouse does (BoardSteering.cpp): slide,
+    // fire, swap, pause and the in-game menu.
     void OnKeyDown(int32_t key) override;
+    void OnKeyUp(int32_t key) override;
+    bool OnPadButton(PadButton button, bool down) override;
+    bool OnPadAxis(PadAxis axis, int32_t value) override;
     // Mouse buttons: a negative code fires, any other swaps.
     void OnMouseButton(float x, float y, int32_t button);
     // The board's own controls report here: the menu button opens the game
@@ -330,6 +336,10 @@ protected:
     void ApplyBallSize();
     // From the loss of the last life on, even while the chains still drain.
     bool GameIsOver() const;
+    // The in-game menu, unless the game is over or busy with a panel or transition.
+    void OpenMenuByKey();
+    // targetX moved by the held keys and the stick for this step.
+    void Slide();
     // Update steps.
     void UpdateRollSound();
     void StopRollSound();
@@ -383,6 +393,7 @@ protected:
     std::unique_ptr<Sprite> titleSprite, lineSprite;
     int32_t coinKind = 0;
     float targetX = kMirrorAxis;  // where the player points the launcher
+    SlideControl slide;           // keys and pad moving targetX
     Button menuButton;
     // The rolling chains' loop: a sound of its own, so that its one copy can
     // loop and follow the chains' speed while the shared effects play theirs.

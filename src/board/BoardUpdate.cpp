@@ -52,8 +52,11 @@ void Board::Update() {
     if (requestLevelComplete && !game.IsBusy()) game.LevelComplete();
     if (gameOver || paused) {
         StopRollSound();
+        // Keys let go while the game stood may never report their release.
+        slide.ReleaseAll();
         return;
     }
+    Slide();
     UpdateRollSound();
     pulsePhase += kPulseStep;
     if (pulsePhase > 1) pulsePhase = 0;

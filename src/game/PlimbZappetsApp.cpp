@@ -16,6 +16,8 @@
 #include "media/Graphics.h"
 #include "media/Image.h"
 #include "media/Sound.h"
+#include "platform/ScreenSaver.h"
+#include "platform/WindowMessages.h"
 
 namespace {
 constexpr const char* kHighScoreFile = "HighScoreJourney.SCORE";
@@ -75,6 +77,7 @@ void PlimbZappetsApp::Update() {
 }
 
 void PlimbZappetsApp::AfterUpdate() {
+    UpdateScreenSaver();
     if (commandLinePlay) commandLinePlay->AfterUpdate();
     FollowMusic();
 }
@@ -94,15 +97,30 @@ void PlimbZappetsApp::SaveRun() {
     if (!highScores.Save()) Log::Line("Could not write %s", kHighScoreFile);
 }
 
-bool PlimbZappetsApp::HandleWindowMessage(uint32_t, uint32_t message, uint32_t, uint32_t) {
-    return attract->OnWindowMessage(message);
-}
-
 void PlimbZappetsApp::OnFocusChange(bool active) {
     App::OnFocusChange(active);
-    // A lost focus stops the game without its menu; the player clicks to go on.
+    if (!active) PauseForDesktop();
+}
+
+bool PlimbZappetsApp::HandleWindowMessage(uint32_t, uint32_t message, uint32_t wparam, uint32_t lparam) {
+    if (message == WindowMessage::Size && wparam == SizeMinimized) PauseForDesktop();
+    // True only when the demonstration swallows the input that ends it.
+    return attract->OnWindowMessage(message, lparam);
+}
+
+void PlimbZappetsApp::PauseForDesktop() {
+    // The game stops without its menu; the player clicks (or presses a key) to go on.
     Game* playing = CurrentGame();
-    if (!active && playing && !playing->PauseMenu() && !playing->gameOver) playing->PausePlay();
+    if (playing && !playing->PauseMenu() && !playing->gameOver) playing->PausePlay();
+}
+
+void PlimbZappetsApp::UpdateScreenSaver() {
+    const Game* playing = CurrentGame();
+    bool inPlay = playing && playing->CurrentBoard() && !playing->paused && !playing->gameOver && !CurrentLevelUp();
+    if (inPlay == screenSaverHeld) return;
+    screenSaverHeld = inPlay;
+    AllowScreenSaver(!inPlay);
+    Log::Line("Screen saver %s", inPlay ? "held off" : "allowed");
 }
 
 // --- loading -----------------------------------------------------------

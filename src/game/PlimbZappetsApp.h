@@ -48,9 +48,11 @@ public:
     void AfterUpdate() override;
     void Quit() override;
     void OnFocusChange(bool active) override;
+    // A minimised window stops the game as a lost focus does; the player's
+    // input ends or holds off the demonstration.
+    bool HandleWindowMessage(uint32_t window, uint32_t message, uint32_t wparam, uint32_t lparam) override;
     void LoadResources() override;
     void OnLoadingComplete() override;
-    bool HandleWindowMessage(uint32_t window, uint32_t message, uint32_t wparam, uint32_t lparam) override;
     // A yes/no box when `kind` is "YESNO" (case ignored), otherwise an OK box;
     // true for yes or OK.
     bool ShowMessage(const String& title, const String& text, const String& kind);
@@ -165,6 +167,10 @@ private:
     void DestroyGame();
     // The saved journey's stream, in its file order.
     void WriteJourney(IOBuffer& out) const;
+    // The desktop took the player away: a level in play stops without its menu.
+    void PauseForDesktop();
+    // The screen saver is held off exactly while a level is being played.
+    void UpdateScreenSaver();
 
     Catalogue catalogue;
     MusicDirector music;
@@ -179,6 +185,7 @@ private:
     std::unique_ptr<DifficultyMenu> keptJourneyMap;  // owns the map while it is off the screen
     std::unique_ptr<CommandLinePlay> commandLinePlay;
     std::unique_ptr<AttractMode> attract;
+    bool screenSaverHeld = false;
 };
 
 // The running game application; null when the application is not the game.

@@ -1,5 +1,7 @@
 #include "platform/SdlEventTranslation.h"
 
+#include "platform/GameControllerEvents.h"
+
 namespace {
 constexpr uint32_t kControlLetterBase = 1;  // Ctrl+A is character 1, as on Windows
 
@@ -140,6 +142,7 @@ bool IsForOtherWindow(const SDL_Event& event, uint32_t windowId) {
 
 void TranslateSdlEvent(const SDL_Event& event, uint32_t windowId, std::deque<WindowEvent>& out) {
     if (IsForOtherWindow(event, windowId)) return;
+    if (GameControllerEvents::Translate(event, windowId, out)) return;
     switch (event.type) {
     case SDL_QUIT:
         Push(out, windowId, WindowMessage::Close, 0, 0);

@@ -39,6 +39,11 @@ constexpr uint32_t MiddleButtonDown = 0x0207;
 constexpr uint32_t MiddleButtonUp = 0x0208;
 constexpr uint32_t MiddleButtonDoubleClick = 0x0209;
 constexpr uint32_t MouseWheel = 0x020A;    // wparam high 16 bits: signed delta, WheelNotch per notch
+// Gamepad input, in the game's own terms (never sent by Windows): wparam a
+// PadButton, or a PadAxis with lparam its signed position (PadAxisValue).
+constexpr uint32_t PadButtonDown = 0x0400;
+constexpr uint32_t PadButtonUp = 0x0401;
+constexpr uint32_t PadAxisMotion = 0x0402;
 // The message a second copy of the program sends to the running one so that
 // it comes to the front (registered messages live from 0xC000 up).
 constexpr uint32_t InstanceNotify = 0xC000;
@@ -122,6 +127,14 @@ constexpr uint32_t Backslash = 0xDC;   // OEM_5
 constexpr uint32_t RightBracket = 0xDD;// OEM_6
 constexpr uint32_t Quote = 0xDE;       // OEM_7
 }  // namespace VirtualKey
+
+// Gamepad buttons and sticks as the game names them (a standard layout:
+// A at the bottom of the face buttons, B right, X left, Y top).
+enum class PadButton : uint32_t { A, B, X, Y, Back, Start, DPadUp, DPadDown, DPadLeft, DPadRight, Count };
+enum class PadAxis : uint32_t { LeftX, LeftY, Count };
+constexpr int32_t kPadAxisMost = 32767;  // a stick pushed all the way
+constexpr uint32_t PackAxisValue(int32_t value) { return static_cast<uint32_t>(value); }
+constexpr int32_t PadAxisValue(uint32_t lparam) { return static_cast<int32_t>(lparam); }
 
 // Mouse coordinates travel as two signed 16-bit halves of one parameter.
 constexpr uint32_t PackPoint(int32_t x, int32_t y) {

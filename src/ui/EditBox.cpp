@@ -15,6 +15,8 @@ constexpr int32_t kBackspace = 8;
 constexpr int32_t kEnter = 13;
 constexpr uint8_t kFirstPrintable = 32;  // pasted bytes below this are skipped
 constexpr uint32_t kKeyV = VirtualKey::LetterA + ('V' - 'A');
+constexpr float kKeyFrameWidth = 2;     // pixels of the frame round a field the keys highlight
+constexpr float kKeyFrameAlpha = 0.7f;  // of the text colour
 
 uint8_t UpperCase(uint8_t ch) { return ch >= 'a' && ch <= 'z' ? static_cast<uint8_t>(ch - 'a' + 'A') : ch; }
 
@@ -82,6 +84,28 @@ void EditBox::OnKeyDown(int32_t key) {
         break;
     default: break;
     }
+}
+
+bool EditBox::TakesKey(int32_t key) const {
+    switch (static_cast<uint32_t>(key)) {
+        case VirtualKey::Tab: return mNextField != nullptr;
+        case VirtualKey::Up:
+        case VirtualKey::Down:
+        case VirtualKey::Escape: return false;
+        case VirtualKey::Return: {
+            const GadgetHost* host = GetGadgetHost();
+            return !(host && host->mKeyHighlight && host->mHoverGadget && host->mHoverGadget != this);
+        }
+        default: return true;
+    }
+}
+
+bool EditBox::PressByKey() {
+    if (!TakesInput()) return true;
+    TakeFocus();
+    mBlink.Restart(true);
+    MoveCaret(mText.Length());
+    return true;
 }
 
 bool EditBox::Refuses(uint8_t ch) const {
@@ -154,6 +178,19 @@ void EditBox::OnMouseDown(float x, float y, int32_t button) {
     MoveCaret(best);
 }
 
+void EditBox::DrawKeyFrame() const {
+    // The pointer shows itself; only the keys' highlight needs a mark.
+    const GadgetHost* host = GetGadgetHost();
+    if (!mHovered || !host || !host->mKeyHighlight) return;
+    Graphics& graphics = GetGraphics();
+    graphics.PushColour({mTextColour.r, mTextColour.g, mTextColour.b, mTextColour.a * kKeyFrameAlpha});
+    graphics.FillRect(0, 0, mRect.width, kKeyFrameWidth);
+    graphics.FillRect(0, mRect.height - kKeyFrameWidth, mRect.width, kKeyFrameWidth);
+    graphics.FillRect(0, kKeyFrameWidth, kKeyFrameWidth, mRect.height - 2 * kKeyFrameWidth);
+    graphics.FillRect(mRect.width - kKeyFrameWidth, kKeyFrameWidth, kKeyFrameWidth, mRect.height - 2 * kKeyFrameWidth);
+    graphics.PopColour();
+}
+
 void EditBox::Draw() {
     Graphics& graphics = GetGraphics();
     if (mBackColour.a != 0) {
@@ -161,6 +198,7 @@ void EditBox::Draw() {
         graphics.FillRect(0, 0, mRect.width, mRect.height);
         graphics.PopColour();
     }
+    DrawKeyFrame();
     if (!mFont) return;
     float margin = static_cast<float>(mMargin);
     graphics.PushClip({graphics.OffsetX() + margin, graphics.OffsetY() + margin, mRect.width - 2 * margin,

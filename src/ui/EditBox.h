@@ -1,7 +1,7 @@
 #pragma once
 // A single-line text field (profile and high-score names). Typing follows the
 // character rules below; Enter reports to the listener; Tab moves the focus
-// to the next field; Shift+Insert, Ctrl+V and a right click paste.
+// to the next field (or the highlight, without one); Shift+Insert, Ctrl+V and a right click paste.
 
 #include <cstdint>
 
@@ -32,6 +32,10 @@ public:
     void OnMouseDown(float x, float y, int32_t button) override;
     void OnKeyDown(int32_t key) override;
     void OnChar(int32_t ch) override;
+    // Up, Down and Escape move on; Enter goes to a button the keys highlighted.
+    bool TakesKey(int32_t key) const override;
+    // Focus with the caret at the end.
+    bool PressByKey() override;
 
     String mText;
     int32_t mCaret = 0;
@@ -64,4 +68,5 @@ private:
     float BoundaryX(int32_t index) const;
     float TextLeft() const;
     float TextTop() const;
+    void DrawKeyFrame() const;
 };

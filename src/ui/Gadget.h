@@ -13,6 +13,7 @@
 #include "core/Object.h"
 #include "core/Rect.h"
 #include "core/String.h"
+#include "platform/WindowMessages.h"
 #include "ui/GadgetHost.h"
 #include "ui/GadgetManager.h"
 
@@ -88,6 +89,19 @@ public:
     virtual void OnKeyDown(int32_t key) {}
     virtual void OnKeyUp(int32_t key) {}
     virtual void OnChar(int32_t ch) {}
+    // The focused gadget gets the keys it takes; the others (and keys while
+    // something lies over it) move the highlight among the screen's
+    // controls (KeyNavigation.h).
+    virtual bool TakesKey(int32_t key) const { return true; }
+    // Gamepad input for the focused gadget; false leaves it to the highlight.
+    virtual bool OnPadButton(PadButton button, bool down) { return false; }
+    virtual bool OnPadAxis(PadAxis axis, int32_t value) { return false; }
+    // A highlighted control stepped sideways by keys (-1 left, 1 right);
+    // false when sideways means moving to the next control.
+    virtual bool StepByKey(int32_t direction) { return false; }
+    // Pressed by Enter, Space or A while highlighted; false: a click at its
+    // middle presses it, as the pointer would.
+    virtual bool PressByKey() { return false; }
 
     // (x, y) in the parent's coordinates.
     virtual bool HitTest(float x, float y) const;

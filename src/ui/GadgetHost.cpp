@@ -1,9 +1,11 @@
 #include "ui/GadgetHost.h"
 
 #include <cmath>
+#include <cstdlib>
 
 #include "platform/WindowMessages.h"
 #include "ui/Gadget.h"
+#include "ui/KeyNavigation.h"
 
 namespace {
 GadgetHost* gHost = nullptr;
@@ -19,6 +21,21 @@ namespace {
 // Keys and the wheel reach only an enabled gadget on a shown screen: a
 // removed screen keeps its focus for when it is shown again.
 bool Reachable(const Gadget* gadget) { return gadget && !gadget->mDisabled && gadget->IsInTree(); }
+
+// How far a stick must lean before it moves the highlight, and how far back
+// before it can again.
+constexpr int32_t kStickPushed = kPadAxisMost / 2;
+constexpr int32_t kStickReleased = kPadAxisMost / 4;
+
+// Keys that type a character as well: when the highlight used the key, its
+// character must not reach a text field.
+bool TypesCharacter(uint32_t key) {
+    return key == VirtualKey::Return || key == VirtualKey::Space || key == VirtualKey::Tab || key == VirtualKey::Escape;
+}
+
+bool IsPointerMessage(uint32_t message) {
+    return message >= WindowMessage::MouseMove && message <= WindowMessage::MouseWheel;
+}
 }  // namespace
 
 GadgetHost* GetGadgetHost() { return gHost; }
@@ -152,31 +169,95 @@ void GadgetHost::MouseWheel(int32_t delta) {
     if (Reachable(mWheelGadget)) mWheelGadget->DispatchWheel(delta);
 }
 
+Gadget* GadgetHost::KeyTarget() const {
+    if (!Reachable(mFocusGadget) || mFocusGadget->mHidden) return nullptr;
+    return KeyNavigation::IsUncovered(*this, *mFocusGadget) ? mFocusGadget : nullptr;
+}
+
 void GadgetHost::KeyDown(uint32_t key) {
-    if (Reachable(mFocusGadget)) mFocusGadget->DispatchKeyDown(static_cast<int32_t>(key));
+    mPadInUse = false;
+    mSwallowChar = 0;
+    if (key == VirtualKey::Shift) mShiftHeld = true;
+    Gadget* target = KeyTarget();
+    if (target && target->TakesKey(static_cast<int32_t>(key))) {
+        target->DispatchKeyDown(static_cast<int32_t>(key));
+        return;
+    }
+    NavigationMove move;
+    if (KeyNavigation::MoveOfKey(key, mShiftHeld, move) && KeyNavigation::Move(*this, move)) {
+        if (TypesCharacter(key)) mSwallowChar = key;
+        return;
+    }
+    if (target) target->DispatchKeyDown(static_cast<int32_t>(key));
 }
 
 void GadgetHost::KeyUp(uint32_t key) {
+    if (key == VirtualKey::Shift) mShiftHeld = false;
+    // A release reaches the focus even under a dialog, so no key stays held.
     if (Reachable(mFocusGadget)) mFocusGadget->DispatchKeyUp(static_cast<int32_t>(key));
 }
 
 void GadgetHost::KeyChar(uint32_t ch) {
-    if (Reachable(mFocusGadget)) mFocusGadget->DispatchChar(static_cast<int32_t>(ch));
+    bool swallowed = mSwallowChar != 0 && ch == mSwallowChar;
+    mSwallowChar = 0;
+    if (swallowed) return;
+    if (Gadget* target = KeyTarget()) target->DispatchChar(static_cast<int32_t>(ch));
+}
+
+void GadgetHost::PadButtonChange(PadButton button, bool down) {
+    mPadInUse = true;
+    if (!down) {
+        if (Reachable(mFocusGadget)) mFocusGadget->OnPadButton(button, false);
+        return;
+    }
+    Gadget* target = KeyTarget();
+    if (target && target->OnPadButton(button, true)) return;
+    NavigationMove move;
+    if (KeyNavigation::MoveOfPadButton(button, move)) KeyNavigation::Move(*this, move);
+}
+
+void GadgetHost::PadAxisChange(PadAxis axis, int32_t value) {
+    size_t index = static_cast<size_t>(axis);
+    if (index >= static_cast<size_t>(PadAxis::Count)) return;
+    Gadget* target = KeyTarget();
+    if (target && target->OnPadAxis(axis, value)) return;
+    int32_t& push = mStickPush[index];
+    if (std::abs(value) < kStickReleased) {
+        push = 0;
+        return;
+    }
+    int32_t side = value < 0 ? -1 : 1;
+    if (std::abs(value) < kStickPushed || push == side) return;
+    push = side;
+    mPadInUse = true;
+    NavigationMove move = axis == PadAxis::LeftX ? (side < 0 ? NavigationMove::Left : NavigationMove::Right)
+                                                 : (side < 0 ? NavigationMove::Up : NavigationMove::Down);
+    KeyNavigation::Move(*this, move);
 }
 
 void GadgetHost::CheckMouseOutside() {
-    if (mHoverGadget && !IsPointerInWindow()) MouseMove(kOffScreen, kOffScreen);
+    if (mHoverGadget && !mKeyHighlight && !IsPointerInWindow()) MouseMove(kOffScreen, kOffScreen);
 }
 
 void GadgetHost::HandleEvent(uint32_t window, uint32_t message, uint32_t wparam, uint32_t lparam) {
     if (IsQuitting()) return;
     mCurrentMessage = message;
+    if (IsPointerMessage(message)) mKeyHighlight = false;
     int32_t x = PointX(lparam);
     int32_t y = PointY(lparam);
     switch (message) {
         case WindowMessage::KeyDown: KeyDown(wparam); break;
         case WindowMessage::KeyUp: KeyUp(wparam); break;
         case WindowMessage::Char: KeyChar(wparam); break;
+        case WindowMessage::PadButtonDown:
+        case WindowMessage::PadButtonUp:
+            if (wparam < static_cast<uint32_t>(PadButton::Count))
+                PadButtonChange(static_cast<PadButton>(wparam), message == WindowMessage::PadButtonDown);
+            break;
+        case WindowMessage::PadAxisMotion:
+            if (wparam < static_cast<uint32_t>(PadAxis::Count))
+                PadAxisChange(static_cast<PadAxis>(wparam), PadAxisValue(lparam));
+            break;
         case WindowMessage::MouseMove:
             if (mCaptureGadget && (mCaptureCount > 0 || mLeftHeld)) {
                 MouseDrag(x, y);

@@ -9,6 +9,7 @@
 
 #include "core/Rect.h"
 #include "media/Graphics.h"
+#include "platform/WindowMessages.h"
 #include "ui/GadgetManager.h"
 
 class Gadget;
@@ -39,6 +40,8 @@ public:
     virtual void KeyDown(uint32_t key);
     virtual void KeyUp(uint32_t key);
     virtual void KeyChar(uint32_t ch);
+    virtual void PadButtonChange(PadButton button, bool down);
+    virtual void PadAxisChange(PadAxis axis, int32_t value);
     // Dispatches one queued window event (WindowMessages.h).
     virtual void HandleEvent(uint32_t window, uint32_t message, uint32_t wparam, uint32_t lparam);
     // Ends hovers when the pointer has left the window.
@@ -46,6 +49,9 @@ public:
 
     // The hovered gadget becomes `gadget` (null: none); the old one leaves.
     void SetHover(Gadget* gadget);
+    // The focused gadget when keys reach it: enabled, shown, and nothing lies
+    // over it; null otherwise.
+    Gadget* KeyTarget() const;
     // A left release at kOffScreen that leaves the known pointer position alone.
     void ReleaseOffScreen();
 
@@ -79,6 +85,16 @@ public:
     Gadget* mFocusGadget = nullptr;
     int32_t mPressCount = 0;                 // presses handed to gadgets and not yet released
     bool mCancellingMouse = false;
+    // The hover was put where it is by keys or a pad, not by the pointer; the
+    // pointer takes it back the moment it moves.
+    bool mKeyHighlight = false;
+    // The last input came from a gamepad (screens then offer on-screen letters).
+    bool mPadInUse = false;
+    // The character a key the highlight used would type next, dropped (0: none).
+    uint32_t mSwallowChar = 0;
+    bool mShiftHeld = false;  // for Shift+Tab
+    // Where each stick was last pushed (-1, 0, 1), so that a held stick moves the highlight once.
+    int32_t mStickPush[static_cast<size_t>(PadAxis::Count)] = {};
     uint32_t mCurrentMessage = 0;            // being dispatched by HandleEvent, else 0
 
 private:

@@ -52,6 +52,10 @@ TEST(InputScript, AMalformedLineNamesItsNumberAndLeavesNothingToPlay) {
         {"10 press\n", "input script 1: press needs its text"},
         {"10 move 1 99999\n", "input script 1: move takes two coordinates"},
         {"-5 close\n", "input script 1: the tick must be a number"},
+        {"10 pad z\n", "input script 1: pad takes a button"},
+        {"10 pad a sideways\n", "input script 1: a pad button goes down or up"},
+        {"10 pad axis rightx 5\n", "input script 1: a pad axis must be leftx or lefty"},
+        {"10 pad axis leftx 40000\n", "input script 1: a pad axis value must be"},
     };
     for (const auto& [text, error] : cases) {
         InputScript script = InputScript::Parse(text);
@@ -61,7 +65,9 @@ TEST(InputScript, AMalformedLineNamesItsNumberAndLeavesNothingToPlay) {
 }
 
 TEST(InputScript, FormattedLinesParseBackToTheSameEvents) {
-    InputScript script = InputScript::Parse("5 move -3 700\n6 down middle\n7 keydown Left\n8 text x\n9 focus lost\n");
+    InputScript script = InputScript::Parse(
+        "5 move -3 700\n6 down middle\n7 keydown Left\n8 text x\n9 focus lost\n"
+        "10 pad start\n11 pad left down\n12 pad LEFT up\n13 pad axis lefty -32768\n");
     ASSERT_TRUE(script.error.empty());
     std::string again;
     for (const ScriptLine& line : script.lines) again += FormatScriptLine(line) + "\n";
@@ -70,7 +76,7 @@ TEST(InputScript, FormattedLinesParseBackToTheSameEvents) {
     for (size_t i = 0; i < script.lines.size(); ++i) {
         EXPECT_EQ(reparsed.lines[i].action, script.lines[i].action);
         EXPECT_EQ(reparsed.lines[i].tick, script.lines[i].tick);
-        EXPECT_EQ(reparsed.lines[i].x, script.lines[i].x);
+        EXPECT_EQ(reparsed.lines[i].x, script.lines[i].x) << again;
         EXPECT_EQ(reparsed.lines[i].key, script.lines[i].key);
         EXPECT_EQ(reparsed.lines[i].text, script.lines[i].text);
     }

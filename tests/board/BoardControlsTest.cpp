@@ -57,6 +57,51 @@ TEST_F(BoardControlsTest, ShotsAndSwapsReachTheLevelTallies) {
     EXPECT_EQ(game.swaps, 0);
 }
 
+// Keys and the pad take the mouse's ways in: they fire, swap and open the
+// menu exactly as clicks do, and slide the aim until let go.
+TEST_F(BoardControlsTest, KeysAndThePadPlayAsTheMouseDoes) {
+    Show();
+    host.mFocusGadget = board.get();
+    auto key = [&](uint32_t code) {
+        host.Send(WindowMessage::KeyDown, 0, 0, code);
+        host.Send(WindowMessage::KeyUp, 0, 0, code);
+    };
+    key(VirtualKey::Space);
+    EXPECT_EQ(game.launched, 1);
+    Tick(kSettleTicks);
+    key(VirtualKey::Down);
+    Tick(kSettleTicks);
+    EXPECT_EQ(game.swaps, 1);
+    key(VirtualKey::Up);
+    Tick(kSettleTicks);
+    EXPECT_EQ(game.launched, 2);
+    host.Send(WindowMessage::PadButtonDown, 0, 0, static_cast<uint32_t>(PadButton::X));
+    Tick(kSettleTicks);
+    EXPECT_EQ(game.swaps, 2);
+    key(VirtualKey::Escape);
+    EXPECT_EQ(game.menuOpened, 1);
+    host.Send(WindowMessage::PadButtonDown, 0, 0, static_cast<uint32_t>(PadButton::Start));
+    EXPECT_EQ(game.menuOpened, 2);
+
+    float start = board->TargetX();
+    host.Send(WindowMessage::KeyDown, 0, 0, VirtualKey::Right);
+    Tick(10);
+    float slid = board->TargetX() - start;
+    EXPECT_GT(slid, 10 * SlideControl::kStartSpeed - 0.01f);
+    host.Send(WindowMessage::KeyUp, 0, 0, VirtualKey::Right);
+    Tick(10);
+    EXPECT_FLOAT_EQ(board->TargetX() - start, slid);
+    // The stick leans left; the aim never leaves the board.
+    host.HandleEvent(0, WindowMessage::PadAxisMotion, static_cast<uint32_t>(PadAxis::LeftX),
+                     PackAxisValue(-kPadAxisMost));
+    Tick(200);
+    EXPECT_FLOAT_EQ(board->TargetX(), 0);
+    // The mouse takes the aim back the moment it moves.
+    host.HandleEvent(0, WindowMessage::PadAxisMotion, static_cast<uint32_t>(PadAxis::LeftX), 0);
+    host.Send(WindowMessage::MouseMove, 500, 300);
+    EXPECT_FLOAT_EQ(board->TargetX(), 500);
+}
+
 TEST_F(BoardTest, ABoardWithoutTracksPlaysOnAndSavesItsShape) {
     Build(2);
     Lay(0, 10, 300);

@@ -53,7 +53,7 @@ TEST_F(AttractModeTest, TheShowStartsOnTheThreeThousandthIdleStepAndInputPutsItO
     Idle(AttractMode::kIdleTicks - 1);
     EXPECT_FALSE(attract().IsRunning());
     // Input one step short starts the count again.
-    EXPECT_FALSE(attract().OnWindowMessage(WindowMessage::MouseMove)) << "no show to end: the move is the menu's";
+    EXPECT_FALSE(attract().OnWindowMessage(WindowMessage::MouseMove, 0)) << "no show to end: the move is the menu's";
     Idle(1);
     EXPECT_EQ(attract().IdleTicks(), 0);
     Idle(AttractMode::kIdleTicks - 1);
@@ -64,8 +64,9 @@ TEST_F(AttractModeTest, TheShowStartsOnTheThreeThousandthIdleStepAndInputPutsItO
     EXPECT_EQ(app.mGadgets.Count(), 1) << "the menu waits off the screen";
     EXPECT_FALSE(menu->IsInTree());
     // Messages that are not the player's leave it running.
-    EXPECT_FALSE(attract().OnWindowMessage(WindowMessage::Paint));
-    EXPECT_FALSE(attract().OnWindowMessage(WindowMessage::ActivateApp));
+    EXPECT_FALSE(attract().OnWindowMessage(WindowMessage::Paint, 0));
+    EXPECT_FALSE(attract().OnWindowMessage(WindowMessage::ActivateApp, 0));
+    EXPECT_FALSE(attract().OnWindowMessage(WindowMessage::PadAxisMotion, 200)) << "a resting stick's drift";
     Idle(1);
     EXPECT_TRUE(attract().IsRunning());
 }
@@ -85,17 +86,23 @@ TEST_F(AttractModeTest, AnyInputEndsTheShowAndTheMenuAndTheRandomSequenceComeBac
     struct Input {
         uint32_t message;
         bool claimed;  // kept from the screen that comes back
+        uint32_t lparam = 0;
     };
-    const Input inputs[] = {{WindowMessage::MouseMove, false},    {WindowMessage::LeftButtonDown, true},
-                            {WindowMessage::RightButtonUp, true}, {WindowMessage::MouseWheel, true},
-                            {WindowMessage::KeyDown, true},       {WindowMessage::Char, true}};
+    const Input inputs[] = {{WindowMessage::MouseMove, false},
+                            {WindowMessage::LeftButtonDown, true},
+                            {WindowMessage::RightButtonUp, true},
+                            {WindowMessage::MouseWheel, true},
+                            {WindowMessage::KeyDown, true},
+                            {WindowMessage::Char, true},
+                            {WindowMessage::PadButtonDown, true},
+                            {WindowMessage::PadAxisMotion, true, static_cast<uint32_t>(-kPadAxisMost)}};
     for (const Input& input : inputs) {
         Idle(AttractMode::kIdleTicks - 1);
         std::vector<int32_t> before = RandomState();
         Idle(1);
         ASSERT_TRUE(attract().IsRunning());
         for (int32_t step = 0; step < 200; ++step) app.mGadgets.Update();
-        EXPECT_EQ(attract().OnWindowMessage(input.message), input.claimed) << input.message;
+        EXPECT_EQ(attract().OnWindowMessage(input.message, input.lparam), input.claimed) << input.message;
         EXPECT_TRUE(attract().IsRunning()) << "it ends at the next step";
         Idle(1);
         EXPECT_FALSE(attract().IsRunning()) << input.message;

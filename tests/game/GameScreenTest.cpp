@@ -146,6 +146,11 @@ TEST_F(GameScreenTest, PauseFreezesTheBarAndTheBoardAndItsMenuHasTheWayBack) {
     app.OnFocusChange(false);
     EXPECT_TRUE(game.paused);
     EXPECT_EQ(game.PauseMenu(), nullptr);
+    // Minimised, the same.
+    game.ResumePlay();
+    app.WindowProcedure(WindowEvent{app.mWindow.Id(), WindowMessage::Size, SizeMinimized, 0});
+    EXPECT_TRUE(game.paused);
+    EXPECT_EQ(game.PauseMenu(), nullptr);
     game.ResumePlay();
     game.MarkGameOver();
     app.OnFocusChange(false);

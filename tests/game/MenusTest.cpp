@@ -182,6 +182,23 @@ struct Listener : Gadget {
     int32_t heard = 0;
 };
 
+TEST_F(MenusTest, KeysStepTheSliderToItsEndsAndPressItHarmlessly) {
+    Listener listener;
+    Slider slider(nullptr, 75, 15, 4);
+    slider.SetRect({320, 260, 292, 25});
+    slider.mListener = &listener;
+    slider.SetValue(1 - Slider::kKeyStep / 2);
+    EXPECT_TRUE(slider.StepByKey(1));
+    EXPECT_FLOAT_EQ(slider.Value(), 1);
+    EXPECT_TRUE(slider.StepByKey(1));  // already at the end: no report
+    EXPECT_EQ(listener.heard, 1);
+    EXPECT_TRUE(slider.StepByKey(-1));
+    EXPECT_FLOAT_EQ(slider.Value(), 1 - Slider::kKeyStep);
+    EXPECT_TRUE(slider.PressByKey());  // a click in the middle would not move it either
+    EXPECT_FLOAT_EQ(slider.Value(), 1 - Slider::kKeyStep);
+    EXPECT_EQ(listener.heard, 2);
+}
+
 TEST_F(MenusTest, TheSliderFollowsItsKnobAndStopsAtBothEnds) {
     Listener listener;
     Slider slider(nullptr, 75, 15, 4);

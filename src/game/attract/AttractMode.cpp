@@ -1,5 +1,8 @@
 #include "game/attract/AttractMode.h"
 
+#include <cstdlib>
+
+#include "board/SlideControl.h"
 #include "core/Log.h"
 #include "game/PlimbZappetsApp.h"
 #include "game/attract/Demo.h"
@@ -8,13 +11,17 @@
 namespace {
 bool IsPointerMove(uint32_t message) { return message == WindowMessage::MouseMove; }
 
-bool IsPlayerInput(uint32_t message) {
+bool IsPlayerInput(uint32_t message, uint32_t lparam) {
     switch (message) {
         case WindowMessage::KeyDown:
         case WindowMessage::KeyUp:
         case WindowMessage::Char:
         case WindowMessage::SysKeyDown:
-        case WindowMessage::SysKeyUp: return true;
+        case WindowMessage::SysKeyUp:
+        case WindowMessage::PadButtonDown:
+        case WindowMessage::PadButtonUp: return true;
+        // A stick at rest drifts a little; only a lean is the player's.
+        case WindowMessage::PadAxisMotion: return std::abs(PadAxisValue(lparam)) > SlideControl::kStickDeadZone;
         default: return message >= WindowMessage::MouseMove && message <= WindowMessage::MouseWheel;
     }
 }
@@ -25,8 +32,8 @@ AttractMode::AttractMode(PlimbZappetsApp& owner) : app(owner) {}
 // At the way out the screen only goes back to its list, to be deleted there.
 AttractMode::~AttractMode() { EndShow(false); }
 
-bool AttractMode::OnWindowMessage(uint32_t message) {
-    if (!IsPlayerInput(message)) return false;
+bool AttractMode::OnWindowMessage(uint32_t message, uint32_t lparam) {
+    if (!IsPlayerInput(message, lparam)) return false;
     inputSeen = true;
     return demo && !IsPointerMove(message);
 }

@@ -27,7 +27,7 @@ public:
     // Every window message passes here. True claims it: presses, keys and
     // wheel turns that end a demonstration go no further, while a pointer
     // move reaches the screen that comes back.
-    bool OnWindowMessage(uint32_t message);
+    bool OnWindowMessage(uint32_t message, uint32_t lparam);
     // Before each update step: counts idle steps, starts and ends the show.
     void BeforeUpdate();
     // Ends a running demonstration now; the screen it covered comes back.

@@ -14,6 +14,7 @@ constexpr float kBadgeX = 625, kBadgeY = 150;
 constexpr Colour kDim{0, 0, 0.15f, 0.75f};
 constexpr Colour kFieldText{1, 1, 1, 1};
 constexpr int32_t kNameEntered = 0;
+constexpr float kLettersTop = 478;  // under the panel
 }  // namespace
 
 EnterYourName::EnterYourName(PlimbZappetsApp& app) {
@@ -30,10 +31,14 @@ EnterYourName::EnterYourName(PlimbZappetsApp& app) {
     field.mLabel = "Name";
     field.SetListener(this, true);
     field.TakeFocus();
+    letters.SetTarget(&field, app.Resources().FindFont("Fonts\\ArialBlack16Bold"));
+    letters.Place(kPanelX, kLettersTop);
+    AddChild(&letters);
 }
 
 EnterYourName::~EnterYourName() {
     if (field.mParent) RemoveChild(&field);
+    if (letters.mParent) RemoveChild(&letters);
 }
 
 void EnterYourName::Notify(Gadget* source) {

@@ -1,10 +1,12 @@
 #pragma once
 // The name entry of a new high score: one field over the dimmed screen,
-// ended by Enter with a name that is not blank.
+// ended by Enter with a name that is not blank. With a gamepad the name is
+// spelt on the letters under the field.
 
 #include "core/String.h"
 #include "ui/EditBox.h"
 #include "ui/Gadget.h"
+#include "ui/LetterRow.h"
 
 class PlimbZappetsApp;
 class Sprite;
@@ -25,6 +27,7 @@ private:
     const Sprite* panel = nullptr;
     const Sprite* badge = nullptr;
     EditBox field;
+    LetterRow letters;
     String entered;
 };
 

@@ -113,6 +113,19 @@ void ProfileList::OnKeyDown(int32_t key) {
     }
 }
 
+bool ProfileList::TakesKey(int32_t key) const {
+    if (static_cast<uint32_t>(key) == VirtualKey::Up) return selected > 0;
+    if (static_cast<uint32_t>(key) == VirtualKey::Down) return selected < Count() - 1;
+    return false;
+}
+
+bool ProfileList::OnPadButton(PadButton button, bool down) {
+    uint32_t key = button == PadButton::DPadUp ? VirtualKey::Up : button == PadButton::DPadDown ? VirtualKey::Down : 0;
+    if (key == 0 || !TakesKey(static_cast<int32_t>(key))) return false;
+    if (down) OnKeyDown(static_cast<int32_t>(key));
+    return true;
+}
+
 void ProfileList::Draw() {
     if (!font) return;
     Graphics& graphics = GetGraphics();

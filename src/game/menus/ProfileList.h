@@ -37,6 +37,10 @@ public:
     void OnMouseEnter() override { TakeWheel(); }
     void OnMouseLeave() override { ReleaseWheel(); }
     void OnKeyDown(int32_t key) override;
+    // Up and Down while they still move the selection.
+    bool TakesKey(int32_t key) const override;
+    // The pad's up and down move the selection as the keys do.
+    bool OnPadButton(PadButton button, bool down) override;
 
 private:
     float RowHeight() const;

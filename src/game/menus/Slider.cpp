@@ -5,6 +5,10 @@
 #include "media/Graphics.h"
 #include "media/Sprite.h"
 
+namespace {
+constexpr Colour kKeyGlow{1, 1, 0.6f, 0.35f};  // over the knob while the keys hold the highlight
+}  // namespace
+
 Slider::Slider(const Sprite* knobPicture, float width, float height, float endMargin)
     : knob(knobPicture), knobWidth(width), knobHeight(height), margin(endMargin) {
     mDragThreshold = 0;  // the knob follows the pointer from the first pixel
@@ -50,14 +54,29 @@ void Slider::OnDrag(float x, float y) {
     if (mListener) mListener->PostNotify(this);
 }
 
+bool Slider::StepByKey(int32_t direction) {
+    float next = std::clamp(value + static_cast<float>(direction) * kKeyStep, 0.0f, 1.0f);
+    if (next != value) {
+        value = next;
+        if (mListener) mListener->PostNotify(this);
+    }
+    return true;
+}
+
 void Slider::Draw() {
     float left = KnobCentreX() - knobWidth / 2, top = (mRect.height - knobHeight) / 2;
+    Graphics& graphics = GetGraphics();
     if (knob) {
         knob->Draw(left, top);
-        return;
+    } else {
+        graphics.PushColour({1, 1, 1, 1});
+        graphics.FillRect(left, top, knobWidth, knobHeight);
+        graphics.PopColour();
     }
-    Graphics& graphics = GetGraphics();
-    graphics.PushColour({1, 1, 1, 1});
+    // The pointer needs no glow: it shows where it is itself.
+    const GadgetHost* host = GetGadgetHost();
+    if (!mHovered || !host || !host->mKeyHighlight) return;
+    graphics.PushColour(kKeyGlow);
     graphics.FillRect(left, top, knobWidth, knobHeight);
     graphics.PopColour();
 }

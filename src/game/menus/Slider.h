@@ -1,6 +1,7 @@
 #pragma once
 // A horizontal slider: a knob dragged along a track sets a value from 0 at
 // the left end to 1 at the right; every change is reported to the listener.
+// Highlighted by keys, the knob glows and the arrows move it.
 
 #include "ui/Gadget.h"
 
@@ -23,6 +24,11 @@ public:
     void OnDragStart(float x, float y) override;
     void OnDrag(float x, float y) override;
     void OnDragEnd(float x, float y) override { held = false; }
+    // The keys and the pad move the knob a step at a time.
+    bool StepByKey(int32_t direction) override;
+    bool PressByKey() override { return true; }
+
+    static constexpr float kKeyStep = 0.05f;  // of the whole travel
 
 private:
     bool OverKnob(float x, float y) const;

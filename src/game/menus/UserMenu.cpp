@@ -25,6 +25,7 @@ constexpr float kFieldExtraHeight = 12;  // pixels above the font height
 constexpr int32_t kFieldMargin = 8;      // pixels between the field's edge and the name
 constexpr float kCreatePageButtonsY = 354, kCreateNewX = 266, kCancelNewX = 414;
 constexpr float kButtonWidth = 120, kButtonHeight = 40;
+constexpr float kLettersTop = 428;   // under the create page's panel
 constexpr float kOffScreen = -1000;  // where the first-run prompt keeps its cancel button
 constexpr Colour kDim{0, 0, 0.15f, 0.5f};
 constexpr Colour kFieldText{1, 1, 1, 1};
@@ -74,6 +75,8 @@ UserMenu::UserMenu(PlimbZappetsApp& owner, int32_t mode)
     nameField.mMaxLength = ProfileManager::kMaxNameLength;
     nameField.mLabel = "Name";
     nameField.mListener = this;
+    letters.SetTarget(&nameField, font);
+    letters.Place(kCentreX, kLettersTop);
 
     // The statistics so far belong to the profile current now.
     app.SaveStats();
@@ -87,7 +90,7 @@ UserMenu::UserMenu(PlimbZappetsApp& owner, int32_t mode)
 
 UserMenu::~UserMenu() {
     for (Gadget* control :
-         std::initializer_list<Gadget*>{&list, &nameField, &create.button, &remove.button, &choose.button,
+         std::initializer_list<Gadget*>{&list, &nameField, &letters, &create.button, &remove.button, &choose.button,
                                         &cancel.button, &createNew.button, &cancelNew.button})
         if (control->mParent) RemoveChild(control);
 }
@@ -116,7 +119,7 @@ void UserMenu::ShowPage(bool createOne) {
     for (Gadget* control :
          std::initializer_list<Gadget*>{&list, &create.button, &remove.button, &choose.button, &cancel.button})
         Show(*control, !createOne);
-    for (Gadget* control : std::initializer_list<Gadget*>{&nameField, &createNew.button, &cancelNew.button})
+    for (Gadget* control : std::initializer_list<Gadget*>{&nameField, &letters, &createNew.button, &cancelNew.button})
         Show(*control, createOne);
     // Without any profile the first-run prompt has no way back.
     bool trapped = forced && app.profiles.Count() == 0;

@@ -11,6 +11,7 @@
 #include "ui/Button.h"
 #include "ui/EditBox.h"
 #include "ui/Gadget.h"
+#include "ui/LetterRow.h"
 
 class PlimbZappetsApp;
 class Sprite;
@@ -60,6 +61,7 @@ private:
     ProfileList list;
     MenuButton create, remove, choose, cancel;  // the list page
     EditBox nameField;
+    LetterRow letters;                // the name spelt with a gamepad
     MenuButton createNew, cancelNew;  // the create page
     String openedWith;                // the profile current when the menu opened
     bool forced;

@@ -12,7 +12,7 @@ void BotWindowControls::Send(uint32_t message, uint32_t wparam) const {
     app.InjectInput(WindowEvent{app.mWindow.Id(), message, wparam, PackPoint(windowX, windowY)});
 }
 
-void BotWindowControls::PointAt(float x) {
+void BotWindowControls::Point(float x) {
     // Whole pixels, as a window reports them; an unchanged pointer sends nothing.
     auto pixel = static_cast<int32_t>(std::lround(x));
     if (pixel == pointedX) return;
@@ -20,9 +20,8 @@ void BotWindowControls::PointAt(float x) {
     Send(WindowMessage::MouseMove, 0);
 }
 
-void BotWindowControls::Press(int32_t button) {
-    if (pointedX < 0) PointAt(app.mMouseX);
-    bool left = button == kLeftButton;
+void BotWindowControls::Click(bool left) {
+    if (pointedX < 0) Point(app.mMouseX);
     Send(left ? WindowMessage::LeftButtonDown : WindowMessage::RightButtonDown,
          left ? MouseKeys::Left : MouseKeys::Right);
     Send(left ? WindowMessage::LeftButtonUp : WindowMessage::RightButtonUp, 0);

@@ -8,16 +8,19 @@
 
 class App;
 
-class BotWindowControls : public BotControls {
+class BotWindowControls : public BotHands {
 public:
     static constexpr float kPointerY = 300;  // logical pixels: over the field, clear of the board's menu button
 
     explicit BotWindowControls(App& app) : app(app) {}
 
-    void PointAt(float x) override;
-    void Press(int32_t button) override;
+    void Point(float x) override;
+    void Fire() override { Click(true); }
+    void Swap() override { Click(false); }
 
 private:
+    // A press and release of the left or right button where the pointer is.
+    void Click(bool left);
     void Send(uint32_t message, uint32_t wparam) const;
 
     App& app;

@@ -8,6 +8,7 @@
 #include "board/JourneyNames.h"
 #include "board/LevelGroup.h"
 #include "game/PlimbZappetsApp.h"
+#include "game/play/BotKeys.h"
 #include "game/play/BotWindowControls.h"
 #include "game/play/Game.h"
 #include "game/play/LevelUp.h"
@@ -72,10 +73,15 @@ void CommandLinePlay::BeforeUpdate() {
     Game* game = app.CurrentGame();
     Board* board = game ? game->CurrentBoard() : nullptr;
     if (board != botBoard) {
-        bot = board ? std::make_unique<AutoPlayer>(*board, windowControls.get()) : nullptr;
+        bot.reset();
+        botKeys = board && launch.autoplayKeys ? std::make_unique<BotKeys>(app, *board) : nullptr;
+        BotHands* hands = botKeys ? static_cast<BotHands*>(botKeys.get()) : windowControls.get();
+        bot = board ? std::make_unique<AutoPlayer>(*board, hands) : nullptr;
         botBoard = board;
     }
+    if (botKeys) botKeys->BeginTick();
     if (bot) bot->Tick();
+    if (botKeys) botKeys->EndTick();
 }
 
 String CommandLinePlay::LevelName() const {

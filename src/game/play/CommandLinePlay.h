@@ -6,7 +6,8 @@
 // continue on the level-up panel; the menus stay the player's. A replayed
 // script (--input) reports its levels the same way, and the level in play
 // when it stops, so that a replay can be checked by its last line. A bot
-// session that is recorded (--record) plays through the window.
+// session that is recorded (--record) plays through the window; with
+// --autoplay-keys the bot steers with the keyboard.
 
 #include <cstdint>
 #include <memory>
@@ -15,6 +16,7 @@
 #include "core/String.h"
 
 class AutoPlayer;
+class BotKeys;
 class Board;
 class BotWindowControls;
 class LevelUp;
@@ -54,6 +56,7 @@ private:
     Mode mode;
     bool reportsLevels;
     std::unique_ptr<BotWindowControls> windowControls;  // null: the bot works the board directly
+    std::unique_ptr<BotKeys> botKeys;                   // the bot's hands with --autoplay-keys
     std::unique_ptr<AutoPlayer> bot;
     const Board* botBoard = nullptr;  // the board the bot was made for
     int32_t ticks = 0;                // update steps of the level in play, pause excluded
