@@ -98,7 +98,7 @@ TEST_F(KeyboardProcessTest, EveryScreenIsWalkedAndItsButtonsPressedByKeysAlone) 
         .Wait(KeyScript::kScreenChange)
         .Choose(5)  // the profiles
         .Wait(KeyScript::kScreenChange)
-        .Choose(1)  // create one ...
+        .Choose(1)      // create one ...
         .Key("Escape")  // ... or not
         .Key("Escape")  // and out
         .Wait(KeyScript::kScreenChange)
@@ -116,11 +116,11 @@ TEST_F(KeyboardProcessTest, EveryScreenIsWalkedAndItsButtonsPressedByKeysAlone) 
         .Wait(KeyScript::kScreenChange)
         .Choose(4)  // its options
         .Wait(KeyScript::kScreenChange)
-        .Key("Escape")     // Done
-        .Key("Escape")     // back to the game
-        .Key("P", 2)       // a pause and on
-        .Key("Escape")     // the menu again
-        .Choose(3)         // back to the main menu
+        .Key("Escape")  // Done
+        .Key("Escape")  // back to the game
+        .Key("P", 2)    // a pause and on
+        .Key("Escape")  // the menu again
+        .Choose(3)      // back to the main menu
         .Wait(2 * KeyScript::kScreenChange)
         .Choose(3)  // resume the journey
         .Wait(2 * KeyScript::kScreenChange)
@@ -138,11 +138,11 @@ TEST_F(KeyboardProcessTest, EveryScreenIsWalkedAndItsButtonsPressedByKeysAlone) 
     ASSERT_TRUE(outcome.exited);
     EXPECT_EQ(outcome.code, 0);
     std::string log = Log("walk");
-    std::vector<std::string> expected = {
-        "Screen: TitleScreen", "Screen: MainMenu",       "Screen: UserMenu", "Screen: OptionsMenu",
-        "Screen: HSMenu",      "Screen: MainMenu",       "Screen: UserMenu", "Screen: DifficultyMenu",
-        "Screen: Game",        "Screen: OptionsMenu",    "Screen: MainMenu", "Screen: Game",
-        "Screen: DifficultyMenu", "Screen: MainMenu"};
+    std::vector<std::string> expected = {"Screen: TitleScreen",    "Screen: MainMenu",       "Screen: UserMenu",
+                                         "Screen: OptionsMenu",    "Screen: HSMenu",         "Screen: MainMenu",
+                                         "Screen: UserMenu",       "Screen: DifficultyMenu", "Screen: Game",
+                                         "Screen: OptionsMenu",    "Screen: MainMenu",       "Screen: Game",
+                                         "Screen: DifficultyMenu", "Screen: MainMenu"};
     EXPECT_EQ(ScreenLines(log), expected) << log;
     EXPECT_TRUE(Has(log, "Message: ")) << "the new game's question";
     // The screen saver waits while a level is played and only then.
@@ -154,7 +154,8 @@ TEST_F(KeyboardProcessTest, EveryScreenIsWalkedAndItsButtonsPressedByKeysAlone) 
 
 TEST_F(KeyboardProcessTest, TheBotWinsALevelSteeringWithKeysAlone) {
     std::string recording = scratch.File("keys.txt");
-    Outcome outcome = Run("bot", {"--level", "Blue", "--autoplay-keys", "--record", recording, "--ticks", "40000"});
+    Outcome outcome =
+        Run("bot", {"--level", "Blue", "--autoplay-keys", "--seed", "1", "--record", recording, "--ticks", "40000"});
     ASSERT_TRUE(outcome.exited);
     EXPECT_EQ(outcome.code, 0);
     EXPECT_TRUE(Has(outcome.output, "outcome=won")) << outcome.output;
