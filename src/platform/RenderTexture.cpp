@@ -23,8 +23,7 @@ RenderTexture::RenderTexture(int32_t width, int32_t height)
 
 RenderTexture::~RenderTexture() { GetRenderer().Unregister(this); }
 
-void RenderTexture::Write(int32_t x, int32_t y, int32_t width, int32_t height, const uint32_t* pixels,
-                          int32_t pitch) {
+void RenderTexture::Write(int32_t x, int32_t y, int32_t width, int32_t height, const uint32_t* pixels, int32_t pitch) {
     int32_t left = std::max(x, 0);
     int32_t top = std::max(y, 0);
     int32_t right = std::min<int64_t>(static_cast<int64_t>(x) + width, mWidth);
@@ -37,6 +36,7 @@ void RenderTexture::Write(int32_t x, int32_t y, int32_t width, int32_t height, c
     }
     mDirty[0].Add(left, top, right, bottom);
     mDirty[1].Add(left, top, right, bottom);
+    ++mVersion;
 }
 
 uint32_t RenderTexture::PixelAt(int32_t x, int32_t y) const {

@@ -45,4 +45,5 @@ private:
     uint32_t mDeviceGeneration[2] = {0, 0};
     Dirty mDirty[2];
     int32_t mScaleMode[2] = {-1, -1};
+    uint32_t mVersion = 0;  // counts writes, so a frame drawn from changed pixels is seen to differ
 };
