@@ -12,15 +12,17 @@ constexpr uint32_t kFullScreenKey = VirtualKey::F1 + 10;  // F11, as Alt+Enter
 
 bool IsPointerInput(uint32_t message) {
     switch (message) {
-        case WindowMessage::MouseMove:
-        case WindowMessage::LeftButtonUp:
-        case WindowMessage::RightButtonUp:
-        case WindowMessage::MiddleButtonUp:
-        case WindowMessage::LeftButtonDoubleClick:
-        case WindowMessage::RightButtonDoubleClick:
-        case WindowMessage::MiddleButtonDoubleClick:
-        case WindowMessage::MouseWheel: return true;
-        default: return false;
+    case WindowMessage::MouseMove:
+    case WindowMessage::LeftButtonUp:
+    case WindowMessage::RightButtonUp:
+    case WindowMessage::MiddleButtonUp:
+    case WindowMessage::LeftButtonDoubleClick:
+    case WindowMessage::RightButtonDoubleClick:
+    case WindowMessage::MiddleButtonDoubleClick:
+    case WindowMessage::MouseWheel:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -45,60 +47,64 @@ void App::WindowProcedure(const WindowEvent& event) {
         return;
     }
     switch (message) {
-        case WindowMessage::Activate:
-            if (Display().ready && !mQuit) OnFocusChange(event.wparam != ActivateInactive);
-            break;
-        case WindowMessage::ActivateApp:
-            if (!mQuit) OnFocusChange(event.wparam != 0);
-            break;
-        case WindowMessage::Paint: {
-            DisplayState display = Display();
-            if (!display.ready || display.minimised || display.deviceLost || mQuit) break;
-            Lock(true);
-            BeginDraw();
-            Draw();
-            EndDraw();
-            PresentFrame();
-            Lock(false);
-            break;
+    case WindowMessage::Activate:
+        if (Display().ready && !mQuit) OnFocusChange(event.wparam != ActivateInactive);
+        break;
+    case WindowMessage::ActivateApp:
+        if (!mQuit) OnFocusChange(event.wparam != 0);
+        break;
+    case WindowMessage::Paint: {
+        DisplayState display = Display();
+        if (!display.ready || display.minimised || display.deviceLost || mQuit) break;
+        Lock(true);
+        BeginDraw();
+        Draw();
+        EndDraw();
+        PresentFrame();
+        Lock(false);
+        break;
+    }
+    case WindowMessage::Close:
+    case WindowMessage::EndSession:
+        Quit();
+        break;
+    case WindowMessage::KeyDown:
+        if (event.wparam == kFullScreenKey && !(event.lparam & KeyFlags::WasDown) && !SwitchDisplayMode()) Beep();
+        QueueEvent(event.window, message, event.wparam, event.lparam);
+        break;
+    case WindowMessage::Char:
+        QueueEvent(event.window, message, event.wparam, event.lparam);
+        break;
+    case WindowMessage::KeyUp:
+        if (event.wparam == VirtualKey::Snapshot) {
+            // There is no picture clipboard to copy to: without Ctrl the
+            // screen goes to a file as well.
+            if (!GetKeyboard().IsDown(DIK_LCONTROL) && !GetKeyboard().IsDown(DIK_RCONTROL))
+                Log::Line("Print Screen: no picture clipboard, saving a screenshot instead");
+            TakeScreenshot();
         }
-        case WindowMessage::Close:
-        case WindowMessage::EndSession: Quit(); break;
-        case WindowMessage::KeyDown:
-            if (event.wparam == kFullScreenKey && !(event.lparam & KeyFlags::WasDown) && !SwitchDisplayMode()) Beep();
+        QueueEvent(event.window, message, event.wparam, event.lparam);
+        break;
+    case WindowMessage::SysKeyDown:
+        if (event.wparam == VirtualKey::Return) SwitchDisplayMode();
+        break;
+    case WindowMessage::SysKeyUp:
+        mSwitchingMode = false;
+        break;
+    case WindowMessage::SysCommand:
+        // Maximising means full screen; refused while loading or switching.
+        if (event.wparam == SysCommand::Maximize && !SwitchDisplayMode()) Beep();
+        break;
+    default:
+        if (IsPointerInput(message)) {
+            if (!mActive) break;
+            if (mWindow.HasMouseCapture()) UpdateCursor();
             QueueEvent(event.window, message, event.wparam, event.lparam);
-            break;
-        case WindowMessage::Char: QueueEvent(event.window, message, event.wparam, event.lparam); break;
-        case WindowMessage::KeyUp:
-            if (event.wparam == VirtualKey::Snapshot) {
-                // There is no picture clipboard to copy to: without Ctrl the
-                // screen goes to a file as well.
-                if (!GetKeyboard().IsDown(DIK_LCONTROL) && !GetKeyboard().IsDown(DIK_RCONTROL))
-                    Log::Line("Print Screen: no picture clipboard, saving a screenshot instead");
-                TakeScreenshot();
-            }
-            QueueEvent(event.window, message, event.wparam, event.lparam);
-            break;
-        case WindowMessage::SysKeyDown:
-            if (event.wparam == VirtualKey::Return) SwitchDisplayMode();
-            break;
-        case WindowMessage::SysKeyUp: mSwitchingMode = false; break;
-        case WindowMessage::SysCommand:
-            // Maximising means full screen; refused while loading or switching.
-            if (event.wparam == SysCommand::Maximize && !SwitchDisplayMode()) Beep();
-            break;
-        default:
-            if (IsPointerInput(message)) {
-                if (!mActive) break;
-                if (mWindow.HasMouseCapture()) UpdateCursor();
-                QueueEvent(event.window, message, event.wparam, event.lparam);
-            } else if (IsButtonDown(message)) {
-                if (mActive)
-                    QueueEvent(event.window, message, event.wparam, event.lparam);
-                else
-                    OnFocusChange(true);
-            }
-            break;
+        } else if (IsButtonDown(message)) {
+            if (mActive) QueueEvent(event.window, message, event.wparam, event.lparam);
+            else OnFocusChange(true);
+        }
+        break;
     }
 }
 

@@ -1,10 +1,10 @@
 #include "platform/DrawList.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace {
 // FNV-1a, a word at a time: cheap next to drawing, and a frame has no adversary.
-constexpr uint64_t kHashStart = 14695981039346656037ull;
 constexpr uint64_t kHashPrime = 1099511628211ull;
 
 uint64_t ColourBits(RenderColour colour) {
@@ -14,7 +14,17 @@ uint64_t ColourBits(RenderColour colour) {
 
 void DrawList::Clear() {
     mCommands.clear();
-    mHash = kHashStart;
+    mPrefixHashes.clear();
+    mHash = kEmptyHash;
+}
+
+void DrawList::Added() { mPrefixHashes.push_back(mHash); }
+
+size_t DrawList::CommonPrefix(const DrawList& other) const {
+    // Each prefix hash covers all before it, so the first difference ends the run.
+    size_t count = std::min(mPrefixHashes.size(), other.mPrefixHashes.size()), same = 0;
+    while (same < count && mPrefixHashes[same] == other.mPrefixHashes[same]) ++same;
+    return same;
 }
 
 void DrawList::Mix(uint64_t value) { mHash = (mHash ^ value) * kHashPrime; }
@@ -35,6 +45,7 @@ void DrawList::AddQuad(RenderTexture& texture, uint32_t textureVersion, const Re
     Mix(reinterpret_cast<uintptr_t>(&texture));
     Mix(textureVersion);
     MixVertices(corners);
+    Added();
 }
 
 void DrawList::AddFill(const RenderVertex corners[4], RenderColour colour) {
@@ -42,6 +53,7 @@ void DrawList::AddFill(const RenderVertex corners[4], RenderColour colour) {
     mCommands.push_back(command);
     Mix(static_cast<uint64_t>(Kind::Fill) | ColourBits(colour) << 16);
     MixVertices(corners);
+    Added();
 }
 
 void DrawList::AddClip(int32_t x, int32_t y, int32_t width, int32_t height) {
@@ -53,4 +65,5 @@ void DrawList::AddClip(int32_t x, int32_t y, int32_t width, int32_t height) {
     Mix(static_cast<uint64_t>(Kind::Clip));
     Mix(static_cast<uint64_t>(static_cast<uint32_t>(x)) << 32 | static_cast<uint32_t>(y));
     Mix(static_cast<uint64_t>(static_cast<uint32_t>(width)) << 32 | static_cast<uint32_t>(height));
+    Added();
 }

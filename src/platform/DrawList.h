@@ -5,6 +5,7 @@
 // shown (same list, same texture contents) need not be drawn again, and the
 // same frame can be drawn at the window's size and at the logical size.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -33,11 +34,20 @@ public:
     const std::vector<Command>& Commands() const { return mCommands; }
     // Equal for two frames that draw the same pixels from the same textures.
     uint64_t Hash() const { return mHash; }
+    // The hash of the first `count` commands (0 .. Commands().size()).
+    uint64_t PrefixHash(size_t count) const { return count == 0 ? kEmptyHash : mPrefixHashes[count - 1]; }
+    // How many leading commands this list shares with `other`.
+    size_t CommonPrefix(const DrawList& other) const;
+
+    static constexpr uint64_t kEmptyHash = 14695981039346656037ull;  // FNV-1a's start
 
 private:
     void Mix(uint64_t value);
     void MixVertices(const RenderVertex corners[4]);
 
+    void Added();
+
     std::vector<Command> mCommands;
-    uint64_t mHash = 0;
+    std::vector<uint64_t> mPrefixHashes;  // after each command
+    uint64_t mHash = kEmptyHash;
 };

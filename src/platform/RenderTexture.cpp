@@ -24,12 +24,12 @@ RenderTexture::RenderTexture(int32_t width, int32_t height)
 RenderTexture::~RenderTexture() { GetRenderer().Unregister(this); }
 
 void RenderTexture::Write(int32_t x, int32_t y, int32_t width, int32_t height, const uint32_t* pixels, int32_t pitch) {
+    std::lock_guard<std::mutex> guard(mLock);
     int32_t left = std::max(x, 0);
     int32_t top = std::max(y, 0);
     int32_t right = std::min<int64_t>(static_cast<int64_t>(x) + width, mWidth);
     int32_t bottom = std::min<int64_t>(static_cast<int64_t>(y) + height, mHeight);
     if (!pixels || left >= right || top >= bottom) return;
-    std::lock_guard<std::mutex> guard(mLock);
     for (int32_t row = top; row < bottom; ++row) {
         const uint32_t* source = pixels + static_cast<size_t>(row - y) * pitch + (left - x);
         std::copy(source, source + (right - left), &mPixels[static_cast<size_t>(row) * mWidth + left]);
@@ -40,7 +40,19 @@ void RenderTexture::Write(int32_t x, int32_t y, int32_t width, int32_t height, c
 }
 
 uint32_t RenderTexture::PixelAt(int32_t x, int32_t y) const {
-    if (x < 0 || y < 0 || x >= mWidth || y >= mHeight) return 0;
     std::lock_guard<std::mutex> guard(mLock);
+    if (x < 0 || y < 0 || x >= mWidth || y >= mHeight) return 0;
     return mPixels[static_cast<size_t>(y) * mWidth + x];
+}
+
+void RenderTexture::TrimHeight(int32_t height) {
+    std::lock_guard<std::mutex> guard(mLock);
+    height = std::clamp(height, 1, mHeight.load());
+    if (height == mHeight) return;
+    mHeight = height;
+    mPixels.resize(static_cast<size_t>(mWidth) * static_cast<size_t>(height));
+    mPixels.shrink_to_fit();
+    // Device copies of the old height are remade on the next draw.
+    GetRenderer().Retire(*this);
+    ++mVersion;
 }

@@ -51,6 +51,8 @@ bool Renderer::Open(Window* window, const RendererSettings& settings) {
     mSettings.deviceHeight = std::clamp(settings.deviceHeight, 1, RenderTexture::kMaxSide);
     mSoftware = settings.kind != RendererKind::Accelerated;
     mDrawList.Clear();
+    mLastList.Clear();
+    mPrefix = PrefixPicture{};
     mDrawnHash = mShownHash = 0;
     mFramesShown = 0;
     mPaceOrigin = GetClock().Now();
@@ -219,6 +221,7 @@ void Renderer::BeginFrame() {
     if (!mOpen) return;
     UpdateLayout();
     if (mSoftware) {
+        std::swap(mDrawList, mLastList);
         mDrawList.Clear();
         return;
     }
@@ -417,47 +420,68 @@ void Renderer::FillQuad(const RenderVertex corners[4], RenderColour colour) {
     SDL_RenderGeometry(AsRenderer(mRenderer), nullptr, vertices, 4, kQuadIndices, 6);
 }
 
-void Renderer::Replay(SoftwareRasterizer& target, float scaleX, float scaleY) {
-    target.ClearClip();
-    target.Clear(kBlack);
-    auto scaled = [scaleX, scaleY](const RenderVertex corners[4], RenderVertex out[4]) {
-        for (int i = 0; i < 4; ++i)
-            out[i] = RenderVertex{corners[i].x * scaleX, corners[i].y * scaleY, corners[i].u, corners[i].v};
-    };
-    // Held throughout, so no texture of the list can go while it is drawn from.
-    std::lock_guard<std::mutex> registered(mTexturesLock);
+void Renderer::Run(SoftwareRasterizer& target, const DrawList::Command& command, float scaleX, float scaleY) {
     RenderVertex corners[4];
-    for (const DrawList::Command& command : mDrawList.Commands()) {
-        switch (command.kind) {
-            case DrawList::Kind::Clip: {
-                const RenderVertex& clip = command.corners[0];
-                int32_t left = Round(clip.x * scaleX), top = Round(clip.y * scaleY);
-                int32_t right = Round((clip.x + std::max(clip.u, 0.0f)) * scaleX);
-                int32_t bottom = Round((clip.y + std::max(clip.v, 0.0f)) * scaleY);
-                target.SetClip(left, top, right - left, bottom - top);
-                break;
-            }
-            case DrawList::Kind::Fill:
-                scaled(command.corners, corners);
-                target.FillQuad(corners, command.colour);
-                break;
-            case DrawList::Kind::Quad: {
-                // A texture destroyed since it was listed is skipped.
-                if (!mTextures.count(command.texture)) break;
-                RenderTexture& texture = *command.texture;
-                std::lock_guard<std::mutex> pixels(texture.mLock);
-                scaled(command.corners, corners);
-                SoftwareRasterizer::Source source{texture.mPixels.data(), texture.mWidth, texture.mHeight};
-                target.DrawQuad(source, corners, command.colour, command.silhouette, command.linear);
-                break;
-            }
+    for (int i = 0; i < 4; ++i)
+        corners[i] = RenderVertex{command.corners[i].x * scaleX, command.corners[i].y * scaleY, command.corners[i].u,
+                                  command.corners[i].v};
+    switch (command.kind) {
+        case DrawList::Kind::Clip: {
+            const RenderVertex& clip = command.corners[0];
+            int32_t left = Round(clip.x * scaleX), top = Round(clip.y * scaleY);
+            int32_t right = Round((clip.x + std::max(clip.u, 0.0f)) * scaleX);
+            int32_t bottom = Round((clip.y + std::max(clip.v, 0.0f)) * scaleY);
+            target.SetClip(left, top, right - left, bottom - top);
+            break;
+        }
+        case DrawList::Kind::Fill: target.FillQuad(corners, command.colour); break;
+        case DrawList::Kind::Quad: {
+            // A texture destroyed since it was listed is skipped.
+            if (!mTextures.count(command.texture)) break;
+            RenderTexture& texture = *command.texture;
+            std::lock_guard<std::mutex> pixels(texture.mLock);
+            SoftwareRasterizer::Source source{texture.mPixels.data(), texture.mWidth, texture.mHeight};
+            target.DrawQuad(source, corners, command.colour, command.silhouette, command.linear);
+            break;
         }
     }
 }
 
+void Renderer::Replay(SoftwareRasterizer& target, float scaleX, float scaleY, bool keepPrefix) {
+    const std::vector<DrawList::Command>& commands = mDrawList.Commands();
+    // Held throughout, so no texture of the list can go while it is drawn from.
+    std::lock_guard<std::mutex> registered(mTexturesLock);
+    size_t start = 0;
+    target.ClearClip();
+    if (keepPrefix && mPrefix.length > 0 && mPrefix.length <= commands.size() &&
+        mDrawList.PrefixHash(mPrefix.length) == mPrefix.hash && target.Restore(mPrefix.pixels)) {
+        start = mPrefix.length;
+        for (size_t i = start; i-- > 0;) {
+            if (commands[i].kind != DrawList::Kind::Clip) continue;
+            Run(target, commands[i], scaleX, scaleY);
+            break;
+        }
+    } else {
+        target.Clear(kBlack);
+    }
+    // What stayed the same since the last frame (usually the backgrounds) is
+    // likely to stay the same in the next: its picture is kept.
+    size_t keepAt = keepPrefix ? mDrawList.CommonPrefix(mLastList) : 0;
+    auto keep = [&](size_t length) {
+        mPrefix.length = length;
+        mPrefix.hash = mDrawList.PrefixHash(length);
+        mPrefix.pixels.assign(target.Pixels(), target.Pixels() + static_cast<size_t>(target.Width()) * target.Height());
+    };
+    for (size_t i = start; i < commands.size(); ++i) {
+        if (i == keepAt && keepAt > start) keep(i);
+        Run(target, commands[i], scaleX, scaleY);
+    }
+    if (keepAt == commands.size() && keepAt > start) keep(keepAt);
+}
+
 void Renderer::DrawSoftwareFrame() {
     if (mDrawnHash == mDrawList.Hash()) return;
-    Replay(mRasterizer, mLetterbox.ScaleX(), mLetterbox.ScaleY());
+    Replay(mRasterizer, mLetterbox.ScaleX(), mLetterbox.ScaleY(), true);
     mDrawnHash = mDrawList.Hash();
 }
 
@@ -480,7 +504,7 @@ bool Renderer::ReadPixels(std::vector<uint32_t>& pixels, int32_t& width, int32_t
         // Drawn once more at the logical size, so screenshots are the same picture at any window size.
         SoftwareRasterizer logical;
         logical.Resize(width, height);
-        Replay(logical, 1, 1);
+        Replay(logical, 1, 1, false);
         pixels.assign(logical.Pixels(), logical.Pixels() + static_cast<size_t>(width) * height);
         return true;
     }
@@ -504,11 +528,23 @@ void Renderer::Register(RenderTexture* texture) {
 }
 
 void Renderer::Unregister(RenderTexture* texture) {
-    std::lock_guard<std::mutex> guard(mTexturesLock);
-    mTextures.erase(texture);
+    {
+        std::lock_guard<std::mutex> guard(mTexturesLock);
+        mTextures.erase(texture);
+    }
+    std::lock_guard<std::mutex> guard(mRetiredLock);
     for (int layer = 0; layer < 2; ++layer)
         if (texture->mDevice[layer] && texture->mDeviceGeneration[layer] == mGeneration)
             mRetired.push_back(texture->mDevice[layer]);
+}
+
+void Renderer::Retire(RenderTexture& texture) {
+    std::lock_guard<std::mutex> guard(mRetiredLock);
+    for (int layer = 0; layer < 2; ++layer) {
+        if (texture.mDevice[layer] && texture.mDeviceGeneration[layer] == mGeneration)
+            mRetired.push_back(texture.mDevice[layer]);
+        texture.mDevice[layer] = nullptr;
+    }
 }
 
 void Renderer::ReleaseDeviceTextures() {
@@ -527,7 +563,7 @@ void Renderer::ReleaseDeviceTextures() {
 void Renderer::DestroyRetired() {
     std::vector<void*> retired;
     {
-        std::lock_guard<std::mutex> guard(mTexturesLock);
+        std::lock_guard<std::mutex> guard(mRetiredLock);
         retired.swap(mRetired);
     }
     for (void* texture : retired) SDL_DestroyTexture(AsTexture(texture));

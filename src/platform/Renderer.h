@@ -102,9 +102,10 @@ public:
     // The software frame as drawn at the device size (the logical size in hardware mode).
     bool ReadDevicePixels(std::vector<uint32_t>& pixels, int32_t& width, int32_t& height);
 
-    // Called by RenderTexture only.
+    // Called by RenderTexture only; Retire with the texture's lock held.
     void Register(RenderTexture* texture);
     void Unregister(RenderTexture* texture);
+    void Retire(RenderTexture& texture);
 
 private:
     bool OpenWindow(Window& window);
@@ -114,8 +115,10 @@ private:
     void* DeviceTexture(RenderTexture& texture, int layer);
     void ReleaseDeviceTextures();
     void DestroyRetired();
-    // Draws the frame's list into `target` at `scaleX` x `scaleY` device pixels per logical pixel.
-    void Replay(SoftwareRasterizer& target, float scaleX, float scaleY);
+    // Draws the frame's list into `target` at `scaleX` x `scaleY` device
+    // pixels per logical pixel; `keepPrefix`: from and into mPrefix.
+    void Replay(SoftwareRasterizer& target, float scaleX, float scaleY, bool keepPrefix);
+    void Run(SoftwareRasterizer& target, const DrawList::Command& command, float scaleX, float scaleY);
     // The device frame up to date with the list.
     void DrawSoftwareFrame();
     bool PresentIsDue();
@@ -127,6 +130,15 @@ private:
     bool mSoftware = false;  // drawing with mRasterizer
     SoftwareRasterizer mRasterizer;
     DrawList mDrawList;
+    DrawList mLastList;  // the frame before, to see what stays the same
+    // The device frame after the first `length` commands of a list whose
+    // prefix hash was `hash`: where the next frame with that prefix starts.
+    struct PrefixPicture {
+        size_t length = 0;
+        uint64_t hash = 0;
+        std::vector<uint32_t> pixels;
+    };
+    PrefixPicture mPrefix;
     uint64_t mDrawnHash = 0;    // the list mRasterizer holds, or 0
     uint64_t mShownHash = 0;    // the list last shown in the window, or 0
     uint32_t mPaceOrigin = 0;   // clock time the pacing counts from
@@ -144,9 +156,11 @@ private:
     std::atomic<TextureFailure> mTextureFailure{TextureFailure::None};
     const RenderTexture* mLastTexture = nullptr;  // compared only, never followed
 
-    std::mutex mTexturesLock;  // guards the two sets below; textures come and go on any thread
+    // Textures come and go on any thread. Taken before a texture's own lock, never after.
+    std::mutex mTexturesLock;
     std::unordered_set<RenderTexture*> mTextures;
-    std::vector<void*> mRetired;  // device textures of destroyed RenderTextures
+    std::mutex mRetiredLock;      // may be taken with a texture's lock held
+    std::vector<void*> mRetired;  // device textures of destroyed or trimmed RenderTextures
 };
 
 // The process-wide renderer.
