@@ -36,20 +36,21 @@ void DrawList::MixVertices(const RenderVertex corners[4]) {
     }
 }
 
-void DrawList::AddQuad(RenderTexture& texture, uint32_t textureVersion, const RenderVertex corners[4],
+void DrawList::AddQuad(RenderTexture& texture, uint64_t serial, uint32_t textureVersion, const RenderVertex corners[4],
                        RenderColour colour, bool silhouette, bool linear) {
-    Command command{Kind::Quad, silhouette, linear, colour, &texture, {corners[0], corners[1], corners[2], corners[3]}};
+    Command command{
+        Kind::Quad, silhouette, linear, colour, &texture, serial, {corners[0], corners[1], corners[2], corners[3]}};
     mCommands.push_back(command);
     Mix(static_cast<uint64_t>(Kind::Quad) | uint64_t{silhouette} << 8 | uint64_t{linear} << 9 |
         ColourBits(colour) << 16);
-    Mix(reinterpret_cast<uintptr_t>(&texture));
+    Mix(serial);
     Mix(textureVersion);
     MixVertices(corners);
     Added();
 }
 
 void DrawList::AddFill(const RenderVertex corners[4], RenderColour colour) {
-    Command command{Kind::Fill, false, false, colour, nullptr, {corners[0], corners[1], corners[2], corners[3]}};
+    Command command{Kind::Fill, false, false, colour, nullptr, 0, {corners[0], corners[1], corners[2], corners[3]}};
     mCommands.push_back(command);
     Mix(static_cast<uint64_t>(Kind::Fill) | ColourBits(colour) << 16);
     MixVertices(corners);

@@ -21,13 +21,14 @@ public:
         bool silhouette = false;
         bool linear = false;
         RenderColour colour;
-        RenderTexture* texture = nullptr;  // compared and looked up only, never followed blindly
-        RenderVertex corners[4];           // logical pixels; a clip keeps x, y, width, height in corners[0]
+        RenderTexture* texture = nullptr;  // followed only while registered with the same serial
+        uint64_t serial = 0;
+        RenderVertex corners[4];  // logical pixels; a clip keeps x, y, width, height in corners[0]
     };
 
     void Clear();
-    void AddQuad(RenderTexture& texture, uint32_t textureVersion, const RenderVertex corners[4], RenderColour colour,
-                 bool silhouette, bool linear);
+    void AddQuad(RenderTexture& texture, uint64_t serial, uint32_t textureVersion, const RenderVertex corners[4],
+                 RenderColour colour, bool silhouette, bool linear);
     void AddFill(const RenderVertex corners[4], RenderColour colour);
     void AddClip(int32_t x, int32_t y, int32_t width, int32_t height);
 

@@ -15,8 +15,12 @@ void RenderTexture::Dirty::Add(int32_t l, int32_t t, int32_t r, int32_t b) {
     bottom = std::max(bottom, b);
 }
 
+namespace {
+std::atomic<uint64_t> gNextSerial{1};
+}  // namespace
+
 RenderTexture::RenderTexture(int32_t width, int32_t height)
-    : mWidth(std::clamp(width, 1, kMaxSide)), mHeight(std::clamp(height, 1, kMaxSide)) {
+    : mWidth(std::clamp(width, 1, kMaxSide)), mHeight(std::clamp(height, 1, kMaxSide)), mSerial(gNextSerial++) {
     mPixels.assign(static_cast<size_t>(mWidth) * static_cast<size_t>(mHeight), 0);
     GetRenderer().Register(this);
 }

@@ -49,5 +49,7 @@ private:
     uint32_t mDeviceGeneration[2] = {0, 0};
     Dirty mDirty[2];
     int32_t mScaleMode[2] = {-1, -1};
-    uint32_t mVersion = 0;  // counts writes, so a frame drawn from changed pixels is seen to differ
+    const uint64_t mSerial;       // never repeats, unlike the address
+    uint64_t mListedInFrame = 0;  // the software frame that last listed it, 0: none
+    uint32_t mVersion = 0;        // counts writes, so a frame drawn from changed pixels is seen to differ
 };

@@ -52,6 +52,8 @@ bool Renderer::Open(Window* window, const RendererSettings& settings) {
     mSoftware = settings.kind != RendererKind::Accelerated;
     mDrawList.Clear();
     mLastList.Clear();
+    mKeptTextures.clear();
+    ++mFrameNumber;
     mPrefix = PrefixPicture{};
     mDrawnHash = mShownHash = 0;
     mFramesShown = 0;
@@ -223,6 +225,9 @@ void Renderer::BeginFrame() {
     if (mSoftware) {
         std::swap(mDrawList, mLastList);
         mDrawList.Clear();
+        std::lock_guard<std::mutex> guard(mTexturesLock);
+        mKeptTextures.clear();
+        ++mFrameNumber;
         return;
     }
     DestroyRetired();
@@ -382,8 +387,9 @@ void Renderer::DrawQuad(RenderTexture& texture, const RenderVertex corners[4], R
         {
             std::lock_guard<std::mutex> guard(texture.mLock);
             version = texture.mVersion;
+            texture.mListedInFrame = mFrameNumber;
         }
-        mDrawList.AddQuad(texture, version, corners, colour, silhouette, linear);
+        mDrawList.AddQuad(texture, texture.mSerial, version, corners, colour, silhouette, linear);
         return;
     }
     int layer = silhouette ? 1 : 0;
@@ -436,11 +442,17 @@ void Renderer::Run(SoftwareRasterizer& target, const DrawList::Command& command,
         }
         case DrawList::Kind::Fill: target.FillQuad(corners, command.colour); break;
         case DrawList::Kind::Quad: {
-            // A texture destroyed since it was listed is skipped.
-            if (!mTextures.count(command.texture)) break;
-            RenderTexture& texture = *command.texture;
-            std::lock_guard<std::mutex> pixels(texture.mLock);
-            SoftwareRasterizer::Source source{texture.mPixels.data(), texture.mWidth, texture.mHeight};
+            if (mTextures.count(command.texture) && command.texture->mSerial == command.serial) {
+                RenderTexture& texture = *command.texture;
+                std::lock_guard<std::mutex> pixels(texture.mLock);
+                SoftwareRasterizer::Source source{texture.mPixels.data(), texture.mWidth, texture.mHeight};
+                target.DrawQuad(source, corners, command.colour, command.silhouette, command.linear);
+                break;
+            }
+            // Destroyed since it was listed: its pixels were kept for the frame.
+            auto kept = mKeptTextures.find(command.serial);
+            if (kept == mKeptTextures.end()) break;
+            SoftwareRasterizer::Source source{kept->second.pixels.data(), kept->second.width, kept->second.height};
             target.DrawQuad(source, corners, command.colour, command.silhouette, command.linear);
             break;
         }
@@ -531,6 +543,11 @@ void Renderer::Unregister(RenderTexture* texture) {
     {
         std::lock_guard<std::mutex> guard(mTexturesLock);
         mTextures.erase(texture);
+        // Drawn from this frame and gone before the frame was: the frame keeps its pixels.
+        std::lock_guard<std::mutex> pixels(texture->mLock);
+        if (texture->mListedInFrame == mFrameNumber)
+            mKeptTextures[texture->mSerial] =
+                KeptTexture{std::move(texture->mPixels), texture->mWidth, texture->mHeight.load()};
     }
     std::lock_guard<std::mutex> guard(mRetiredLock);
     for (int layer = 0; layer < 2; ++layer)

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <mutex>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -139,6 +140,13 @@ private:
         std::vector<uint32_t> pixels;
     };
     PrefixPicture mPrefix;
+    std::atomic<uint64_t> mFrameNumber{1};  // counts software frames
+    struct KeptTexture {
+        std::vector<uint32_t> pixels;
+        int32_t width = 0, height = 0;
+    };
+    // By serial: textures destroyed while the frame still lists them (mTexturesLock).
+    std::unordered_map<uint64_t, KeptTexture> mKeptTextures;
     uint64_t mDrawnHash = 0;    // the list mRasterizer holds, or 0
     uint64_t mShownHash = 0;    // the list last shown in the window, or 0
     uint32_t mPaceOrigin = 0;   // clock time the pacing counts from
