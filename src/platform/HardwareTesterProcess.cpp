@@ -17,6 +17,7 @@ namespace {
 constexpr int kAnswerTimeoutMs = 10000;       // a driver that hangs longer counts as no accelerated renderer
 constexpr size_t kLongestAnswer = 64 * 1024;  // bytes; a larger answer is not ours
 constexpr size_t kReadChunk = 4096;           // bytes
+constexpr const char* kEndLine = "end=1\n";   // the answer is complete
 
 // One "key=value" line per field; backslashes and line breaks in values are escaped.
 std::string Escaped(const String& value) {
@@ -117,17 +118,15 @@ bool HardwareTesterProcess::Decode(const std::string& text, HardwareIdentity& id
 }
 
 int HardwareTesterProcess::RunChild() {
-    HardwareIdentity identity;
+    HardwareTester tester;
+    HardwareIdentity identity = tester.Identify();
     HardwareCheckResult checks;
-    {
-        HardwareTester tester;
-        identity = tester.Identify();
-        if (identity.accelerated) checks = tester.RunChecks();
-    }
-    std::string answer = Encode(identity, checks);
+    if (identity.accelerated) checks = tester.RunChecks();
+    std::string answer = Encode(identity, checks) + kEndLine;
     std::fwrite(answer.data(), 1, answer.size(), stdout);
     std::fflush(stdout);
-    return 0;
+    // The answer is out: taking the OpenGL driver down would only keep the game waiting.
+    _exit(0);
 }
 
 HardwareIdentity HardwareTesterProcess::Identify() {
@@ -163,6 +162,7 @@ HardwareIdentity HardwareTesterProcess::Identify() {
         ssize_t got = read(channel[0], chunk, sizeof chunk);
         if (got <= 0) break;
         answer.append(chunk, static_cast<size_t>(got));
+        if (answer.ends_with(kEndLine)) break;
     }
     close(channel[0]);
     if (timedOut) kill(child, SIGKILL);
