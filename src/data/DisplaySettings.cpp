@@ -84,11 +84,12 @@ void DisplaySettings::StoreAtExit(const String& configPath, const KeepHardwareQu
     config.SetBool(SettingsKey::kFullscreen, fullscreen);
     config.SetBool(SettingsKey::kVSync, vsync);
     config.SetBool(SettingsKey::kUseCustomCursors, customCursors);
-    if (windowWidth > 0 && windowHeight > 0) {
+    // A size of 0 (a renderer change asked for its own size) reads back as unknown.
+    config.SetInt(SettingsKey::kWindowWidth, windowWidth);
+    config.SetInt(SettingsKey::kWindowHeight, windowHeight);
+    if (windowX != kCentred && windowY != kCentred) {
         config.SetInt(SettingsKey::kWindowX, windowX);
         config.SetInt(SettingsKey::kWindowY, windowY);
-        config.SetInt(SettingsKey::kWindowWidth, windowWidth);
-        config.SetInt(SettingsKey::kWindowHeight, windowHeight);
     }
     if (AwaitsHardwareConfirmation(config.GetBool(SettingsKey::kConfirmHardware))) {
         bool keep = keepHardware
