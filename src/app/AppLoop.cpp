@@ -190,6 +190,7 @@ void App::Update() {
         RaiseThreadPriority(false);
         mLoadFinished = false;
         OnLoadingComplete();
+        ReleaseFreedMemory();
     }
     if (--mCursorCheckCountdown <= 0) {
         CheckMouseOutside();
