@@ -276,9 +276,11 @@ void Renderer::ShowOnSurface() {
     SDL_Window* sdl = AsWindow(mWindow);
     SDL_Surface* surface = SDL_GetWindowSurface(sdl);
     if (!surface) {
-        Log::Line("Error[SDL_GetWindowSurface]: %s", SDL_GetError());
+        if (!mSurfaceFailed) Log::Line("Error[SDL_GetWindowSurface]: %s", SDL_GetError());
+        mSurfaceFailed = true;
         return;
     }
+    mSurfaceFailed = false;
     const Letterbox& box = mLetterbox;
     // The bars: above and below, then left and right of the picture.
     uint32_t black = SDL_MapRGB(surface->format, 0, 0, 0);
@@ -307,7 +309,7 @@ void Renderer::ShowOnSurface() {
         }
         SDL_UnlockSurface(surface);
     }
-    if (SDL_UpdateWindowSurface(sdl) != 0) Log::Line("Error[SDL_UpdateWindowSurface]: %s", SDL_GetError());
+    SDL_UpdateWindowSurface(sdl);
 }
 
 void Renderer::SetClip(int32_t x, int32_t y, int32_t width, int32_t height) {

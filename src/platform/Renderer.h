@@ -153,6 +153,7 @@ private:
     double mNextPresentMs = 0;  // after mPaceOrigin
     int64_t mFramesShown = 0;
     std::atomic<bool> mExposed{false};  // the desktop wants the window's picture again
+    bool mSurfaceFailed = false;        // logged once, not on every frame
     Letterbox mLetterbox;
     Window* mWindowObject = nullptr;
     void* mRenderer = nullptr;  // SDL_Renderer of the window (hardware mode)
