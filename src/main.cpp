@@ -1,6 +1,7 @@
 // Plimb Zappets: the process entry point.
 #include <cstdio>
 #include <memory>
+#include <string_view>
 
 #include "app/App.h"
 #include "app/AppReport.h"
@@ -12,6 +13,7 @@
 #include "core/Random.h"
 #include "game/PlimbZappetsApp.h"
 #include "platform/CrashHandler.h"
+#include "platform/HardwareTesterProcess.h"
 #include "platform/MessageBox.h"
 #include "platform/QuitSignals.h"
 #include "platform/System.h"
@@ -21,6 +23,8 @@ constexpr int kExitBadCommandLine = 2;
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::string_view(argv[1]) == HardwareTesterProcess::kChildSwitch)
+        return HardwareTesterProcess::RunChild();
     CommandLine commandLine;
     if (!commandLine.Parse(argc, argv)) {
         std::fprintf(stderr, "plimb-zappets: %s\n%s", commandLine.Error().c_str(), CommandLine::Usage().c_str());

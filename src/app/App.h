@@ -120,8 +120,6 @@ public:
     bool IsQuitting() const override { return mQuit; }
     void RunLoopIteration() override { Tick(); }
     void ShowCursorKind(CursorKind kind) override;
-    float MouseScaleX() const override;
-    float MouseScaleY() const override;
     void SetWindowMouseCapture(bool on) override { mWindow.CaptureMouse(on); }
     bool IsPointerInWindow() const override;
     void Beep() override;

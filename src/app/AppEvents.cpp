@@ -10,6 +10,8 @@
 #include "platform/WindowMessages.h"
 
 namespace {
+constexpr uint32_t kFullScreenKey = VirtualKey::F1 + 10;  // F11, as Alt+Enter
+
 bool IsPointerInput(uint32_t message) {
     switch (message) {
     case WindowMessage::MouseMove:
@@ -79,6 +81,9 @@ void App::HandleWindowEvent(const WindowEvent& event) {
         Quit();
         break;
     case WindowMessage::KeyDown:
+        if (event.wparam == kFullScreenKey && !(event.lparam & KeyFlags::WasDown) && !SwitchDisplayMode()) Beep();
+        QueueEvent(event.window, message, event.wparam, event.lparam);
+        break;
     case WindowMessage::Char:
     case WindowMessage::PadButtonDown:
     case WindowMessage::PadButtonUp:

@@ -51,10 +51,6 @@ void App::ShowCursorKind(CursorKind kind) {
     }
 }
 
-float App::MouseScaleX() const { return GetGraphics().ScaleX(); }
-
-float App::MouseScaleY() const { return GetGraphics().ScaleY(); }
-
 void App::BeginGadgetDraw(const Rect& clip, float x, float y) {
     Graphics& graphics = GetGraphics();
     graphics.PushColour();

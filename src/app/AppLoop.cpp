@@ -194,6 +194,7 @@ void App::Update() {
         mLoadedStep = mUpdateCount;
         GetRandom() = mRandomAtLoadStart;
         OnLoadingComplete();
+        ReleaseFreedMemory();
     }
     if (--mCursorCheckCountdown <= 0) {
         CheckMouseOutside();

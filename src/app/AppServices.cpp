@@ -9,7 +9,7 @@
 #include "media/Graphics.h"
 #include "media/InputManager.h"
 #include "media/Keyboard.h"
-#include "platform/HardwareTester.h"
+#include "platform/HardwareTesterProcess.h"
 #include "platform/MessageBox.h"
 #include "platform/Renderer.h"
 #include "platform/ResourcePaths.h"
@@ -17,10 +17,11 @@
 namespace {
 constexpr const char* kDevicesFile = "Data/devices.xml";  // in the game data root
 
-// The tester's hidden window and renderer are gone before the game makes its own.
+// The tester runs in a child process of its own, so the OpenGL driver it
+// loads is gone before the game makes its own renderer.
 HardwareVerdict TestHardware(const DisplaySettings::Environment& environment, const String& resultsPath,
                              bool headless) {
-    HardwareTester tester;
+    HardwareTesterProcess tester;
     return HardwareTest::Run(environment.switches, resultsPath, environment.devicesPath, headless ? nullptr : &tester);
 }
 }  // namespace

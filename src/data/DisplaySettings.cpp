@@ -1,5 +1,7 @@
 #include "data/DisplaySettings.h"
 
+#include <cstdlib>
+
 #include "data/Registry.h"
 #include "data/SettingsKeys.h"
 #include "platform/MessageBox.h"
@@ -50,9 +52,26 @@ DisplaySettings DisplaySettings::Read(const Environment& environment) {
     if (environment.switches.hardware) settings.safeMode = false;
     if (environment.switches.software) settings.safeMode = true;
 
+    settings.ReadWindow(config);
     config.Close();
     settings.loaded = true;
     return settings;
+}
+
+void DisplaySettings::ReadWindow(const Registry& config) {
+    // A hand-edited or damaged entry leaves the window at its mode's size, centred.
+    constexpr int32_t kSmallest = 320, kLargest = 16384;  // points
+    constexpr int32_t kFarthest = 65536;                  // points from the desktop's origin
+    int32_t width = config.GetInt(SettingsKey::kWindowWidth), height = config.GetInt(SettingsKey::kWindowHeight);
+    if (width < kSmallest || height < kSmallest * 3 / 4 || width > kLargest || height > kLargest) return;
+    windowWidth = width;
+    windowHeight = height;
+    int32_t x = config.GetInt(SettingsKey::kWindowX), y = config.GetInt(SettingsKey::kWindowY);
+    if (!config.Has(SettingsKey::kWindowX) || !config.Has(SettingsKey::kWindowY) || std::abs(x) > kFarthest ||
+        std::abs(y) > kFarthest)
+        return;
+    windowX = x;
+    windowY = y;
 }
 
 void DisplaySettings::StoreAtExit(const String& configPath, const KeepHardwareQuestion& keepHardware) {
@@ -65,10 +84,17 @@ void DisplaySettings::StoreAtExit(const String& configPath, const KeepHardwareQu
     config.SetBool(SettingsKey::kFullscreen, fullscreen);
     config.SetBool(SettingsKey::kVSync, vsync);
     config.SetBool(SettingsKey::kUseCustomCursors, customCursors);
+    // A size of 0 (a renderer change asked for its own size) reads back as unknown.
+    config.SetInt(SettingsKey::kWindowWidth, windowWidth);
+    config.SetInt(SettingsKey::kWindowHeight, windowHeight);
+    if (windowX != kCentred && windowY != kCentred) {
+        config.SetInt(SettingsKey::kWindowX, windowX);
+        config.SetInt(SettingsKey::kWindowY, windowY);
+    }
     if (AwaitsHardwareConfirmation(config.GetBool(SettingsKey::kConfirmHardware))) {
-        bool keep = keepHardware ? keepHardware()
-                                 : ShowMessageBox(kConfirmTitle, kConfirmText, MessageBoxKind::YesNo) ==
-                                       MessageBoxAnswer::Yes;
+        bool keep = keepHardware
+                        ? keepHardware()
+                        : ShowMessageBox(kConfirmTitle, kConfirmText, MessageBoxKind::YesNo) == MessageBoxAnswer::Yes;
         if (!keep) safeMode = true;
         config.SetBool(SettingsKey::kConfirmHardware, false);
     }

@@ -54,8 +54,15 @@ struct DisplaySettings {
     bool safeModeRecommended = true;
     bool safeModeRequired = true;
     bool loaded = false;
+    // The window as the last session left it (windowed); a width of 0: not known.
+    int32_t windowX = kCentred;
+    int32_t windowY = kCentred;
+    int32_t windowWidth = 0;
+    int32_t windowHeight = 0;
+    static constexpr int32_t kCentred = INT32_MIN;
 
 private:
+    void ReadWindow(const class Registry& config);
     bool AwaitsHardwareConfirmation(bool confirmHardware) const {
         return !safeMode && confirmHardware && safeModeRecommended;
     }

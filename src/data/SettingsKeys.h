@@ -13,6 +13,11 @@ inline constexpr const char* kUseCustomCursors = "DX::UseCustomCursors";
 inline constexpr const char* kVSync = "DX::VSync";
 inline constexpr const char* kSafeMode = "DX::SafeMode";  // software rendering
 inline constexpr const char* kConfirmHardware = "DX::ConfirmHardware";
+// The window's client area on the desktop when the game last closed, in points.
+inline constexpr const char* kWindowX = "Window::X";
+inline constexpr const char* kWindowY = "Window::Y";
+inline constexpr const char* kWindowWidth = "Window::Width";
+inline constexpr const char* kWindowHeight = "Window::Height";
 
 // "config.cfg": audio service, volumes 0-1
 inline constexpr const char* kSoundVolume = "Audio::SoundVolume";

@@ -89,7 +89,10 @@ void Catalogue::BeginStep(int32_t step) {
     }
 }
 
-void Catalogue::EndLoading() { GetGraphics().SetAtlas(nullptr); }
+void Catalogue::EndLoading() {
+    GetGraphics().SetAtlas(nullptr);
+    for (const std::unique_ptr<TextureAtlas>& atlas : atlases) atlas->Trim();
+}
 
 Catalogue::Item& Catalogue::Add(const char* name) { return items[Key(name)]; }
 

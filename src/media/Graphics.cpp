@@ -37,6 +37,15 @@ bool Graphics::Initialize(Window* window) {
     settings.logicalHeight = mLogicalHeight;
     settings.deviceWidth = mSettings.safeMode ? kSafeModeWidth : mSettings.width;
     settings.deviceHeight = mSettings.safeMode ? kSafeModeHeight : mSettings.height;
+    if (!window) {
+        settings.deviceWidth = mLogicalWidth;
+        settings.deviceHeight = mLogicalHeight;
+    } else if (mSettings.windowWidth > 0 && mSettings.windowHeight > 0) {
+        settings.deviceWidth = mSettings.windowWidth;
+        settings.deviceHeight = mSettings.windowHeight;
+        settings.windowX = mSettings.windowX;
+        settings.windowY = mSettings.windowY;
+    }
     settings.fullscreen = mSettings.fullscreen;
     settings.vsync = mSettings.vsync;
     settings.kind = !window              ? RendererKind::Offscreen
@@ -50,19 +59,23 @@ bool Graphics::Initialize(Window* window) {
         return Initialize(window);
     }
     if (!renderer.IsOpen()) return false;
-    UpdateScale();
     mRefreshRate = renderer.RefreshRate();
-    Log::Line("Graphics: %s renderer, %dx%d logical, scale %.3f x %.3f", renderer.DeviceDescription().c_str(),
-              mLogicalWidth, mLogicalHeight, mScaleX, mScaleY);
+    const Letterbox& placement = renderer.Placement();
+    Log::Line("Graphics: %s renderer, %dx%d logical, shown at %dx%d", renderer.DeviceDescription().c_str(),
+              mLogicalWidth, mLogicalHeight, placement.width, placement.height);
     mReady = true;
     return true;
 }
 
-void Graphics::UpdateScale() {
+void Graphics::ReadWindowState() {
+    if (!mReady || !mWindow) return;
+    Renderer& renderer = GetRenderer();
+    mSettings.fullscreen = renderer.IsFullscreen();
     int32_t width = 0, height = 0;
-    GetRenderer().OutputSize(width, height);
-    mScaleX = static_cast<float>(width) / static_cast<float>(mLogicalWidth);
-    mScaleY = static_cast<float>(height) / static_cast<float>(mLogicalHeight);
+    renderer.WindowPlacement(mSettings.windowX, mSettings.windowY, width, height);
+    if (mDisplayChangeRequested) return;
+    mSettings.windowWidth = width;
+    mSettings.windowHeight = height;
 }
 
 void Graphics::LoadSettings(const DisplaySettings::Environment& environment) {
@@ -72,6 +85,7 @@ void Graphics::LoadSettings(const DisplaySettings::Environment& environment) {
 }
 
 void Graphics::Shutdown() {
+    ReadWindowState();
     if (!mConfigPath.IsEmpty()) mSettings.StoreAtExit(mConfigPath);
     mConfigPath = String();
     if (!mReady) return;
@@ -84,7 +98,6 @@ bool Graphics::SetFullscreen(bool on) {
     mSettings.fullscreen = on;
     if (!mReady) return true;
     GetRenderer().SetFullscreen(on);
-    UpdateScale();
     return true;
 }
 
@@ -92,9 +105,13 @@ void Graphics::RequestDisplayChange(bool safeMode, int32_t width, int32_t height
     mSettings.safeMode = safeMode;
     mSettings.width = width;
     mSettings.height = height;
+    // The other renderer starts at its own window size.
+    mSettings.windowWidth = mSettings.windowHeight = 0;
+    mDisplayChangeRequested = true;
 }
 
 void Graphics::BeginFrame() {
+    if (mReady && mWindow) mSettings.fullscreen = GetRenderer().IsFullscreen();
     GetRenderer().BeginFrame();
     mOffsetX = mOffsetY = 0;
     mOffsets.clear();

@@ -37,9 +37,6 @@ public:
     void SetResolution(int32_t width, int32_t height);
     int32_t Width() const { return mLogicalWidth; }
     int32_t Height() const { return mLogicalHeight; }
-    // Window size over logical size: divide window coordinates by these.
-    float ScaleX() const { return mScaleX; }
-    float ScaleY() const { return mScaleY; }
     // Reads the display settings of "config.cfg" for the next Initialize;
     // Shutdown stores them back there.
     void LoadSettings(const DisplaySettings::Environment& environment);
@@ -47,8 +44,11 @@ public:
     DisplaySettings& Settings() { return mSettings; }
     const DisplaySettings& Settings() const { return mSettings; }
     // Creates the device for the settings: accelerated, or the software
-    // renderer in safe mode at 640 x 480; with no window (headless) the
-    // software renderer draws into an offscreen target of the logical size.
+    // renderer in safe mode, in a window of 640 x 480 unless the last session
+    // left it another size; with no window (headless) the software renderer
+    // draws into an offscreen target of the logical size. The window can be
+    // resized at will: the logical screen is fitted into it with black bars,
+    // and mouse messages arrive in logical pixels.
     // False: the program ends (the reason is logged).
     bool Initialize(Window* window);
     // Stores the display settings when they were loaded (asking once whether
@@ -56,8 +56,8 @@ public:
     void Shutdown();
     bool IsReady() const { return mReady; }
 
-    // Switches between full screen (the picture stretched over the desktop)
-    // and windowed at run time; the scale factors follow.
+    // Switches between full screen (the desktop's resolution, the picture
+    // fitted into it) and windowed at run time.
     bool SetFullscreen(bool on);
     bool IsFullscreen() const { return mSettings.fullscreen; }
     // Records safe mode and display size for the next start of the application.
@@ -149,18 +149,18 @@ public:
 
 private:
     void ApplyClip();
-    void UpdateScale();
+    // Keeps the window's place and size, and whether the desktop made it full screen.
+    void ReadWindowState();
     // Marks this card as needing safe mode in the hardware test results.
     void RecordSafeModeRequired();
 
     int32_t mLogicalWidth = 800;
     int32_t mLogicalHeight = 600;
-    float mScaleX = 1;
-    float mScaleY = 1;
     DisplaySettings mSettings;
     String mConfigPath;           // where LoadSettings read them; empty: never stored
     String mHardwareResultsPath;  // empty: device failures are not recorded
     bool mSafeModeRecorded = false;
+    bool mDisplayChangeRequested = false;  // the window's size is the next renderer's own
     int32_t mRefreshRate = 60;
     Window* mWindow = nullptr;
     bool mReady = false;

@@ -32,3 +32,11 @@ bool TextureAtlas::Pack(const Image& image, int32_t x, int32_t y, int32_t width,
     mShelfHeight = std::max(mShelfHeight, needHeight);
     return true;
 }
+
+void TextureAtlas::Trim() {
+    std::lock_guard<std::mutex> guard(mLock);
+    mTexture->TrimHeight(mShelfY + mShelfHeight);
+    // Nothing more fits.
+    mShelfY = mTexture->Height();
+    mShelfHeight = 0;
+}

@@ -21,6 +21,8 @@ public:
     bool Pack(const Image& image, int32_t x, int32_t y, int32_t width, int32_t height, int32_t& placedX,
               int32_t& placedY);
     const std::shared_ptr<RenderTexture>& Texture() const { return mTexture; }
+    // Once packing is over: gives back the rows below the last shelf.
+    void Trim();
 
 private:
     std::mutex mLock;

@@ -4,6 +4,7 @@
 // textures on its thread); the device copy is made or refreshed on the main
 // thread when the texture is next drawn, and rebuilt after a device change.
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -27,6 +28,9 @@ public:
     void Write(int32_t x, int32_t y, int32_t width, int32_t height, const uint32_t* pixels, int32_t pitch);
     // The pixel at (x, y), 0 outside.
     uint32_t PixelAt(int32_t x, int32_t y) const;
+    // Gives back the rows from `height` down (a packed atlas keeps only what
+    // it filled); texel coordinates above stay where they were.
+    void TrimHeight(int32_t height);
 
 private:
     friend class Renderer;
@@ -37,12 +41,15 @@ private:
     };
 
     int32_t mWidth;
-    int32_t mHeight;
-    mutable std::mutex mLock;  // guards the pixels and the dirty areas
+    std::atomic<int32_t> mHeight;  // only shrinks, and may while another thread draws
+    mutable std::mutex mLock;      // guards the pixels and the dirty areas
     std::vector<uint32_t> mPixels;
     // Device copies, owned by the renderer: normal and silhouette (white, same alpha).
     void* mDevice[2] = {nullptr, nullptr};
     uint32_t mDeviceGeneration[2] = {0, 0};
     Dirty mDirty[2];
     int32_t mScaleMode[2] = {-1, -1};
+    const uint64_t mSerial;       // never repeats, unlike the address
+    uint64_t mListedInFrame = 0;  // the software frame that last listed it, 0: none
+    uint32_t mVersion = 0;        // counts writes, so a frame drawn from changed pixels is seen to differ
 };

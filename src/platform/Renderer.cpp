@@ -3,18 +3,28 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "core/Log.h"
+#include "platform/Clock.h"
 #include "platform/SdlWindow.h"
 
 namespace {
 SDL_Renderer* AsRenderer(void* p) { return static_cast<SDL_Renderer*>(p); }
 SDL_Texture* AsTexture(void* p) { return static_cast<SDL_Texture*>(p); }
+SDL_Window* AsWindow(void* p) { return static_cast<SDL_Window*>(p); }
 
 constexpr int kQuadIndices[6] = {0, 1, 2, 0, 2, 3};
 constexpr uint32_t kSilhouetteRgb = 0x00FFFFFF;
 constexpr uint32_t kBlack = 0xFF000000;
+constexpr int32_t kUsualRefreshRate = 60;  // Hz, when the display does not say
+constexpr double kMsPerSecond = 1000;
+// A window smaller than this shows too little to play.
+constexpr int32_t kMinimumWindowWidth = 320;  // points
+constexpr int32_t kMinimumWindowHeight = 240;
+
+int32_t Round(float value) { return static_cast<int32_t>(std::lround(value)); }
 }  // namespace
 
 Renderer& GetRenderer() {
@@ -37,9 +47,27 @@ bool Renderer::Open(Window* window, const RendererSettings& settings) {
     mSettings = settings;
     mSettings.logicalWidth = std::clamp(settings.logicalWidth, 1, RenderTexture::kMaxSide);
     mSettings.logicalHeight = std::clamp(settings.logicalHeight, 1, RenderTexture::kMaxSide);
+    mSettings.deviceWidth = std::clamp(settings.deviceWidth, 1, RenderTexture::kMaxSide);
+    mSettings.deviceHeight = std::clamp(settings.deviceHeight, 1, RenderTexture::kMaxSide);
     mSoftware = settings.kind != RendererKind::Accelerated;
-    if (mSoftware) mRasterizer.Resize(mSettings.logicalWidth, mSettings.logicalHeight);
-    bool opened = window ? OpenWindow(*window) : settings.kind == RendererKind::Offscreen;
+    mDrawList.Clear();
+    mLastList.Clear();
+    mKeptTextures.clear();
+    ++mFrameNumber;
+    mPrefix = PrefixPicture{};
+    mDrawnHash = mShownHash = 0;
+    mFramesShown = 0;
+    mPaceOrigin = GetClock().Now();
+    mNextPresentMs = 0;
+    bool opened = false;
+    if (window) {
+        opened = OpenWindow(*window);
+    } else if (settings.kind == RendererKind::Offscreen) {
+        int32_t width = mSettings.deviceWidth, height = mSettings.deviceHeight;
+        mLetterbox = Letterbox::Fit(mSettings.logicalWidth, mSettings.logicalHeight, width, height, width, height);
+        mRasterizer.Resize(mLetterbox.width, mLetterbox.height);
+        opened = true;
+    }
     if (!opened) {
         Close();
         return false;
@@ -53,10 +81,32 @@ bool Renderer::OpenWindow(Window& window) {
     SDL_Window* sdl = SdlWindowOf(window);
     if (!sdl) return false;
     mWindow = sdl;
+    mWindowObject = &window;
+    // Without this SDL backs the window's surface with an OpenGL texture,
+    // which maps the whole GL driver (tens of MiB with llvmpipe) into a
+    // process that never uses it. Read once, when the first surface is made.
+    if (mSoftware) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_SetWindowMinimumSize(sdl, kMinimumWindowWidth, kMinimumWindowHeight);
     SDL_SetWindowSize(sdl, mSettings.deviceWidth, mSettings.deviceHeight);
-    SDL_SetWindowPosition(sdl, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    int32_t x = mSettings.windowX == RendererSettings::kCentred ? SDL_WINDOWPOS_CENTERED : mSettings.windowX;
+    int32_t y = mSettings.windowY == RendererSettings::kCentred ? SDL_WINDOWPOS_CENTERED : mSettings.windowY;
+    SDL_SetWindowPosition(sdl, x, y);
     SetFullscreen(mSettings.fullscreen);
-    uint32_t flags = mSoftware ? SDL_RENDERER_SOFTWARE : SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE;
+    if (!mSoftware && !OpenAccelerated()) return false;
+    SDL_DisplayMode mode{};
+    int display = SDL_GetWindowDisplayIndex(sdl);
+    mRefreshRate = display >= 0 && SDL_GetCurrentDisplayMode(display, &mode) == 0 && mode.refresh_rate > 0
+                       ? mode.refresh_rate
+                       : kUsualRefreshRate;
+    SDL_AddEventWatch(&Renderer::WatchWindowEvents, this);
+    SDL_ShowWindow(sdl);
+    UpdateLayout();
+    return true;
+}
+
+bool Renderer::OpenAccelerated() {
+    SDL_Window* sdl = AsWindow(mWindow);
+    uint32_t flags = SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE;
     if (mSettings.vsync) flags |= SDL_RENDERER_PRESENTVSYNC;
     SDL_Renderer* renderer = SDL_CreateRenderer(sdl, -1, flags);
     mRenderer = renderer;
@@ -64,12 +114,9 @@ bool Renderer::OpenWindow(Window& window) {
         Log::Line("Error[SDL_CreateRenderer]: %s", SDL_GetError());
         return false;
     }
-    // Hardware mode draws into a target texture; safe mode draws in memory
-    // and streams the frame to the window when presenting.
-    SDL_Texture* target = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
-                                            mSoftware ? SDL_TEXTUREACCESS_STREAMING : SDL_TEXTUREACCESS_TARGET,
+    SDL_Texture* target = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
                                             mSettings.logicalWidth, mSettings.logicalHeight);
-    if (!target || (!mSoftware && SDL_SetRenderTarget(renderer, target) != 0)) {
+    if (!target || SDL_SetRenderTarget(renderer, target) != 0) {
         Log::Line("CreateSurface Error: %s", SDL_GetError());
         if (target) SDL_DestroyTexture(target);
         return false;
@@ -77,44 +124,87 @@ bool Renderer::OpenWindow(Window& window) {
     mTarget = target;
     SDL_SetTextureScaleMode(target, SDL_ScaleModeLinear);
     SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
-    SDL_ShowWindow(sdl);
     return true;
 }
 
+int Renderer::WatchWindowEvents(void* renderer, SDL_Event* event) {
+    auto* self = static_cast<Renderer*>(renderer);
+    if (event->type != SDL_WINDOWEVENT || !self->mWindow ||
+        event->window.windowID != SDL_GetWindowID(AsWindow(self->mWindow)))
+        return 0;
+    switch (event->window.event) {
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SHOWN:
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED: self->mExposed = true; break;
+        default: break;
+    }
+    return 0;
+}
+
+void Renderer::UpdateLayout() {
+    SDL_Window* sdl = AsWindow(mWindow);
+    if (!sdl) return;
+    int pointsWide = 0, pointsHigh = 0, pixelsWide = 0, pixelsHigh = 0;
+    SDL_GetWindowSize(sdl, &pointsWide, &pointsHigh);
+    SDL_GetWindowSizeInPixels(sdl, &pixelsWide, &pixelsHigh);
+    Letterbox box =
+        Letterbox::Fit(mSettings.logicalWidth, mSettings.logicalHeight, pixelsWide, pixelsHigh, pointsWide, pointsHigh);
+    if (box == mLetterbox) return;
+    mLetterbox = box;
+    if (mWindowObject) mWindowObject->SetLetterbox(box);
+    if (mSoftware) {
+        mRasterizer.Resize(std::min(box.width, RenderTexture::kMaxSide), std::min(box.height, RenderTexture::kMaxSide));
+        mDrawnHash = mShownHash = 0;
+    }
+}
+
 void Renderer::SetFullscreen(bool on) {
+    SDL_Window* sdl = AsWindow(mWindow);
+    if (sdl && on && !IsFullscreen()) {
+        // Leaving full screen goes back to the size the window had.
+        SDL_GetWindowSize(sdl, &mSettings.deviceWidth, &mSettings.deviceHeight);
+        SDL_GetWindowPosition(sdl, &mSettings.windowX, &mSettings.windowY);
+    }
     mSettings.fullscreen = on;
-    if (!mWindow) return;
-    SDL_Window* sdl = static_cast<SDL_Window*>(mWindow);
+    if (!sdl) return;
     if (SDL_SetWindowFullscreen(sdl, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0)
         Log::Line("Error[SDL_SetWindowFullscreen]: %s", SDL_GetError());
     if (!on) SDL_SetWindowSize(sdl, mSettings.deviceWidth, mSettings.deviceHeight);
+    mExposed = true;
 }
 
-int32_t Renderer::RefreshRate() const {
-    constexpr int32_t kUsualRefreshRate = 60;
-    SDL_DisplayMode mode{};
-    if (!mWindow) return kUsualRefreshRate;
-    int display = SDL_GetWindowDisplayIndex(static_cast<SDL_Window*>(mWindow));
-    if (display < 0 || SDL_GetCurrentDisplayMode(display, &mode) != 0 || mode.refresh_rate <= 0)
-        return kUsualRefreshRate;
-    return mode.refresh_rate;
+bool Renderer::IsFullscreen() const {
+    if (!mWindow) return mSettings.fullscreen;
+    return (SDL_GetWindowFlags(AsWindow(mWindow)) & SDL_WINDOW_FULLSCREEN) != 0;
 }
 
-void Renderer::OutputSize(int32_t& width, int32_t& height) const {
-    width = mSettings.logicalWidth;
-    height = mSettings.logicalHeight;
-    if (mWindow) SDL_GetWindowSize(static_cast<SDL_Window*>(mWindow), &width, &height);
+bool Renderer::WindowPlacement(int32_t& x, int32_t& y, int32_t& width, int32_t& height) const {
+    SDL_Window* sdl = AsWindow(mWindow);
+    if (!sdl) return false;
+    x = mSettings.windowX, y = mSettings.windowY;
+    width = mSettings.deviceWidth, height = mSettings.deviceHeight;
+    if (IsFullscreen()) return true;
+    SDL_GetWindowPosition(sdl, &x, &y);
+    SDL_GetWindowSize(sdl, &width, &height);
+    return true;
 }
+
+int32_t Renderer::RefreshRate() const { return mWindow ? mRefreshRate : kUsualRefreshRate; }
 
 void Renderer::Close() {
     if (mRenderer) ReleaseDeviceTextures();
     if (mTarget) SDL_DestroyTexture(AsTexture(mTarget));
     if (mRenderer) SDL_DestroyRenderer(AsRenderer(mRenderer));
+    if (mWindow) SDL_DelEventWatch(&Renderer::WatchWindowEvents, this);
     mTarget = nullptr;
     mRenderer = nullptr;
     mWindow = nullptr;
+    mWindowObject = nullptr;
+    mLetterbox = Letterbox{};
     mOpen = false;
     mLastTexture = nullptr;
+    mDrawList.Clear();
     ++mGeneration;
 }
 
@@ -131,9 +221,13 @@ void Renderer::BeginFrame() {
     mTextureSwaps = 0;
     mLastTexture = nullptr;
     if (!mOpen) return;
+    UpdateLayout();
     if (mSoftware) {
-        mRasterizer.ClearClip();
-        mRasterizer.Clear(kBlack);
+        std::swap(mDrawList, mLastList);
+        mDrawList.Clear();
+        std::lock_guard<std::mutex> guard(mTexturesLock);
+        mKeptTextures.clear();
+        ++mFrameNumber;
         return;
     }
     DestroyRetired();
@@ -143,25 +237,85 @@ void Renderer::BeginFrame() {
     SDL_RenderClear(renderer);
 }
 
+bool Renderer::PresentIsDue() {
+    double now = static_cast<int32_t>(GetClock().Now() - mPaceOrigin);
+    if (now < mNextPresentMs) return false;
+    double period = kMsPerSecond / mRefreshRate;
+    // Kept on a steady grid, so 100 frames a second show as 60 evenly; after
+    // a quiet spell the grid starts again.
+    mNextPresentMs = mNextPresentMs + period < now ? now + period : mNextPresentMs + period;
+    return true;
+}
+
 void Renderer::Present() {
-    if (!mOpen || !mWindow) return;
-    SDL_Renderer* renderer = AsRenderer(mRenderer);
+    if (!mOpen) return;
     if (mSoftware) {
-        SDL_UpdateTexture(AsTexture(mTarget), nullptr, mRasterizer.Pixels(), mRasterizer.Width() * 4);
-        SDL_RenderCopy(renderer, AsTexture(mTarget), nullptr, nullptr);
-        SDL_RenderPresent(renderer);
+        if (!mWindow) {
+            DrawSoftwareFrame();
+            return;
+        }
+        bool exposed = mExposed.exchange(false);
+        if (!exposed && (mDrawList.Hash() == mShownHash || !PresentIsDue())) return;
+        DrawSoftwareFrame();
+        ShowOnSurface();
+        mShownHash = mDrawList.Hash();
+        ++mFramesShown;
         return;
     }
+    SDL_Renderer* renderer = AsRenderer(mRenderer);
     SDL_SetRenderTarget(renderer, nullptr);
-    SDL_RenderCopy(renderer, AsTexture(mTarget), nullptr, nullptr);
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+    SDL_Rect picture{mLetterbox.x, mLetterbox.y, mLetterbox.width, mLetterbox.height};
+    SDL_RenderCopy(renderer, AsTexture(mTarget), nullptr, &picture);
     SDL_RenderPresent(renderer);
     SDL_SetRenderTarget(renderer, AsTexture(mTarget));
+}
+
+void Renderer::ShowOnSurface() {
+    SDL_Window* sdl = AsWindow(mWindow);
+    SDL_Surface* surface = SDL_GetWindowSurface(sdl);
+    if (!surface) {
+        if (!mSurfaceFailed) Log::Line("Error[SDL_GetWindowSurface]: %s", SDL_GetError());
+        mSurfaceFailed = true;
+        return;
+    }
+    mSurfaceFailed = false;
+    const Letterbox& box = mLetterbox;
+    // The bars: above and below, then left and right of the picture.
+    uint32_t black = SDL_MapRGB(surface->format, 0, 0, 0);
+    SDL_Rect bars[4] = {{0, 0, surface->w, box.y},
+                        {0, box.y + box.height, surface->w, surface->h - box.y - box.height},
+                        {0, box.y, box.x, box.height},
+                        {box.x + box.width, box.y, surface->w - box.x - box.width, box.height}};
+    for (const SDL_Rect& bar : bars)
+        if (bar.w > 0 && bar.h > 0) SDL_FillRect(surface, &bar, black);
+    int32_t width = std::min(mRasterizer.Width(), surface->w - box.x);
+    int32_t height = std::min(mRasterizer.Height(), surface->h - box.y);
+    if (width > 0 && height > 0 && SDL_LockSurface(surface) == 0) {
+        auto* first = static_cast<uint8_t*>(surface->pixels) + static_cast<size_t>(box.y) * surface->pitch +
+                      static_cast<size_t>(box.x) * surface->format->BytesPerPixel;
+        const SDL_PixelFormat* format = surface->format;
+        bool sameLayout = format->BytesPerPixel == 4 && format->Rmask == 0x00FF0000 && format->Gmask == 0x0000FF00 &&
+                          format->Bmask == 0x000000FF;
+        if (sameLayout) {
+            for (int32_t row = 0; row < height; ++row)
+                std::memcpy(first + static_cast<size_t>(row) * surface->pitch,
+                            mRasterizer.Pixels() + static_cast<size_t>(row) * mRasterizer.Width(),
+                            static_cast<size_t>(width) * 4);
+        } else {
+            SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_ARGB8888, mRasterizer.Pixels(), mRasterizer.Width() * 4,
+                              format->format, first, surface->pitch);
+        }
+        SDL_UnlockSurface(surface);
+    }
+    SDL_UpdateWindowSurface(sdl);
 }
 
 void Renderer::SetClip(int32_t x, int32_t y, int32_t width, int32_t height) {
     if (!mOpen) return;
     if (mSoftware) {
-        mRasterizer.SetClip(x, y, width, height);
+        mDrawList.AddClip(x, y, width, height);
         return;
     }
     // SDL treats an empty clip as "no clip": an empty one is a rectangle off screen.
@@ -173,7 +327,7 @@ void Renderer::SetClip(int32_t x, int32_t y, int32_t width, int32_t height) {
 void Renderer::ClearClip() {
     if (!mOpen) return;
     if (mSoftware) {
-        mRasterizer.ClearClip();
+        mDrawList.AddClip(0, 0, mSettings.logicalWidth, mSettings.logicalHeight);
         return;
     }
     SDL_RenderSetClipRect(AsRenderer(mRenderer), nullptr);
@@ -231,9 +385,13 @@ void Renderer::DrawQuad(RenderTexture& texture, const RenderVertex corners[4], R
         mLastTexture = &texture;
     }
     if (mSoftware) {
-        std::lock_guard<std::mutex> guard(texture.mLock);
-        SoftwareRasterizer::Source source{texture.mPixels.data(), texture.mWidth, texture.mHeight};
-        mRasterizer.DrawQuad(source, corners, colour, silhouette, linear);
+        uint32_t version = 0;
+        {
+            std::lock_guard<std::mutex> guard(texture.mLock);
+            version = texture.mVersion;
+            texture.mListedInFrame = mFrameNumber;
+        }
+        mDrawList.AddQuad(texture, texture.mSerial, version, corners, colour, silhouette, linear);
         return;
     }
     int layer = silhouette ? 1 : 0;
@@ -258,7 +416,7 @@ void Renderer::DrawQuad(RenderTexture& texture, const RenderVertex corners[4], R
 void Renderer::FillQuad(const RenderVertex corners[4], RenderColour colour) {
     if (!mOpen) return;
     if (mSoftware) {
-        mRasterizer.FillQuad(corners, colour);
+        mDrawList.AddFill(corners, colour);
         return;
     }
     SDL_Vertex vertices[4];
@@ -270,12 +428,98 @@ void Renderer::FillQuad(const RenderVertex corners[4], RenderColour colour) {
     SDL_RenderGeometry(AsRenderer(mRenderer), nullptr, vertices, 4, kQuadIndices, 6);
 }
 
+void Renderer::Run(SoftwareRasterizer& target, const DrawList::Command& command, float scaleX, float scaleY) {
+    RenderVertex corners[4];
+    for (int i = 0; i < 4; ++i)
+        corners[i] = RenderVertex{command.corners[i].x * scaleX, command.corners[i].y * scaleY, command.corners[i].u,
+                                  command.corners[i].v};
+    switch (command.kind) {
+        case DrawList::Kind::Clip: {
+            const RenderVertex& clip = command.corners[0];
+            int32_t left = Round(clip.x * scaleX), top = Round(clip.y * scaleY);
+            int32_t right = Round((clip.x + std::max(clip.u, 0.0f)) * scaleX);
+            int32_t bottom = Round((clip.y + std::max(clip.v, 0.0f)) * scaleY);
+            target.SetClip(left, top, right - left, bottom - top);
+            break;
+        }
+        case DrawList::Kind::Fill: target.FillQuad(corners, command.colour); break;
+        case DrawList::Kind::Quad: {
+            if (mTextures.count(command.texture) && command.texture->mSerial == command.serial) {
+                RenderTexture& texture = *command.texture;
+                std::lock_guard<std::mutex> pixels(texture.mLock);
+                SoftwareRasterizer::Source source{texture.mPixels.data(), texture.mWidth, texture.mHeight};
+                target.DrawQuad(source, corners, command.colour, command.silhouette, command.linear);
+                break;
+            }
+            // Destroyed since it was listed: its pixels were kept for the frame.
+            auto kept = mKeptTextures.find(command.serial);
+            if (kept == mKeptTextures.end()) break;
+            SoftwareRasterizer::Source source{kept->second.pixels.data(), kept->second.width, kept->second.height};
+            target.DrawQuad(source, corners, command.colour, command.silhouette, command.linear);
+            break;
+        }
+    }
+}
+
+void Renderer::Replay(SoftwareRasterizer& target, float scaleX, float scaleY, bool keepPrefix) {
+    const std::vector<DrawList::Command>& commands = mDrawList.Commands();
+    // Held throughout, so no texture of the list can go while it is drawn from.
+    std::lock_guard<std::mutex> registered(mTexturesLock);
+    size_t start = 0;
+    target.ClearClip();
+    if (keepPrefix && mPrefix.length > 0 && mPrefix.length <= commands.size() &&
+        mDrawList.PrefixHash(mPrefix.length) == mPrefix.hash && target.Restore(mPrefix.pixels)) {
+        start = mPrefix.length;
+        for (size_t i = start; i-- > 0;) {
+            if (commands[i].kind != DrawList::Kind::Clip) continue;
+            Run(target, commands[i], scaleX, scaleY);
+            break;
+        }
+    } else {
+        target.Clear(kBlack);
+    }
+    // What stayed the same since the last frame (usually the backgrounds) is
+    // likely to stay the same in the next: its picture is kept.
+    size_t keepAt = keepPrefix ? mDrawList.CommonPrefix(mLastList) : 0;
+    auto keep = [&](size_t length) {
+        mPrefix.length = length;
+        mPrefix.hash = mDrawList.PrefixHash(length);
+        mPrefix.pixels.assign(target.Pixels(), target.Pixels() + static_cast<size_t>(target.Width()) * target.Height());
+    };
+    for (size_t i = start; i < commands.size(); ++i) {
+        if (i == keepAt && keepAt > start) keep(i);
+        Run(target, commands[i], scaleX, scaleY);
+    }
+    if (keepAt == commands.size() && keepAt > start) keep(keepAt);
+}
+
+void Renderer::DrawSoftwareFrame() {
+    if (mDrawnHash == mDrawList.Hash()) return;
+    Replay(mRasterizer, mLetterbox.ScaleX(), mLetterbox.ScaleY(), true);
+    mDrawnHash = mDrawList.Hash();
+}
+
+bool Renderer::ReadDevicePixels(std::vector<uint32_t>& pixels, int32_t& width, int32_t& height) {
+    if (!mOpen || !mSoftware) return ReadPixels(pixels, width, height);
+    DrawSoftwareFrame();
+    width = mRasterizer.Width();
+    height = mRasterizer.Height();
+    pixels.assign(mRasterizer.Pixels(), mRasterizer.Pixels() + static_cast<size_t>(width) * height);
+    return true;
+}
+
 bool Renderer::ReadPixels(std::vector<uint32_t>& pixels, int32_t& width, int32_t& height) {
     if (!mOpen) return false;
     width = mSettings.logicalWidth;
     height = mSettings.logicalHeight;
     if (mSoftware) {
-        pixels.assign(mRasterizer.Pixels(), mRasterizer.Pixels() + static_cast<size_t>(width) * height);
+        if (mRasterizer.Width() == width && mRasterizer.Height() == height)
+            return ReadDevicePixels(pixels, width, height);
+        // Drawn once more at the logical size, so screenshots are the same picture at any window size.
+        SoftwareRasterizer logical;
+        logical.Resize(width, height);
+        Replay(logical, 1, 1, false);
+        pixels.assign(logical.Pixels(), logical.Pixels() + static_cast<size_t>(width) * height);
         return true;
     }
     pixels.assign(static_cast<size_t>(width) * height, 0);
@@ -298,11 +542,28 @@ void Renderer::Register(RenderTexture* texture) {
 }
 
 void Renderer::Unregister(RenderTexture* texture) {
-    std::lock_guard<std::mutex> guard(mTexturesLock);
-    mTextures.erase(texture);
+    {
+        std::lock_guard<std::mutex> guard(mTexturesLock);
+        mTextures.erase(texture);
+        // Drawn from this frame and gone before the frame was: the frame keeps its pixels.
+        std::lock_guard<std::mutex> pixels(texture->mLock);
+        if (texture->mListedInFrame == mFrameNumber)
+            mKeptTextures[texture->mSerial] =
+                KeptTexture{std::move(texture->mPixels), texture->mWidth, texture->mHeight.load()};
+    }
+    std::lock_guard<std::mutex> guard(mRetiredLock);
     for (int layer = 0; layer < 2; ++layer)
         if (texture->mDevice[layer] && texture->mDeviceGeneration[layer] == mGeneration)
             mRetired.push_back(texture->mDevice[layer]);
+}
+
+void Renderer::Retire(RenderTexture& texture) {
+    std::lock_guard<std::mutex> guard(mRetiredLock);
+    for (int layer = 0; layer < 2; ++layer) {
+        if (texture.mDevice[layer] && texture.mDeviceGeneration[layer] == mGeneration)
+            mRetired.push_back(texture.mDevice[layer]);
+        texture.mDevice[layer] = nullptr;
+    }
 }
 
 void Renderer::ReleaseDeviceTextures() {
@@ -321,7 +582,7 @@ void Renderer::ReleaseDeviceTextures() {
 void Renderer::DestroyRetired() {
     std::vector<void*> retired;
     {
-        std::lock_guard<std::mutex> guard(mTexturesLock);
+        std::lock_guard<std::mutex> guard(mRetiredLock);
         retired.swap(mRetired);
     }
     for (void* texture : retired) SDL_DestroyTexture(AsTexture(texture));

@@ -1,20 +1,25 @@
 #pragma once
-// The drawing device: textured, tinted, clipped quads. Hardware mode draws
-// with SDL_Renderer's accelerated driver (SDL_RenderGeometry) into a target
-// texture; safe mode and the headless target draw with our own software
-// rasterizer into a frame in memory, which SDL's software renderer shows in
-// the window. Either way the frame has the logical size, can be read back at
-// any time (screenshots) and is scaled to the window when presented.
-// Main thread only, except where a RenderTexture says otherwise. Close it
-// before the window goes.
+// The drawing device: textured, tinted, clipped quads in logical pixels.
+// Hardware mode draws with SDL_Renderer's accelerated driver
+// (SDL_RenderGeometry) into a target texture of the logical size, which is
+// scaled into the window. Safe mode and the headless target draw with our own
+// software rasterizer straight at the size the picture has on screen (the
+// logical-to-device scale folded into every quad) and show it 1:1 through the
+// window's surface, never loading OpenGL. Either way the picture keeps the
+// logical aspect, centred with black bars (Letterbox), and the frame can be
+// read back at the logical size at any time (screenshots). Main thread only,
+// except where a RenderTexture says otherwise. Close it before the window goes.
 
 #include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
+#include "platform/DrawList.h"
+#include "platform/Letterbox.h"
 #include "platform/RenderTexture.h"
 #include "platform/RenderVertex.h"
 #include "platform/SoftwareRasterizer.h"
@@ -23,17 +28,21 @@ class Window;
 
 enum class RendererKind {
     Accelerated,  // hardware mode
-    Software,     // safe mode: SDL's software renderer
-    Offscreen,    // no window: the software renderer into memory
+    Software,     // safe mode: our rasterizer, shown through the window's surface
+    Offscreen,    // no window: our rasterizer into memory at the device size
 };
 
 struct RendererSettings {
+    static constexpr int32_t kCentred = INT32_MIN;  // window position: centred on the desktop
+
     RendererKind kind = RendererKind::Offscreen;
     int32_t logicalWidth = 800;
     int32_t logicalHeight = 600;
-    int32_t deviceWidth = 800;  // window size in windowed mode
+    int32_t deviceWidth = 800;  // window size in windowed mode; the frame size offscreen
     int32_t deviceHeight = 600;
-    bool fullscreen = false;  // the window covers the desktop; the frame is stretched to it
+    int32_t windowX = kCentred;  // where the window's client area starts on the desktop
+    int32_t windowY = kCentred;
+    bool fullscreen = false;  // the window covers the desktop at its resolution, no mode switch
     bool vsync = false;
 };
 
@@ -50,19 +59,28 @@ public:
     bool IsOpen() const { return mOpen; }
     // Switches the window between full screen and its windowed size.
     void SetFullscreen(bool on);
+    // Whether the window covers the desktop now (the desktop may have changed it).
+    bool IsFullscreen() const;
+    // The window's client area on the desktop while windowed, in points;
+    // false without a window.
+    bool WindowPlacement(int32_t& x, int32_t& y, int32_t& width, int32_t& height) const;
     // The display's refresh rate in Hz, 60 when unknown.
     int32_t RefreshRate() const;
-    // Size of the picture on screen in pixels (the logical size offscreen).
-    void OutputSize(int32_t& width, int32_t& height) const;
+    // Where the picture sits in the window's pixels (the whole frame offscreen).
+    const Letterbox& Placement() const { return mLetterbox; }
     RendererKind Kind() const { return mSettings.kind; }
     // Text naming the device, e.g. "opengl" or "software".
     std::string DeviceDescription() const;
 
     // Clears the screen to black and starts counting texture swaps.
     void BeginFrame();
-    // Shows the frame in the window (nothing for the offscreen target).
+    // Shows the frame in the window. Safe mode shows at most one frame per
+    // display refresh and skips frames equal to the one shown; offscreen the
+    // frame is only drawn.
     void Present();
     int32_t TextureSwaps() const { return mTextureSwaps; }
+    // Frames safe mode actually drew and showed since the device opened.
+    int64_t FramesShown() const { return mFramesShown; }
 
     enum class TextureFailure { None, OutOfMemory, Device };
     // The worst texture creation failure since the last call, then None.
@@ -82,32 +100,76 @@ public:
 
     // The last drawn frame at the logical size, rows top to bottom, 0xAARRGGBB.
     bool ReadPixels(std::vector<uint32_t>& pixels, int32_t& width, int32_t& height);
+    // The software frame as drawn at the device size (the logical size in hardware mode).
+    bool ReadDevicePixels(std::vector<uint32_t>& pixels, int32_t& width, int32_t& height);
 
-    // Called by RenderTexture only.
+    // Called by RenderTexture only; Retire with the texture's lock held.
     void Register(RenderTexture* texture);
     void Unregister(RenderTexture* texture);
+    void Retire(RenderTexture& texture);
 
 private:
     bool OpenWindow(Window& window);
+    bool OpenAccelerated();
+    // Fits the picture to the window as it is now; safe mode's frame follows.
+    void UpdateLayout();
     void* DeviceTexture(RenderTexture& texture, int layer);
     void ReleaseDeviceTextures();
     void DestroyRetired();
+    // Draws the frame's list into `target` at `scaleX` x `scaleY` device
+    // pixels per logical pixel; `keepPrefix`: from and into mPrefix.
+    void Replay(SoftwareRasterizer& target, float scaleX, float scaleY, bool keepPrefix);
+    void Run(SoftwareRasterizer& target, const DrawList::Command& command, float scaleX, float scaleY);
+    // The device frame up to date with the list.
+    void DrawSoftwareFrame();
+    bool PresentIsDue();
+    void ShowOnSurface();
+    static int WatchWindowEvents(void* renderer, union SDL_Event* event);
 
     RendererSettings mSettings;
     bool mOpen = false;
     bool mSoftware = false;  // drawing with mRasterizer
     SoftwareRasterizer mRasterizer;
-    void* mRenderer = nullptr;  // SDL_Renderer of the window
-    void* mTarget = nullptr;    // SDL_Texture holding the frame for the window
+    DrawList mDrawList;
+    DrawList mLastList;  // the frame before, to see what stays the same
+    // The device frame after the first `length` commands of a list whose
+    // prefix hash was `hash`: where the next frame with that prefix starts.
+    struct PrefixPicture {
+        size_t length = 0;
+        uint64_t hash = 0;
+        std::vector<uint32_t> pixels;
+    };
+    PrefixPicture mPrefix;
+    std::atomic<uint64_t> mFrameNumber{1};  // counts software frames
+    struct KeptTexture {
+        std::vector<uint32_t> pixels;
+        int32_t width = 0, height = 0;
+    };
+    // By serial: textures destroyed while the frame still lists them (mTexturesLock).
+    std::unordered_map<uint64_t, KeptTexture> mKeptTextures;
+    uint64_t mDrawnHash = 0;    // the list mRasterizer holds, or 0
+    uint64_t mShownHash = 0;    // the list last shown in the window, or 0
+    uint32_t mPaceOrigin = 0;   // clock time the pacing counts from
+    double mNextPresentMs = 0;  // after mPaceOrigin
+    int64_t mFramesShown = 0;
+    std::atomic<bool> mExposed{false};  // the desktop wants the window's picture again
+    bool mSurfaceFailed = false;        // logged once, not on every frame
+    Letterbox mLetterbox;
+    Window* mWindowObject = nullptr;
+    void* mRenderer = nullptr;  // SDL_Renderer of the window (hardware mode)
+    void* mTarget = nullptr;    // SDL_Texture holding the frame for the window (hardware mode)
     void* mWindow = nullptr;    // SDL_Window
-    uint32_t mGeneration = 1;   // device textures from another generation are stale
+    int32_t mRefreshRate = 60;
+    uint32_t mGeneration = 1;  // device textures from another generation are stale
     int32_t mTextureSwaps = 0;
     std::atomic<TextureFailure> mTextureFailure{TextureFailure::None};
     const RenderTexture* mLastTexture = nullptr;  // compared only, never followed
 
-    std::mutex mTexturesLock;  // guards the two sets below; textures come and go on any thread
+    // Textures come and go on any thread. Taken before a texture's own lock, never after.
+    std::mutex mTexturesLock;
     std::unordered_set<RenderTexture*> mTextures;
-    std::vector<void*> mRetired;  // device textures of destroyed RenderTextures
+    std::mutex mRetiredLock;      // may be taken with a texture's lock held
+    std::vector<void*> mRetired;  // device textures of destroyed or trimmed RenderTextures
 };
 
 // The process-wide renderer.

@@ -50,6 +50,12 @@ void SoftwareRasterizer::Resize(int32_t width, int32_t height) {
     ClearClip();
 }
 
+bool SoftwareRasterizer::Restore(const std::vector<uint32_t>& pixels) {
+    if (pixels.size() != mPixels.size()) return false;
+    std::copy(pixels.begin(), pixels.end(), mPixels.begin());
+    return true;
+}
+
 void SoftwareRasterizer::Clear(uint32_t pixel) { std::fill(mPixels.begin(), mPixels.end(), pixel); }
 
 void SoftwareRasterizer::SetClip(int32_t x, int32_t y, int32_t width, int32_t height) {

@@ -23,6 +23,8 @@ public:
     int32_t Width() const { return mWidth; }
     int32_t Height() const { return mHeight; }
     const uint32_t* Pixels() const { return mPixels.data(); }
+    // Puts back a frame taken from Pixels() at this size; false for another size.
+    bool Restore(const std::vector<uint32_t>& pixels);
 
     void Clear(uint32_t pixel);
     // Nothing is drawn outside this rectangle (clamped to the frame).

@@ -1,6 +1,7 @@
 #include "platform/System.h"
 
 #include <SDL.h>
+#include <malloc.h>
 #include <sys/resource.h>
 #include <sys/utsname.h>
 #include <unistd.h>
@@ -57,3 +58,5 @@ uint32_t MillisecondsSinceBoot() {
 }
 
 void ShutdownPlatform() { SDL_Quit(); }
+
+void ReleaseFreedMemory() { malloc_trim(0); }

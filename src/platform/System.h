@@ -15,5 +15,8 @@ String MediaLibraryDescription();
 void RaiseThreadPriority(bool raised);
 // Milliseconds since the machine started: the seed source at start-up.
 uint32_t MillisecondsSinceBoot();
+// Hands memory freed inside the process back to the system (loading leaves
+// much of it behind in the allocator's pools).
+void ReleaseFreedMemory();
 // Releases what the media library still holds; the last call of the process.
 void ShutdownPlatform();

@@ -19,7 +19,8 @@ bool Window::Create(const String& title, int32_t x, int32_t y, int32_t width, in
         return false;
     }
     mVideoStarted = true;
-    mSdl = SDL_CreateWindow(title.c_str(), x, y, width, height, SDL_WINDOW_HIDDEN);
+    mSdl = SDL_CreateWindow(title.c_str(), x, y, width, height,
+                            SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!mSdl) {
         Log::Line("Error[SDL_CreateWindow]: %s", SDL_GetError());
         Destroy();
@@ -37,6 +38,7 @@ void Window::Destroy() {
         mSdl = nullptr;
     }
     mPending.clear();
+    mMapsPointer = false;
     if (mVideoStarted) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         mVideoStarted = false;
@@ -47,8 +49,8 @@ uint32_t Window::Id() const { return mSdl ? SDL_GetWindowID(mSdl) : 0; }
 
 void Window::SetIcon(const uint32_t* pixels, int32_t width, int32_t height) {
     if (!mSdl || !pixels || width <= 0 || height <= 0) return;
-    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(pixels), width, height, 32,
-                                                           width * 4, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(pixels), width, height, 32, width * 4,
+                                                           SDL_PIXELFORMAT_ARGB8888);
     if (!icon) return;
     SDL_SetWindowIcon(mSdl, icon);
     SDL_FreeSurface(icon);
@@ -123,5 +125,13 @@ bool Window::PollEvent(WindowEvent& event) {
     if (mPending.empty()) return false;
     event = mPending.front();
     mPending.pop_front();
+    MapPointer(event);
     return true;
+}
+
+void Window::MapPointer(WindowEvent& event) const {
+    if (!mMapsPointer || event.message < WindowMessage::MouseMove || event.message > WindowMessage::MouseWheel) return;
+    int32_t x = 0, y = 0;
+    mLetterbox.ToLogical(PointX(event.lparam), PointY(event.lparam), x, y);
+    event.lparam = PackPoint(x, y);
 }

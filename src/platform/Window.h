@@ -8,6 +8,7 @@
 #include <deque>
 
 #include "core/String.h"
+#include "platform/Letterbox.h"
 #include "platform/WindowMessages.h"
 
 struct SDL_Window;
@@ -53,13 +54,18 @@ public:
 
     // Takes the next translated message; false when none is pending. Also
     // answers a Close message once after SIGTERM, SIGINT or SIGHUP arrived.
+    // Mouse messages carry logical pixels once a letterbox is set.
     bool PollEvent(WindowEvent& event);
+    // Where the renderer shows the logical screen; mouse positions are mapped through it.
+    void SetLetterbox(const Letterbox& letterbox) { mLetterbox = letterbox, mMapsPointer = true; }
 
 private:
     friend SDL_Window* SdlWindowOf(const Window& window);
-
+    void MapPointer(WindowEvent& event) const;
 
     SDL_Window* mSdl = nullptr;
+    Letterbox mLetterbox;
+    bool mMapsPointer = false;
     bool mVideoStarted = false;
     bool mCaptured = false;
     std::deque<WindowEvent> mPending;

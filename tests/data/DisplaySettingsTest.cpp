@@ -211,3 +211,29 @@ TEST(DisplayDefaults, OurDeviceTableRecognisesSoftwareRenderers) {
     EXPECT_FALSE(defaults.fullscreen);
     EXPECT_TRUE(verdict.safeModeRequired);
 }
+
+TEST(DisplaySettings, WindowPlaceAndSizeComeBackAndNonsenseIsIgnored) {
+    Display display("Window::X=40\r\nWindow::Y=-20\r\nWindow::Width=1280\r\nWindow::Height=720\r\n", "llvmpipe");
+    DisplaySettings settings = DisplaySettings::Read(display.environment);
+    EXPECT_EQ(settings.windowX, 40);
+    EXPECT_EQ(settings.windowY, -20);
+    EXPECT_EQ(settings.windowWidth, 1280);
+    EXPECT_EQ(settings.windowHeight, 720);
+    // A renderer change asked for its own size: the next start does not get the old one.
+    settings.windowWidth = settings.windowHeight = 0;
+    settings.StoreAtExit(display.environment.configPath, [] { return true; });
+    EXPECT_EQ(DisplaySettings::Read(display.environment).windowWidth, 0);
+
+    const char* nonsense[] = {"Window::Width=50\r\nWindow::Height=40\r\n",
+                              "Window::Width=abc\r\nWindow::Height=600\r\n",
+                              "Window::Width=99999\r\nWindow::Height=600\r\n"};
+    for (const char* config : nonsense) {
+        display.dir.Write("config.cfg", config);
+        EXPECT_EQ(DisplaySettings::Read(display.environment).windowWidth, 0) << config;
+    }
+    // A size without a place, or a place far off every desktop: centred.
+    display.dir.Write("config.cfg", "Window::Width=800\r\nWindow::Height=600\r\nWindow::X=9000000\r\nWindow::Y=0\r\n");
+    settings = DisplaySettings::Read(display.environment);
+    EXPECT_EQ(settings.windowWidth, 800);
+    EXPECT_EQ(settings.windowX, DisplaySettings::kCentred);
+}

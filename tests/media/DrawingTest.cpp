@@ -215,8 +215,7 @@ TEST(WindowDrawing, SafeModeDrawsTheLogicalScreenScaledToTheWindow) {
     graphics.Settings().safeMode = true;
     ASSERT_TRUE(graphics.Initialize(&window));
     EXPECT_EQ(window.Width(), Graphics::kSafeModeWidth);
-    EXPECT_FLOAT_EQ(graphics.ScaleX(), 0.8f);
-    EXPECT_FLOAT_EQ(graphics.ScaleY(), 0.8f);
+    EXPECT_EQ(GetRenderer().Placement().width, Graphics::kSafeModeWidth);
     Sprite sprite(TestPictures::Filled(2, 2, kRed));
     graphics.SetColour(1, 1, 1, 1);
     graphics.BeginFrame();
