@@ -8,28 +8,17 @@
 #include <string>
 #include <vector>
 
-#include "process/GameProcess.h"
+#include "process/BuiltGameTest.h"
 #include "support/TempDir.h"
 
 namespace {
 
-class AttractProcessTest : public ::testing::Test {
+class AttractProcessTest : public BuiltGameTest {
 protected:
-    void SetUp() override {
-        const char* data = std::getenv("PZ_TEST_DATA");
-        if (!data || !*data) GTEST_SKIP() << "no built data root (set PZ_TEST_DATA)";
-        dataRoot = data;
+    // `script` played for `ticks` steps by the per-user folder `userName`.
+    Outcome Play(const std::string& userName, const std::string& script, int32_t ticks) {
+        return Run(userName, {"--input", Script(userName + ".txt", script), "--ticks", std::to_string(ticks)});
     }
-    std::string Script(const std::string& name, const std::string& text) {
-        std::string path = scratch.File(name);
-        std::ofstream(path) << text;
-        return path;
-    }
-    Outcome Run(const std::string& userName, const std::string& script, int32_t ticks) {
-        return RunGame(scratch, {"--headless", "--fast", "--data", dataRoot, "--user-dir", user.File(userName),
-                                 "--input", Script(userName + ".txt", script), "--ticks", std::to_string(ticks)});
-    }
-    std::string Log(const std::string& userName) { return user.Read(userName + "/DEBUG.TXT"); }
     // Every file of the player's folder but the log, by its path inside it.
     std::map<std::string, std::string> PlayerFiles(const std::string& userName) {
         std::map<std::string, std::string> files;
@@ -40,27 +29,14 @@ protected:
         }
         return files;
     }
-
-    std::string dataRoot;
-    TempDir user;
-    TempDir scratch;
 };
-
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
-std::vector<std::string> ScreenLines(const std::string& log) {
-    std::vector<std::string> lines;
-    for (size_t at = log.find("Screen: "); at != std::string::npos; at = log.find("Screen: ", at + 1))
-        lines.push_back(log.substr(at, log.find('\r', at) - at));
-    return lines;
-}
 
 TEST_F(AttractProcessTest, TheTitleStartsTheShowThreeThousandStepsAfterTheLastInputAndNotOneBefore) {
     // The move at 10 is handled in step 11; the show starts in step 3011.
     const std::string script = "seed 4\n10 move 5 5\n";
-    ASSERT_EQ(Run("short", script, 3010).code, 0);
+    ASSERT_EQ(Play("short", script, 3010).code, 0);
     EXPECT_FALSE(Has(Log("short"), "Screen: Demo")) << Log("short");
-    ASSERT_EQ(Run("long", script, 3011).code, 0);
+    ASSERT_EQ(Play("long", script, 3011).code, 0);
     std::vector<std::string> expected = {"Screen: TitleScreen", "Screen: Demo"};
     EXPECT_EQ(ScreenLines(Log("long")), expected) << Log("long");
 }
@@ -69,14 +45,14 @@ TEST_F(AttractProcessTest, TheShowFollowsTheSeedAndAKeyGivesTheTitleBackAsItWas)
     // The show starts in step 3001 and ends in step 4001, where the title
     // takes the one step it would have taken after step 3000.
     for (const char* name : {"one", "two"})
-        ASSERT_EQ(Run(name,
-                      "seed 6\n3000 screenshot before.bmp\n3900 screenshot " + std::string(name) +
-                          ".bmp\n4000 key A\n4001 screenshot after.bmp\n",
-                      4100)
+        ASSERT_EQ(Play(name,
+                       "seed 6\n3000 screenshot before.bmp\n3900 screenshot " + std::string(name) +
+                           ".bmp\n4000 key A\n4001 screenshot after.bmp\n",
+                       4100)
                       .code,
                   0);
     // The same title without the show: an inert key keeps it away.
-    ASSERT_EQ(Run("kept", "seed 6\n2000 key A\n3001 screenshot kept.bmp\n", 3100).code, 0);
+    ASSERT_EQ(Play("kept", "seed 6\n2000 key A\n3001 screenshot kept.bmp\n", 3100).code, 0);
     EXPECT_FALSE(Has(Log("kept"), "Screen: Demo"));
     EXPECT_TRUE(scratch.Read("one.bmp") == scratch.Read("two.bmp")) << "the same seed plays the same show";
     EXPECT_FALSE(scratch.Read("one.bmp") == scratch.Read("before.bmp"));
@@ -89,17 +65,17 @@ TEST_F(AttractProcessTest, TheShowFollowsTheSeedAndAKeyGivesTheTitleBackAsItWas)
 TEST_F(AttractProcessTest, TheShowOverTheMenuLeavesEveryFileOfThePlayerAsItWas) {
     user.Write("bo/config.cfg", "Profiles=Bo\r\n");
     // A journey saved in the middle of a level, statistics and settings.
-    ASSERT_EQ(Run("bo",
-                  "seed 2\n10 press Play\n100 press NewGame\n120 press Normal\n400 press World 1-1\n"
-                  "900 click left 300 400\n1000 press Menu\n1050 press BackToMainMenu\n1100 close\n",
-                  2000)
+    ASSERT_EQ(Play("bo",
+                   "seed 2\n10 press Play\n100 press NewGame\n120 press Normal\n400 press World 1-1\n"
+                   "900 click left 300 400\n1000 press Menu\n1050 press BackToMainMenu\n1100 close\n",
+                   2000)
                   .code,
               0);
     std::map<std::string, std::string> before = PlayerFiles("bo");
     ASSERT_TRUE(before.count("Profiles/Bo/Journey.SAV")) << Log("bo");
     ASSERT_TRUE(before.count("Profiles/Bo/Stats.DAT"));
     // The menu idles into the show, the bot plays a while, a click ends it.
-    ASSERT_EQ(Run("bo", "seed 3\n10 press Play\n5000 click left 700 100\n5100 close\n", 6000).code, 0);
+    ASSERT_EQ(Play("bo", "seed 3\n10 press Play\n5000 click left 700 100\n5100 close\n", 6000).code, 0);
     std::string log = Log("bo");
     std::vector<std::string> expected = {"Screen: TitleScreen", "Screen: MainMenu", "Screen: Demo", "Screen: MainMenu"};
     std::vector<std::string> screens = ScreenLines(log);

@@ -7,29 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "process/GameProcess.h"
+#include "process/BuiltGameTest.h"
 #include "support/TempDir.h"
 
 namespace {
 
-class InputScriptProcessTest : public ::testing::Test {
+class InputScriptProcessTest : public BuiltGameTest {
 protected:
-    void SetUp() override {
-        const char* data = std::getenv("PZ_TEST_DATA");
-        if (!data || !*data) GTEST_SKIP() << "no built data root (set PZ_TEST_DATA)";
-        dataRoot = data;
-    }
-    std::string Script(const std::string& name, const std::string& text) {
-        std::string path = scratch.File(name);
-        std::ofstream(path) << text;
-        return path;
-    }
-    Outcome Run(const std::string& userName, std::vector<std::string> arguments) {
-        arguments.insert(arguments.begin(),
-                         {"--headless", "--fast", "--data", dataRoot, "--user-dir", user.Path() + "/" + userName});
-        return RunGame(scratch, arguments);
-    }
-    std::string Log(const std::string& userName) { return user.Read(userName + "/DEBUG.TXT"); }
     std::string Config(const std::string& userName) { return user.Read(userName + "/config.cfg"); }
     // A player who has been here before: the profiles of `config` exist.
     void Returning(const std::string& userName, const std::string& config) {
@@ -41,20 +25,7 @@ protected:
         ASSERT_TRUE(outcome.exited);
         ASSERT_EQ(outcome.code, 0) << Log(userName);
     }
-
-    std::string dataRoot;
-    TempDir user;
-    TempDir scratch;
 };
-
-std::vector<std::string> ScreenLines(const std::string& log) {
-    std::vector<std::string> lines;
-    for (size_t at = log.find("Screen: "); at != std::string::npos; at = log.find("Screen: ", at + 1))
-        lines.push_back(log.substr(at, log.find('\r', at) - at));
-    return lines;
-}
-
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // The value of `key` in a settings file; empty when it is missing.
 std::string Setting(const std::string& config, const std::string& key) {
@@ -97,7 +68,7 @@ TEST_F(InputScriptProcessTest, AFirstStartCreatesAProfileStartsAJourneyAndSetsTh
          "840 press Done\n"
          "860 close\n");
     std::string log = Log("first");
-    std::vector<std::string> expected = {"Screen: TitleScreen", "Screen: MainMenu", "Screen: UserMenu",
+    std::vector<std::string> expected = {"Screen: TitleScreen",    "Screen: MainMenu", "Screen: UserMenu",
                                          "Screen: DifficultyMenu", "Screen: MainMenu", "Screen: OptionsMenu"};
     EXPECT_EQ(ScreenLines(log), expected) << log;
     EXPECT_FALSE(Has(log, "Message:")) << "no saved journey, so no question";

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "process/GameProcess.h"
+#include "process/BuiltGameTest.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -41,38 +41,9 @@ private:
     std::string text;
 };
 
-class KeyboardProcessTest : public ::testing::Test {
+class KeyboardProcessTest : public BuiltGameTest {
 protected:
-    void SetUp() override {
-        const char* data = std::getenv("PZ_TEST_DATA");
-        if (!data || !*data) GTEST_SKIP() << "no built data root (set PZ_TEST_DATA)";
-        dataRoot = data;
-    }
-    Outcome Run(const std::string& userName, std::vector<std::string> arguments) {
-        arguments.insert(arguments.begin(),
-                         {"--headless", "--fast", "--data", dataRoot, "--user-dir", user.Path() + "/" + userName});
-        return RunGame(scratch, arguments);
-    }
-    std::string Script(const std::string& name, const std::string& text) {
-        std::string path = scratch.File(name);
-        std::ofstream(path) << text;
-        return path;
-    }
-    std::string Log(const std::string& userName) { return user.Read(userName + "/DEBUG.TXT"); }
-
-    std::string dataRoot;
-    TempDir user;
-    TempDir scratch;
 };
-
-std::vector<std::string> ScreenLines(const std::string& log) {
-    std::vector<std::string> lines;
-    for (size_t at = log.find("Screen: "); at != std::string::npos; at = log.find("Screen: ", at + 1))
-        lines.push_back(log.substr(at, log.find('\r', at) - at));
-    return lines;
-}
-
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 TEST_F(KeyboardProcessTest, EveryScreenIsWalkedAndItsButtonsPressedByKeysAlone) {
     KeyScript walk;

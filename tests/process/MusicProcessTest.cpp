@@ -7,25 +7,18 @@
 #include <string>
 #include <vector>
 
-#include "process/GameProcess.h"
+#include "process/BuiltGameTest.h"
 #include "support/TempDir.h"
 
 namespace {
 
-class MusicProcessTest : public ::testing::Test {
+class MusicProcessTest : public BuiltGameTest {
 protected:
-    void SetUp() override {
-        const char* data = std::getenv("PZ_TEST_DATA");
-        if (!data || !*data) GTEST_SKIP() << "no built data root (set PZ_TEST_DATA)";
-        dataRoot = data;
-    }
     // The pieces chosen in one run, in order ("Calm", "LevelWon", ...).
     std::vector<std::string> Pieces(const std::string& userName, std::vector<std::string> arguments) {
-        arguments.insert(arguments.begin(),
-                         {"--headless", "--fast", "--data", dataRoot, "--user-dir", user.Path() + "/" + userName});
-        Outcome outcome = RunGame(scratch, arguments);
+        Outcome outcome = Run(userName, std::move(arguments));
         EXPECT_TRUE(outcome.exited && outcome.code == 0) << outcome.errors;
-        std::string log = user.Read(userName + "/DEBUG.TXT");
+        std::string log = Log(userName);
         std::vector<std::string> pieces;
         const std::string mark = "Music: Sounds\\Music\\";
         for (size_t at = log.find(mark); at != std::string::npos; at = log.find(mark, at + 1)) {
@@ -34,10 +27,6 @@ protected:
         }
         return pieces;
     }
-
-    std::string dataRoot;
-    TempDir user;
-    TempDir scratch;
 };
 
 TEST_F(MusicProcessTest, CalmOnTheWayInTheLivelyPiecesInTurnAndAStingAfterEachLevel) {

@@ -11,33 +11,20 @@
 #include <string>
 #include <vector>
 
-#include "process/GameProcess.h"
+#include "process/BuiltGameTest.h"
 #include "support/TempDir.h"
 
 namespace {
 
-class QuitSignalProcessTest : public ::testing::Test {
+class QuitSignalProcessTest : public BuiltGameTest {
 protected:
-    void SetUp() override {
-        const char* data = std::getenv("PZ_TEST_DATA");
-        if (!data || !*data) GTEST_SKIP() << "no built data root (set PZ_TEST_DATA)";
-        dataRoot = data;
-    }
     std::vector<std::string> Arguments(const std::string& userName, const std::string& script,
                                        const std::string& ticks) {
-        std::string path = scratch.File(userName + ".txt");
-        std::ofstream(path) << script;
-        return {"--headless",        "--fast",  "--data", dataRoot,  "--user-dir",
-                user.File(userName), "--input", path,     "--ticks", ticks};
+        std::vector<std::string> arguments = RunSwitches(userName);
+        arguments.insert(arguments.end(), {"--input", Script(userName + ".txt", script), "--ticks", ticks});
+        return arguments;
     }
-    std::string Log(const std::string& userName) { return user.Read(userName + "/DEBUG.TXT"); }
-
-    std::string dataRoot;
-    TempDir user;
-    TempDir scratch;
 };
-
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 TEST_F(QuitSignalProcessTest, EachQuitSignalDuringALevelSavesItAndTheNextStartResumesIntoIt) {
     const std::string intoLevel =

@@ -10,29 +10,18 @@
 #include <string>
 #include <vector>
 
-#include "process/GameProcess.h"
+#include "process/BuiltGameTest.h"
 #include "support/TempDir.h"
 
 namespace {
 
-class ReplayProcessTest : public ::testing::Test {
+class ReplayProcessTest : public BuiltGameTest {
 protected:
-    void SetUp() override {
-        const char* data = std::getenv("PZ_TEST_DATA");
-        if (!data || !*data) GTEST_SKIP() << "no built data root (set PZ_TEST_DATA)";
-        dataRoot = data;
-    }
     // A run for a returning player named `profile`, in a folder of its own.
-    Outcome Run(const std::string& userName, const std::string& profile, std::vector<std::string> arguments) {
+    Outcome RunAs(const std::string& userName, const std::string& profile, std::vector<std::string> arguments) {
         user.Write(userName + "/config.cfg", "Profiles=" + profile + "\r\n");
-        arguments.insert(arguments.begin(),
-                         {"--headless", "--fast", "--data", dataRoot, "--user-dir", user.File(userName)});
-        return RunGame(scratch, arguments);
+        return Run(userName, std::move(arguments));
     }
-
-    std::string dataRoot;
-    TempDir user;
-    TempDir scratch;
 };
 
 // The last "level=" line the game printed; empty when none.
@@ -66,7 +55,7 @@ TEST_F(ReplayProcessTest, EveryStoredReplayEndsOnItsRecordedLevelLineTwiceOver) 
         for (int32_t run = 0; run < 2; ++run) {
             std::string user = name + std::to_string(run);
             pictures[run] = name + std::to_string(run) + ".bmp";
-            Outcome outcome = Run(user, profile, {"--input", path, "--ticks", ticks, "--screenshot", pictures[run]});
+            Outcome outcome = RunAs(user, profile, {"--input", path, "--ticks", ticks, "--screenshot", pictures[run]});
             ASSERT_TRUE(outcome.exited);
             ASSERT_EQ(outcome.code, 0) << outcome.errors;
             EXPECT_EQ(LastLevelLine(outcome.output), expected);
@@ -85,7 +74,7 @@ TEST_F(ReplayProcessTest, ARecordingThroughASavedAndResumedJourneyReplaysToTheSa
                              "900 click left 250 400\n980 click left 520 400\n1060 click right 400 400\n"
                              "1100 press Menu\n1150 press BackToMainMenu\n1300 press ResumeGame\n"
                              "1500 click left 330 400\n1580 click left 610 400\n1660 click left 150 400\n";
-    Outcome recorded = Run(
+    Outcome recorded = RunAs(
         "record", "Al",
         {"--input", script, "--record", scratch.File("rec.txt"), "--ticks", "2000", "--screenshot", "recorded.bmp"});
     ASSERT_EQ(recorded.code, 0) << recorded.errors;
@@ -93,7 +82,7 @@ TEST_F(ReplayProcessTest, ARecordingThroughASavedAndResumedJourneyReplaysToTheSa
     ASSERT_NE(log.find("Screen: MainMenu", log.find("Screen: Game")), std::string::npos) << "left for the menu";
     ASSERT_TRUE(std::filesystem::exists(user.File("record/Profiles/Al/Journey.SAV")));
     Outcome replayed =
-        Run("replay", "Al", {"--input", scratch.File("rec.txt"), "--ticks", "2000", "--screenshot", "replayed.bmp"});
+        RunAs("replay", "Al", {"--input", scratch.File("rec.txt"), "--ticks", "2000", "--screenshot", "replayed.bmp"});
     ASSERT_EQ(replayed.code, 0) << replayed.errors;
     EXPECT_NE(LastLevelLine(recorded.output), "");
     EXPECT_EQ(LastLevelLine(replayed.output), LastLevelLine(recorded.output));
