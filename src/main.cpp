@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
     GetRandom().Seed(options.seed);
 
     EntryResult result = RunApplications(
-        [&options]() -> std::unique_ptr<App> {
+        []() -> std::unique_ptr<App> {
             std::unique_ptr<App> app = std::make_unique<PlimbZappetsApp>();
             app->SetName(PlimbZappetsApp::kName);
             return app;
