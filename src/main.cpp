@@ -23,6 +23,7 @@ constexpr int kExitBadCommandLine = 2;
 }  // namespace
 
 int main(int argc, char** argv) {
+    MapLargeBlocksApart();
     if (argc == 2 && std::string_view(argv[1]) == HardwareTesterProcess::kChildSwitch)
         return HardwareTesterProcess::RunChild();
     CommandLine commandLine;

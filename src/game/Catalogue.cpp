@@ -3,8 +3,13 @@
 #include <cstring>
 
 #include "core/Log.h"
+#include "game/journey/TempleLayout.h"
+#include "game/menus/HSMenu.h"
+#include "game/menus/MainMenu.h"
 #include "media/Graphics.h"
+#include "platform/RenderTexture.h"
 #include "platform/ResourcePaths.h"
+#include "platform/System.h"
 
 namespace {
 
@@ -82,11 +87,59 @@ Catalogue::~Catalogue() {
 }
 
 void Catalogue::BeginStep(int32_t step) {
+    GetGraphics().SetAtlas(nullptr);
     for (const StepAtlas& atlas : kStepAtlases) {
         if (atlas.step != step) continue;
         atlases.push_back(std::make_unique<TextureAtlas>(atlas.side, atlas.side));
         GetGraphics().SetAtlas(atlases.back().get());
+        if (step == kStepTempleSprites) templeAtlas = atlases.back().get();
     }
+}
+
+void Catalogue::WantPictures(PictureGroup group, bool wanted) {
+    // The pictures of a texture of their own in each group.
+    static const std::vector<const char*> kTemplePictures = {TemplePictures::kBackground};
+    static const std::vector<const char*> kMenuPictures = {MainMenu::kBackground, HSMenu::kBackground};
+    bool temple = group == PictureGroup::Temple;
+    bool& parked = groupParked[static_cast<size_t>(group)];
+    if (!templeAtlas || wanted != parked) return;  // before loading has ended, or nothing to change
+    const std::vector<const char*>& own = temple ? kTemplePictures : kMenuPictures;
+    if (!wanted) {
+        if (!GetGraphics().DrawsInSoftware()) return;
+        if (temple) templeAtlas->Texture()->Park();
+        for (const char* name : own)
+            if (const Sprite* picture = FindSprite(name); picture && picture->Texture()) picture->Texture()->Park();
+        parked = true;
+        ReleaseFreedMemory();  // the allocator would otherwise keep them for itself
+        return;
+    }
+    if (temple) RestoreTempleAtlas();
+    for (const char* name : own) RestorePicture(name);
+    parked = false;
+}
+
+void Catalogue::RestorePicture(const char* name) {
+    const Sprite* picture = FindSprite(name);
+    Image file;
+    if (!picture || !picture->Texture() || !file.Load(name)) return;
+    RenderTexture fresh(file.Width(), file.Height());
+    fresh.Write(0, 0, file.Width(), file.Height(), file.PixelAt(0, 0), file.Width());
+    picture->Texture()->Unpark(fresh);
+}
+
+void Catalogue::RestoreTempleAtlas() {
+    const RenderTexture& parked = *templeAtlas->Texture();
+    TextureAtlas again(parked.Width(), parked.Width());  // atlases are square; only their height is trimmed
+    Graphics& graphics = GetGraphics();
+    TextureAtlas* packing = graphics.Atlas();
+    graphics.SetAtlas(&again);
+    for (const ResourceEntry& entry : ResourceCatalogue()) {
+        if (entry.step != kStepTempleSprites) continue;
+        Item scratch;
+        LoadImageEntry(entry, scratch);
+    }
+    graphics.SetAtlas(packing);
+    templeAtlas->Texture()->Unpark(*again.Texture());
 }
 
 void Catalogue::EndLoading() {

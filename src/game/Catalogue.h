@@ -34,7 +34,9 @@ public:
     Catalogue(const Catalogue&) = delete;
     Catalogue& operator=(const Catalogue&) = delete;
 
-    // Makes the atlas of `step` the packing target, if that step names one.
+    // Makes the atlas of `step` the packing target; a step without an atlas of
+    // its own gives its pictures textures of their own, so that an atlas
+    // holds its step's pictures only.
     void BeginStep(int32_t step);
     // Loads one table entry. Ball strip i ("graphics\\balls\\<i+1>") lands in
     // Ball(i).
@@ -61,6 +63,14 @@ public:
     // The board's pictures; ball colour c is drawn with strip colourOrder[c].
     BoardMedia BoardPictures(const std::array<int32_t, kBallColours>& colourOrder) const;
 
+    // Pictures wanted on some screens only: the journey map's (its atlas and
+    // its background) and the full-screen pictures of the main menu and the
+    // high scores. Drawing in software, where memory holds their only copy,
+    // a group's pixels go while it is not wanted (about 24 MiB in play) and
+    // are made again from their files when it is.
+    enum class PictureGroup { Temple, Menus };
+    void WantPictures(PictureGroup group, bool wanted);
+
 private:
     struct Item {
         std::unique_ptr<Sprite> sprite;
@@ -75,9 +85,16 @@ private:
     const Item* Find(std::string_view name) const;
     Item& Add(const char* name);
     void LoadImageEntry(const ResourceEntry& entry, Item& item);
+    // The temple atlas's pixels as loading made them: its step loaded again
+    // into an atlas of the same size packs every picture to the same place.
+    void RestoreTempleAtlas();
+    // A picture of a texture of its own, from its file again.
+    void RestorePicture(const char* name);
 
     std::vector<std::unique_ptr<TextureAtlas>> atlases;
-    std::map<std::string, Item> items;  // by lower-case name
+    TextureAtlas* templeAtlas = nullptr;            // one of `atlases`
+    std::array<bool, 2> groupParked{false, false};  // by PictureGroup
+    std::map<std::string, Item> items;              // by lower-case name
     std::array<std::unique_ptr<SpriteStrip>, kBallColours> balls;
     LevelLibrary levels;
 };

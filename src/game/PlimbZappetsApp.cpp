@@ -78,6 +78,12 @@ void PlimbZappetsApp::Update() {
 
 void PlimbZappetsApp::AfterUpdate() {
     UpdateScreenSaver();
+    // Before the frame is drawn, so that a screen that has just come up has its pictures.
+    if (mLoaded) {
+        catalogue.WantPictures(Catalogue::PictureGroup::Temple, IsShown(journeyMap));
+        catalogue.WantPictures(Catalogue::PictureGroup::Menus,
+                               !IsShown(game) || IsShown(mainMenu) || IsShown(highScoreScreen));
+    }
     if (commandLinePlay) commandLinePlay->AfterUpdate();
     FollowMusic();
 }

@@ -105,6 +105,7 @@ public:
     DifficultyMenu* JourneyMap() const { return journeyMap; }
 
     const Catalogue& Resources() const { return catalogue; }
+    Catalogue& Resources() { return catalogue; }
     const MusicDirector& Music() const { return music; }
     // Tells the music director what the screen shows now (each update step).
     void FollowMusic();

@@ -94,6 +94,10 @@ void Graphics::Shutdown() {
     mWindow = nullptr;
 }
 
+bool Graphics::DrawsInSoftware() const {
+    return GetRenderer().IsOpen() && GetRenderer().Kind() != RendererKind::Accelerated;
+}
+
 bool Graphics::SetFullscreen(bool on) {
     mSettings.fullscreen = on;
     if (!mReady) return true;

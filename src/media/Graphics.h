@@ -63,6 +63,9 @@ public:
     // Records safe mode and display size for the next start of the application.
     void RequestDisplayChange(bool safeMode, int32_t width, int32_t height);
     bool IsSafeMode() const { return mSettings.safeMode; }
+    // Drawing with our own rasterizer (safe mode, headless): the pictures'
+    // pixels in memory are their only copy.
+    bool DrawsInSoftware() const;
     bool IsSafeModeRequired() const { return mSettings.safeModeRequired; }
     // Of the display, in Hz (60 when unknown).
     int32_t RefreshRate() const { return mRefreshRate; }

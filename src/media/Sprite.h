@@ -27,6 +27,8 @@ public:
     bool Load(const Image& image);
     bool Load(const Image& page, const Rect& source);
     bool IsLoaded() const { return mTexture != nullptr; }
+    // The texture it draws from, shared with the other sprites of an atlas.
+    const std::shared_ptr<RenderTexture>& Texture() const { return mTexture; }
     // The part `source` (pixels from the top-left corner, limited to this
     // sprite) drawing from the same texture.
     Sprite Part(const Rect& source) const;

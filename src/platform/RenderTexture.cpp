@@ -29,6 +29,7 @@ RenderTexture::~RenderTexture() { GetRenderer().Unregister(this); }
 
 void RenderTexture::Write(int32_t x, int32_t y, int32_t width, int32_t height, const uint32_t* pixels, int32_t pitch) {
     std::lock_guard<std::mutex> guard(mLock);
+    if (mParked) return;
     int32_t left = std::max(x, 0);
     int32_t top = std::max(y, 0);
     int32_t right = std::min<int64_t>(static_cast<int64_t>(x) + width, mWidth);
@@ -45,8 +46,32 @@ void RenderTexture::Write(int32_t x, int32_t y, int32_t width, int32_t height, c
 
 uint32_t RenderTexture::PixelAt(int32_t x, int32_t y) const {
     std::lock_guard<std::mutex> guard(mLock);
-    if (x < 0 || y < 0 || x >= mWidth || y >= mHeight) return 0;
+    if (mParked || x < 0 || y < 0 || x >= mWidth || y >= mHeight) return 0;
     return mPixels[static_cast<size_t>(y) * mWidth + x];
+}
+
+void RenderTexture::Park() {
+    std::lock_guard<std::mutex> guard(mLock);
+    if (mParked) return;
+    mParked = true;
+    mPixels.clear();
+    mPixels.shrink_to_fit();
+    ++mVersion;
+}
+
+void RenderTexture::Unpark(const RenderTexture& source) {
+    if (&source == this) return;
+    std::scoped_lock guard(mLock, source.mLock);
+    mPixels.assign(static_cast<size_t>(mWidth) * static_cast<size_t>(mHeight), 0);
+    int32_t rows = std::min(mHeight.load(), source.mHeight.load()), columns = std::min(mWidth, source.mWidth);
+    if (!source.mParked)
+        for (int32_t row = 0; row < rows; ++row)
+            std::copy_n(&source.mPixels[static_cast<size_t>(row) * source.mWidth], columns,
+                        &mPixels[static_cast<size_t>(row) * mWidth]);
+    mParked = false;
+    mDirty[0].Add(0, 0, mWidth, mHeight);
+    mDirty[1].Add(0, 0, mWidth, mHeight);
+    ++mVersion;
 }
 
 void RenderTexture::TrimHeight(int32_t height) {

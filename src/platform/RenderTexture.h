@@ -31,6 +31,13 @@ public:
     // Gives back the rows from `height` down (a packed atlas keeps only what
     // it filled); texel coordinates above stay where they were.
     void TrimHeight(int32_t height);
+    // Gives back all the pixels while nothing wants the picture: a parked
+    // texture draws nothing, reads as transparent and ignores writes. Only
+    // for the software renderer, whose only copy they are.
+    void Park();
+    // Takes `source`'s pixels back in (as many rows as both have).
+    void Unpark(const RenderTexture& source);
+    bool IsParked() const { return mParked; }
 
 private:
     friend class Renderer;
@@ -52,4 +59,5 @@ private:
     const uint64_t mSerial;       // never repeats, unlike the address
     uint64_t mListedInFrame = 0;  // the software frame that last listed it, 0: none
     uint32_t mVersion = 0;        // counts writes, so a frame drawn from changed pixels is seen to differ
+    std::atomic<bool> mParked{false};
 };

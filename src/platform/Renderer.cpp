@@ -359,7 +359,7 @@ void* Renderer::DeviceTexture(RenderTexture& texture, int layer) {
         texture.mScaleMode[layer] = -1;
         dirty = RenderTexture::Dirty{0, 0, texture.mWidth, texture.mHeight};
     }
-    if (!dirty.IsEmpty()) {
+    if (!dirty.IsEmpty() && !texture.mParked) {
         SDL_Rect area{dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top};
         const uint32_t* first = &texture.mPixels[static_cast<size_t>(dirty.top) * texture.mWidth + dirty.left];
         if (layer == 0) {
@@ -447,13 +447,14 @@ void Renderer::Run(SoftwareRasterizer& target, const DrawList::Command& command,
             if (mTextures.count(command.texture) && command.texture->mSerial == command.serial) {
                 RenderTexture& texture = *command.texture;
                 std::lock_guard<std::mutex> pixels(texture.mLock);
+                if (texture.mParked) break;
                 SoftwareRasterizer::Source source{texture.mPixels.data(), texture.mWidth, texture.mHeight};
                 target.DrawQuad(source, corners, command.colour, command.silhouette, command.linear);
                 break;
             }
             // Destroyed since it was listed: its pixels were kept for the frame.
             auto kept = mKeptTextures.find(command.serial);
-            if (kept == mKeptTextures.end()) break;
+            if (kept == mKeptTextures.end() || kept->second.pixels.empty()) break;
             SoftwareRasterizer::Source source{kept->second.pixels.data(), kept->second.width, kept->second.height};
             target.DrawQuad(source, corners, command.colour, command.silhouette, command.linear);
             break;

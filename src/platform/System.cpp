@@ -60,3 +60,10 @@ uint32_t MillisecondsSinceBoot() {
 void ShutdownPlatform() { SDL_Quit(); }
 
 void ReleaseFreedMemory() { malloc_trim(0); }
+
+void MapLargeBlocksApart() {
+    constexpr int kLargeBlockBytes = 256 * 1024;  // a picture of about 256 x 256 pixels
+    // A fixed threshold also stops the allocator from raising it after each
+    // large block it frees.
+    mallopt(M_MMAP_THRESHOLD, kLargeBlockBytes);
+}

@@ -18,5 +18,9 @@ uint32_t MillisecondsSinceBoot();
 // Hands memory freed inside the process back to the system (loading leaves
 // much of it behind in the allocator's pools).
 void ReleaseFreedMemory();
+// From now on every large block (a picture's pixels) gets a mapping of its
+// own, handed back the moment it is freed; by default the allocator soon
+// keeps such blocks in pools that it seldom gives back.
+void MapLargeBlocksApart();
 // Releases what the media library still holds; the last call of the process.
 void ShutdownPlatform();

@@ -4,11 +4,16 @@
 
 #include <algorithm>
 #include <set>
+#include <vector>
 
 #include "game/BuiltData.h"
 #include "game/PlimbZappetsApp.h"
 #include "game/TitleScreen.h"
 #include "game/Transition.h"
+#include "game/journey/TempleLayout.h"
+#include "game/menus/MainMenu.h"
+#include "media/Graphics.h"
+#include "platform/RenderTexture.h"
 #include "platform/ResourcePaths.h"
 #include "support/TempDir.h"
 
@@ -61,6 +66,54 @@ TEST_F(GameAppTest, TheWholeCatalogueLoadsInOrderAndFillsTheBoardsPictures) {
     EXPECT_NE(app.Resources().FindStrip("Graphics\\usermenu\\createuser"), nullptr);
     EXPECT_EQ(app.Resources().FindStrip("Graphics\\usermenu\\createuser")->FrameCount(), 3);
     EXPECT_FALSE(app.Resources().Levels().Groups().empty());
+}
+
+TEST_F(GameAppTest, PictureGroupsGoWhileUnwantedAndComeBackPixelForPixel) {
+    std::string root = BuiltDataRoot();
+    if (root.empty()) GTEST_SKIP() << "no built data root (set PZ_TEST_DATA)";
+    ResourcePaths::SetDataRoot(root.c_str());
+    Graphics& graphics = GetGraphics();
+    graphics.SetResolution(800, 600);
+    ASSERT_TRUE(graphics.Initialize(nullptr)) << "the software renderer";
+    app.LoadResources();
+    const Catalogue& pictures = app.Resources();
+    const Sprite* tree = pictures.FindSprite(TemplePictures::kTree);
+    const Sprite* background = pictures.FindSprite(TemplePictures::kBackground);
+    // Loaded in the step after the temple's, once packed into its atlas too.
+    const Sprite* menu = pictures.FindSprite("Graphics\\HighScore\\MasterZappets");
+    ASSERT_TRUE(tree && background && menu && tree->Texture() && background->Texture());
+    ASSERT_NE(tree->Texture(), menu->Texture()) << "the temple atlas holds the temple's pictures only";
+    auto pixelsOf = [](const RenderTexture& texture) {
+        std::vector<uint32_t> pixels;
+        for (int32_t y = 0; y < texture.Height(); ++y)
+            for (int32_t x = 0; x < texture.Width(); ++x) pixels.push_back(texture.PixelAt(x, y));
+        return pixels;
+    };
+    std::vector<uint32_t> atlas = pixelsOf(*tree->Texture()), wall = pixelsOf(*background->Texture());
+    std::vector<uint32_t> menuPixels = pixelsOf(*menu->Texture());
+
+    for (int32_t round = 0; round < 2; ++round) {
+        app.Resources().WantPictures(Catalogue::PictureGroup::Temple, false);
+        EXPECT_TRUE(tree->Texture()->IsParked());
+        EXPECT_TRUE(background->Texture()->IsParked());
+        EXPECT_FALSE(menu->Texture()->IsParked());
+        EXPECT_EQ(tree->AlphaAt(static_cast<int32_t>(tree->Width() / 2), static_cast<int32_t>(tree->Height() / 2)), 0);
+        app.Resources().WantPictures(Catalogue::PictureGroup::Temple, true);
+        EXPECT_FALSE(tree->Texture()->IsParked());
+        EXPECT_TRUE(pixelsOf(*tree->Texture()) == atlas) << "round " << round;
+        EXPECT_TRUE(pixelsOf(*background->Texture()) == wall) << "round " << round;
+    }
+    EXPECT_TRUE(pixelsOf(*menu->Texture()) == menuPixels);
+
+    const Sprite* mainMenu = pictures.FindSprite(MainMenu::kBackground);
+    ASSERT_TRUE(mainMenu && mainMenu->Texture());
+    std::vector<uint32_t> mainMenuPixels = pixelsOf(*mainMenu->Texture());
+    app.Resources().WantPictures(Catalogue::PictureGroup::Menus, false);
+    EXPECT_TRUE(mainMenu->Texture()->IsParked());
+    EXPECT_FALSE(tree->Texture()->IsParked()) << "one group at a time";
+    app.Resources().WantPictures(Catalogue::PictureGroup::Menus, true);
+    EXPECT_TRUE(pixelsOf(*mainMenu->Texture()) == mainMenuPixels);
+    graphics.Shutdown();
 }
 
 TEST_F(GameAppTest, TheTitleRollsOnlyLoadedColoursAndItsBarNeverOverflows) {

@@ -11,7 +11,6 @@
 
 namespace {
 constexpr const char* kFont = "Fonts\\ArialBlack16Bold";
-constexpr const char* kBackground = "Graphics\\HighScore\\InfoBackground";
 constexpr const char* kScoresTitle = "Graphics\\HighScore\\MasterZappets";
 constexpr const char* kStatsTitle = "Graphics\\HighScore\\ZappetStats";
 constexpr const char* kBackPicture = "Graphics\\TempleScreen\\BackToMainMenu";

@@ -17,6 +17,8 @@ class Sprite;
 
 class HSMenu : public Gadget {
 public:
+    static constexpr const char* kBackground = "Graphics\\HighScore\\InfoBackground";
+
     static constexpr float kPageWidth = 800;          // the statistics page's offset
     static constexpr float kSlideStep = 15;           // pixels per tick
     static constexpr float kPhaseStep = 0.01f;        // colour phase per tick: red to yellow and back in 200

@@ -9,7 +9,6 @@
 #include "media/Sprite.h"
 
 namespace {
-constexpr const char* kBackground = "graphics\\mainmenu\\Background";
 constexpr const char* kNormalPicture = "graphics\\mainmenu\\%sNormal";
 constexpr const char* kHilitePicture = "graphics\\mainmenu\\%sHilite";
 constexpr const char* kPlate = "Graphics\\usermenu\\currentuser";

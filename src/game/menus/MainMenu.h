@@ -16,6 +16,8 @@ class Sprite;
 
 class MainMenu : public Gadget {
 public:
+    static constexpr const char* kBackground = "graphics\\mainmenu\\Background";
+
     static constexpr int32_t kNameWidth = 300;        // pixels the greeting's name may take
     static constexpr int32_t kPromptDelayTicks = 10;  // before the first-run profile prompt
 
