@@ -63,8 +63,8 @@ public:
     // The board's pictures; ball colour c is drawn with strip colourOrder[c].
     BoardMedia BoardPictures(const std::array<int32_t, kBallColours>& colourOrder) const;
 
-    // Pictures wanted on some screens only: the journey map's (its atlas and
-    // its background) and the full-screen pictures of the main menu and the
+    // Pictures wanted on some screens only: the journey map's (its atlas, which
+    // the high scores borrow a button from, and its background) and the full-screen pictures of the main menu and the
     // high scores. Drawing in software, where memory holds their only copy,
     // a group's pixels go while it is not wanted (about 24 MiB in play) and
     // are made again from their files when it is.

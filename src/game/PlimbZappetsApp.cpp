@@ -80,7 +80,8 @@ void PlimbZappetsApp::AfterUpdate() {
     UpdateScreenSaver();
     // Before the frame is drawn, so that a screen that has just come up has its pictures.
     if (mLoaded) {
-        catalogue.WantPictures(Catalogue::PictureGroup::Temple, IsShown(journeyMap));
+        // The high scores borrow the map's back button.
+        catalogue.WantPictures(Catalogue::PictureGroup::Temple, IsShown(journeyMap) || IsShown(highScoreScreen));
         catalogue.WantPictures(Catalogue::PictureGroup::Menus,
                                !IsShown(game) || IsShown(mainMenu) || IsShown(highScoreScreen));
     }
