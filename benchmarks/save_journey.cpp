@@ -10,6 +10,7 @@
 #include "core/IOBuffer.h"
 #include "core/Random.h"
 #include "game/PlimbZappetsApp.h"
+#include "game/ScratchFolder.h"
 #include "game/play/Game.h"
 #include "platform/MessageBox.h"
 #include "support/TempDir.h"
@@ -30,9 +31,7 @@ void SaveJourney300(benchmark::State& state) {
     GetRandom().Seed(5);
     TempDir folder;
     PlimbZappetsApp app;
-    app.mDataFolder = String(folder.Path() + "/");
-    app.mConfigPath = String(folder.File("config.cfg"));
-    app.profiles.Initialize(app.GetConfigPath(), app.GetDataFolder());
+    UseScratchFolder(app, folder.Path());
     app.singleLevel = LevelGroup{kStage, {"Blue"}};
     app.ShowJourneyMap(false);
     for (auto _ : state) {

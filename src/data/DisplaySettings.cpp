@@ -1,7 +1,5 @@
 #include "data/DisplaySettings.h"
 
-#include <cstdlib>
-
 #include "data/Registry.h"
 #include "data/SettingsKeys.h"
 #include "platform/MessageBox.h"
@@ -67,9 +65,9 @@ void DisplaySettings::ReadWindow(const Registry& config) {
     windowWidth = width;
     windowHeight = height;
     int32_t x = config.GetInt(SettingsKey::kWindowX), y = config.GetInt(SettingsKey::kWindowY);
-    if (!config.Has(SettingsKey::kWindowX) || !config.Has(SettingsKey::kWindowY) || std::abs(x) > kFarthest ||
-        std::abs(y) > kFarthest)
-        return;
+    // Compared, not made absolute: the smallest int has no positive twin.
+    auto far = [](int32_t at) { return at < -kFarthest || at > kFarthest; };
+    if (!config.Has(SettingsKey::kWindowX) || !config.Has(SettingsKey::kWindowY) || far(x) || far(y)) return;
     windowX = x;
     windowY = y;
 }

@@ -236,4 +236,7 @@ TEST(DisplaySettings, WindowPlaceAndSizeComeBackAndNonsenseIsIgnored) {
     settings = DisplaySettings::Read(display.environment);
     EXPECT_EQ(settings.windowWidth, 800);
     EXPECT_EQ(settings.windowX, DisplaySettings::kCentred);
+    display.dir.Write("config.cfg",
+                      "Window::Width=800\r\nWindow::Height=600\r\nWindow::X=-2147483648\r\nWindow::Y=0\r\n");
+    EXPECT_EQ(DisplaySettings::Read(display.environment).windowX, DisplaySettings::kCentred) << "the smallest int";
 }

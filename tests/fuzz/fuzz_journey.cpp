@@ -8,6 +8,7 @@
 #include "core/IOBuffer.h"
 #include "core/Random.h"
 #include "game/PlimbZappetsApp.h"
+#include "game/ScratchFolder.h"
 #include "game/play/Game.h"
 #include "platform/MessageBox.h"
 
@@ -28,9 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SetHeadless(true);
     GetRandom().Seed(1);
     PlimbZappetsApp app;
-    app.mDataFolder = String(ScratchFolder() + "/");
-    app.mConfigPath = String(ScratchFolder() + "/config.cfg");
-    app.profiles.Initialize(app.GetConfigPath(), app.GetDataFolder());
+    UseScratchFolder(app, ScratchFolder());
     app.singleLevel = LevelGroup{"Test Stage", {"Blue", "Blue"}};
     IOBuffer file;
     file.SetData(data, static_cast<int32_t>(size));

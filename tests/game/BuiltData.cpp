@@ -1,14 +1,15 @@
 #include "game/BuiltData.h"
 
+#include <jpeglib.h>
+#include <png.h>
+#include <strings.h>
+#include <vorbis/vorbisfile.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <jpeglib.h>
-#include <png.h>
-#include <strings.h>
-#include <vorbis/vorbisfile.h>
 
 namespace fs = std::filesystem;
 

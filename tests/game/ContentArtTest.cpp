@@ -56,7 +56,8 @@ TEST_F(ContentArt, BallColoursHaveDistinctHues) {
     // Average colour of each ball's first frame; no two may be near-identical.
     double mean[8][3] = {};
     for (int colour = 0; colour < 8; ++colour) {
-        Picture strip = LoadPicture(ResolveResource(root, "graphics\\balls\\" + std::to_string(colour + 1), {".png"}) + ".png");
+        Picture strip =
+            LoadPicture(ResolveResource(root, "graphics\\balls\\" + std::to_string(colour + 1), {".png"}) + ".png");
         ASSERT_GT(strip.width, 0);
         double weight = 0;
         for (int y = 0; y < strip.height; ++y)
@@ -83,7 +84,8 @@ TEST_F(ContentArt, FontGlyphsLieOnTheirPages) {
         FontTable table;
         ASSERT_TRUE(LoadFontTable(folder + "/font.description", table));
         std::vector<Picture> pages;
-        for (int i = 0; i < table.pages; ++i) pages.push_back(LoadPicture(folder + "/data" + std::to_string(i) + ".png"));
+        for (int i = 0; i < table.pages; ++i)
+            pages.push_back(LoadPicture(folder + "/data" + std::to_string(i) + ".png"));
         for (const GlyphRecord& g : table.glyphs) {
             ASSERT_GE(g.page, 0);
             ASSERT_LT(g.page, table.pages);

@@ -9,6 +9,7 @@
 #include "core/IOBuffer.h"
 #include "core/Random.h"
 #include "game/PlimbZappetsApp.h"
+#include "game/ScratchFolder.h"
 #include "game/journey/DifficultyMenu.h"
 #include "game/journey/PickDiff.h"
 #include "support/TempDir.h"
@@ -21,10 +22,7 @@ constexpr int32_t kRecordBytes = 4 + 2 * 12 + 3 + 7 * 4 + 4 * 4;
 class DifficultyMenuTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        app.mDataFolder = String((folder.Path() + "/").c_str());
-        app.mConfigPath = String(folder.File("config.cfg").c_str());
-        // Journeys saved by the map go to the profile folder inside the scratch folder.
-        app.profiles.Initialize(app.GetConfigPath(), app.GetDataFolder());
+        UseScratchFolder(app, folder.Path());
         GetRandom().Seed(7);
     }
     // Updates until the door of the current stage has burst open.

@@ -8,6 +8,7 @@
 #include "board/Board.h"
 #include "core/Random.h"
 #include "game/PlimbZappetsApp.h"
+#include "game/ScratchFolder.h"
 #include "game/play/Game.h"
 #include "game/play/InGameMenu.h"
 #include "platform/GameController.h"
@@ -23,9 +24,7 @@ protected:
     void SetUp() override {
         SetHeadless(true);
         GetRandom().Seed(7);
-        app.mDataFolder = String(folder.Path() + "/");
-        app.mConfigPath = String(folder.File("config.cfg"));
-        app.profiles.Initialize(app.GetConfigPath(), app.GetDataFolder());
+        UseScratchFolder(app, folder.Path());
         app.worldIndex = 0;
         app.playStyle = static_cast<int32_t>(PlayStyle::Normal);
         ASSERT_TRUE(app.mWindow.Create("pad", 0, 0, 800, 600));

@@ -6,6 +6,7 @@
 #include "board/Board.h"
 #include "core/Random.h"
 #include "game/PlimbZappetsApp.h"
+#include "game/ScratchFolder.h"
 #include "game/Transition.h"
 #include "game/play/Game.h"
 #include "game/play/InGameMenu.h"
@@ -21,10 +22,7 @@ protected:
     void SetUp() override {
         SetHeadless(true);
         GetRandom().Seed(7);
-        app.mDataFolder = String(folder.Path() + "/");
-        app.mConfigPath = String(folder.File("config.cfg"));
-        // The game screen saves the statistics when it goes: into the scratch folder.
-        app.profiles.Initialize(app.GetConfigPath(), app.GetDataFolder());
+        UseScratchFolder(app, folder.Path());
         app.worldIndex = 0;
         app.playStyle = static_cast<int32_t>(PlayStyle::Normal);
     }

@@ -5,6 +5,7 @@
 
 #include "core/IOBuffer.h"
 #include "game/PlimbZappetsApp.h"
+#include "game/ScratchFolder.h"
 #include "game/menus/HSMenu.h"
 #include "platform/MessageBox.h"
 #include "platform/WindowMessages.h"
@@ -16,9 +17,7 @@ class HighScoreScreenTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SetHeadless(true);
-        app.mDataFolder = String(folder.Path() + "/");
-        app.mConfigPath = String(folder.File("config.cfg"));
-        app.profiles.Initialize(app.GetConfigPath(), app.GetDataFolder());
+        UseScratchFolder(app, folder.Path());
         app.highScores.SetSize(HighScoreList::kGameSize);
         app.highScores.Load(app.SharedFilePath("HighScoreJourney.SCORE"));
         OfferDefaultHighScores(app.highScores);

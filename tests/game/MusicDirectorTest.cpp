@@ -10,6 +10,7 @@
 #include "app/InputScriptPlayer.h"
 #include "core/Random.h"
 #include "game/PlimbZappetsApp.h"
+#include "game/ScratchFolder.h"
 #include "game/menus/Slider.h"
 #include "game/play/Game.h"
 #include "game/play/LevelUp.h"
@@ -48,9 +49,7 @@ protected:
         // Other tests of this program leave the window's focus lost behind.
         while (audio.GetPauseCount() > 0) audio.SetActive(true);
         audio.SetMusicVolume(1.0f);
-        app.mDataFolder = String(data.Path() + "/");
-        app.mConfigPath = String(data.File("config.cfg"));
-        app.profiles.Initialize(app.GetConfigPath(), app.GetDataFolder());
+        UseScratchFolder(app, data.Path());
         app.worldIndex = 0;
     }
     void TearDown() override { GetAudio().Shutdown(); }

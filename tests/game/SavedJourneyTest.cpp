@@ -13,6 +13,7 @@
 #include "core/IOBuffer.h"
 #include "core/Random.h"
 #include "game/PlimbZappetsApp.h"
+#include "game/ScratchFolder.h"
 #include "game/journey/DifficultyMenu.h"
 #include "game/play/Game.h"
 #include "platform/MessageBox.h"
@@ -32,9 +33,7 @@ protected:
         Prepare(app);
     }
     void Prepare(PlimbZappetsApp& target) {
-        target.mDataFolder = String(folder.Path() + "/");
-        target.mConfigPath = String(folder.File("config.cfg"));
-        target.profiles.Initialize(target.GetConfigPath(), target.GetDataFolder());
+        UseScratchFolder(target, folder.Path());
         target.singleLevel = LevelGroup{kStage, {"Blue", "Blue"}};
         target.playStyle = static_cast<int32_t>(PlayStyle::Normal);
     }
